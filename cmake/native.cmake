@@ -1,0 +1,28 @@
+# Native build: the portable core, its unit tests and the host tools.
+option(BLINKERY_SANITIZE "Build the unit tests with ASan and UBSan" ON)
+if(BLINKERY_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+blinkery_core_library()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE BLINKERY_UNIT_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(blinkery_unit_tests ${BLINKERY_UNIT_SOURCES})
+target_include_directories(blinkery_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_compile_options(blinkery_unit_tests PRIVATE ${BLINKERY_WARNINGS})
+target_link_libraries(blinkery_unit_tests PRIVATE blinkery_core GTest::gtest GTest::gtest_main)
+gtest_discover_tests(blinkery_unit_tests DISCOVERY_TIMEOUT 60)
+
+# Host tools (built natively, used by the win32 build).
+file(GLOB BLINKERY_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*/CMakeLists.txt)
+foreach(tool_cmake ${BLINKERY_TOOL_DIRS})
+    get_filename_component(tool_dir ${tool_cmake} DIRECTORY)
+    if(NOT tool_dir MATCHES "standins")
+        add_subdirectory(${tool_dir})
+    endif()
+endforeach()

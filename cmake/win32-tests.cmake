@@ -1,0 +1,32 @@
+# Win32 unit tests (GoogleTest built with the -posix MinGW variant), run
+# under Wine. Kept apart from the shipped exe's tree so the two thread
+# models never mix.
+add_compile_options(-D_WIN32_WINNT=0x0400 -DWINVER=0x0400 -DWIN32_LEAN_AND_MEAN -DNOMINMAX)
+add_link_options(-static)
+
+blinkery_core_library()
+
+file(GLOB BLINKERY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
+list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+add_library(blinkery_win32 STATIC ${BLINKERY_WIN32_SOURCES})
+target_compile_options(blinkery_win32 PRIVATE ${BLINKERY_WARNINGS})
+target_link_libraries(blinkery_win32 PUBLIC blinkery_core)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE BLINKERY_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(blinkery_win32_tests ${BLINKERY_WIN32_TEST_SOURCES})
+target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_compile_options(blinkery_win32_tests PRIVATE ${BLINKERY_WARNINGS})
+target_link_libraries(blinkery_win32_tests PRIVATE blinkery_win32 gtest gtest_main)
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME win32_unit_tests
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/run_in_wine.py
+            $<TARGET_FILE:blinkery_win32_tests>
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(win32_unit_tests PROPERTIES TIMEOUT 300
+    ENVIRONMENT "BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")

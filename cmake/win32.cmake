@@ -1,0 +1,55 @@
+# The shipped program: Blinkery.exe for Windows 95 to 2000, plus the
+# Wine end-to-end scenarios and the import check.
+set(BLINKERY_WIN32_DEFS -D_WIN32_WINNT=0x0400 -DWINVER=0x0400 -DWIN32_LEAN_AND_MEAN -DNOMINMAX)
+add_compile_options(${BLINKERY_WIN32_DEFS})
+add_link_options(-static -Wl,--major-os-version,4,--minor-os-version,0
+                 -Wl,--major-subsystem-version,4,--minor-subsystem-version,0)
+
+blinkery_core_library()
+
+file(GLOB BLINKERY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
+list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+add_library(blinkery_win32 STATIC ${BLINKERY_WIN32_SOURCES})
+target_compile_options(blinkery_win32 PRIVATE ${BLINKERY_WARNINGS})
+target_link_libraries(blinkery_win32 PUBLIC blinkery_core)
+
+include(cmake/resources.cmake OPTIONAL)
+
+add_executable(Blinkery WIN32 ${CMAKE_SOURCE_DIR}/src/win32/main.cpp ${BLINKERY_RESOURCE_FILES})
+target_compile_options(Blinkery PRIVATE ${BLINKERY_WARNINGS})
+target_link_options(Blinkery PRIVATE -mwindows -Wl,--subsystem,windows:4.0)
+target_link_libraries(Blinkery PRIVATE blinkery_win32 winmm)
+set_target_properties(Blinkery PROPERTIES OUTPUT_NAME Blinkery SUFFIX .exe)
+
+# The end-to-end harness's window tool (a console program run in the same prefix).
+add_executable(wintool ${CMAKE_SOURCE_DIR}/tests/e2e/tool/wintool.cpp)
+target_compile_options(wintool PRIVATE ${BLINKERY_WARNINGS})
+target_link_options(wintool PRIVATE -mconsole)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/standins/CMakeLists.txt)
+    add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standins ${CMAKE_BINARY_DIR}/standins)
+endif()
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# Import check: Blinkery.exe must load on Windows 95 and NT 4.
+add_test(NAME import_check
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check-imports
+            --deny ${CMAKE_SOURCE_DIR}/tools/importcheck/winapi-deny.txt
+            --msvcrt ${CMAKE_SOURCE_DIR}/tools/importcheck/msvcrt-since.tsv
+            $<TARGET_FILE:Blinkery>)
+add_test(NAME import_check_catches_planted_import
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/import_check_test.py
+            ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/importcheck-probe)
+
+# Wine scenarios: one ctest test per scenario file.
+file(GLOB BLINKERY_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/scenarios/test_*.py)
+foreach(scenario ${BLINKERY_SCENARIOS})
+    get_filename_component(name ${scenario} NAME_WE)
+    add_test(NAME e2e_${name}
+        COMMAND ${Python3_EXECUTABLE} ${scenario}
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+    set_tests_properties(e2e_${name} PROPERTIES
+        TIMEOUT 300
+        ENVIRONMENT "BLINKERY_EXE=$<TARGET_FILE:Blinkery>;BLINKERY_WINTOOL=$<TARGET_FILE:wintool>;BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
+endforeach()
