@@ -1,0 +1,17 @@
+#include "app/connect_time.h"
+
+#include <cmath>
+#include <cstdio>
+
+std::string ConnectTimeText(double d)
+{
+    // Whole milliseconds first, as the time-of-day formatting rounds them,
+    // then whole seconds. A negative duration cannot be a connect time.
+    if (!std::isfinite(d) || d < 0)
+        d = 0;
+    const long long ms = std::llround(d * 86400000.0);
+    const long long seconds = ms / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}

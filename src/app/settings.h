@@ -1,0 +1,205 @@
+// The global state record: every persistent setting (one field per INI
+// key), the session-only settings and the run-time state the other
+// subsystems keep. `Settings` is the live instance; the settings dialog
+// keeps a second copy so that Cancel can undo its changes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/fonts.h"
+#include "platform/serial.h"
+
+// A font object: face name, size in points (negative: a pixel height),
+// colour and style.
+struct TFont {
+    std::string Name;
+    int32_t Size = 0;
+    int32_t Color = 0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+};
+
+// The per-tick snapshot of the status lines and activity lamps.
+struct TModemSignals {
+    bool CTS = false;
+    bool RTS = false;
+    bool RI = false;
+    bool PrevRI = false;
+    bool CD = false;
+    bool PrevCD = false;
+    bool DSR = false;
+    bool TD = false;
+    bool RD = false;
+    bool DTR = false;
+    bool HS = false;
+};
+
+// What the monitoring engine knows of the current connection.
+struct TConnectionState {
+    std::string SpeedText;      // "@ " speed " bps " ConnectionText; empty when unknown
+    std::string ConnectionText; // the 'lights' program's connection text
+};
+
+struct TGVar {
+    // --- Persistent settings, "Lampwatcher: Main" ---
+    int32_t DefaultPort{};
+    int32_t ShowLogoAtStartup{};
+    std::string EditorName;
+
+    // --- Persistent settings, the per-port section ---
+    int32_t AskFirstAutoLaunchProgCDHigh{};
+    int32_t AskFirstAutoLaunchProgCDLow{};
+    int32_t AskFirstAutoRun{};
+    int32_t AutoRun{};
+    int32_t AutoRunCDHigh{};
+    int32_t AutoRunCDLow{};
+    int32_t AutoRunCDInhibit{};
+    int32_t AutoMaximize{};
+    int32_t AutoTimedDisconnectActive{};
+    uint32_t AutoTimedDisconnectHours{};
+    uint32_t AutoTimedDisconnectMinutes{};
+    uint32_t BackgroundColor{};
+    uint32_t CDHighDelay{};
+    uint32_t CDLowDelay{};
+    int32_t CloseAfterOK{};
+    int32_t ConnectResetLoggerEvent{};
+    int32_t CDAutoExit{};
+    uint32_t CDAutoExitDelay{};
+    uint32_t DCDInterval{};
+    int32_t LogDCD{};
+    int32_t DisplayConnectTime{};
+    int32_t DisplayConnectTimeInTitlebar{};
+    int32_t DisplayTotalConnectTimeInDisplay{};
+    int32_t DisplayTotalConnectTimeInTitlebar{};
+    int32_t DisconnectIfInactive{};
+    uint32_t DisconnectTimeIfInactive{};
+    uint32_t DisconnectTimeIfInactiveSeconds{};
+    int32_t DUNLights{};
+    int32_t DUNRegistry{};
+    int32_t DUNRunConnectoid{};
+    int32_t InitModem{};
+    int32_t LampLook{};
+    int32_t LampLookTitle{};
+    uint32_t LightColorOff{};
+    uint32_t LightColorOn{};
+    uint32_t LightThroughputBackground{};
+    uint32_t LightThroughputRD{};
+    uint32_t LightThroughputTD{};
+    int32_t RDTDSpeedUpdate{};
+    uint32_t FontTitlebarBackgroundColor{};
+    int32_t KeyboardLights_CD{};
+    int32_t KeyboardLights_RD{};
+    int32_t KeyboardLights_TD{};
+    int32_t SPYSpeedInDisplay{};
+    int32_t LogTransmitDisp{};
+    uint32_t NegotiationDelay{};
+    int32_t NoDirectHardwareAcesss{};
+    int32_t NoTitleBar{};
+    int32_t NoVxd{};
+    int32_t OnTop{};
+    int32_t NewOrientation{};
+    int32_t OrientationTitle{};
+    int32_t ConnectPlaySound{};
+    int32_t DisconnectPlaySound{};
+    int32_t RIPlaySound{};
+    int32_t WarnInactivePlaySound{};
+    int32_t WindowPositionX{};
+    int32_t WindowPositionY{};
+    int32_t ThroughputWindowPositionX{};
+    int32_t ThroughputWindowPositionY{};
+    int32_t Powerdown{};
+    int32_t AlternativeMethodForRD{};
+    int32_t RAS{};
+    int32_t LogRI{};
+    int32_t RNAAPP{};
+    int32_t RunLights{};
+    int32_t SetupActivePage{};
+    uint32_t AutoDelayTitle{};
+    int32_t StatusInDisplay{};
+    uint32_t TextColor{};
+    int32_t Throughput{};
+    int32_t ThroughputInDisplay{};
+    int32_t ThroughputInDisplayHeigth{};
+    int32_t ThroughputDataInWindow{};
+    uint32_t ThroghputUpdateSpeed{};
+    int32_t TimerInterval{};
+    int32_t Title{};
+    int32_t TitleBarOffset{};
+    int32_t TitleBarOffsetT{};
+    int32_t LogTotalBytes{};
+    int32_t ShowTrayIcon{};
+    int32_t TriggerRD{};
+    int32_t TScalingSet{};
+    int32_t TScalingValue{};
+    int32_t TScalingPredefined{};
+    int32_t WarnWhenExiting{};
+    int32_t WarnIfInactive{};
+    uint32_t WarnTimeIfInactive{};
+    uint32_t WarnTimeIfInactiveSeconds{};
+    int32_t WindowSizeX{};
+    int32_t WindowSizeY{};
+    uint32_t TWindowSizeX{};
+    uint32_t TWindowSizeY{};
+    int32_t WinModem{};
+    std::string AutoRunProgram;
+    std::string AutoRunProgramCDHigh;
+    std::string AutoRunProgramCDLow;
+    double ConnectResetLoggerTimeRef{};
+    std::string ConnectSound;
+    std::string DisconnectSound;
+    std::string DUNRegistryName;
+    std::string DUNRunConnectoidName;
+    std::string ModemInitString;
+    std::string ModemLogName;
+    std::string RISound;
+    double TotalConnectNew{};
+    double TotalConnectReset{};
+    std::string WarnInactiveSound;
+
+    // The two font objects of the display and of the title-bar strip, with
+    // the GDI fonts built from them.
+    TFont DisplayFont;
+    TFont TitleFont;
+    platform::FontHandle DisplayFontHandle{};
+    platform::FontHandle TitleFontHandle{};
+
+    // --- Session-only settings ---
+    int32_t Port{};                  // monitored port 1-8; 0 = none chosen yet
+    int32_t CommandLinePort{};       // -99 none given, -89 invalid, else 1-8
+    int32_t AutoCheck{};             // "-AUTOCHECK" was given
+    std::array<int32_t, 8> PortAvailable{};
+    int32_t ScheduledDisconnectActive{};
+    double ScheduledDisconnectTime{};
+    int32_t RealNoTitleBar{};        // "No Title Bar" set aside while the settings dialog shows the caption
+
+    // --- Run-time state ---
+    int32_t OsKind{};                // 0 Windows 95/98/ME, 4 NT 4, 5 Windows 2000
+    platform::LineSettings LineSettings{};
+    TModemSignals ModemSignals;
+    TModemSignals PreviousSignals;
+    TConnectionState ConnectionState;
+
+    int32_t FirstRunRequest{};
+    int32_t ModalActive{};
+    int32_t SetupDialogOpen{};
+    int32_t ClosingState{};          // 0 running, -1 closing, 1 closed
+
+    // Display requests.
+    bool RepaintRequested{};
+    bool ReloadPictures{};
+    bool ReloadTitlePictures{};
+    bool DisplayResized{};
+    bool GraphRepaintRequested{};
+    int32_t GraphMode{};
+};
+
+extern TGVar Settings;
+
+// OS kinds.
+constexpr int32_t OsWin9x = 0;
+constexpr int32_t OsNT4 = 4;
+constexpr int32_t OsWin2000 = 5;
