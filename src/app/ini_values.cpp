@@ -67,6 +67,9 @@ std::optional<int32_t> ParseIniInt(std::string_view text)
 
 std::optional<double> ParseIniDateTime(std::string_view text)
 {
+    // The written form starts with a blank where a sign could stand.
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     // Only digits, one sign per part, a point and an exponent: strtod alone
     // would also take "inf", "nan" and hex floats.
     if (text.empty() || text.size() > 64)

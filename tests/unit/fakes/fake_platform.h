@@ -21,6 +21,7 @@ public:
     std::map<std::string, std::string> Files;
     std::set<std::string> ReadOnly;
     int Writes = 0;
+    int FailAfter = -1; // writes allowed before every write fails; -1 = no limit
 
     bool ReadAll(const std::string& path, std::string& data) override
     {
@@ -32,7 +33,7 @@ public:
     }
     bool WriteAll(const std::string& path, const std::string& data) override
     {
-        if (ReadOnly.count(path))
+        if (ReadOnly.count(path) || (FailAfter >= 0 && Writes >= FailAfter))
             return false;
         ++Writes;
         Files[path] = data;

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "app/ini_values.h"
+
+namespace {
+
+TEST(IniValues, IntegerSpellings)
+{
+    struct Case {
+        const char* text;
+        std::optional<int32_t> value;
+    } cases[] = {
+        {"16", 16},          {"0x10", 16},         {"0X10", 16},         {"$10", 16},
+        {"-5", -5},          {"+5", 5},            {"-$10", -16},        {"$FFFFFFFF", -1},
+        {"0xFFFFFFFF", -1},  {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
+        {"2147483648", {}},  {"0x1FFFFFFFF", {}},  {"abc", {}},          {"", {}},
+        {"12abc", {}},       {"0x", {}},           {"$", {}},            {"-", {}},
+        {"-0x10", {}},       {"1 2", {}},          {"0xG", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseIniInt(c.text), c.value) << c.text;
+}
+
+TEST(IniValues, DateTimeIsWrittenIn23Characters)
+{
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1.5, " 1.50000000000000E+0000"},
+        {0.0, " 0.00000000000000E+0000"},
+        {45000.25, " 4.50002500000000E+0004"},
+        {-0.5, "-5.00000000000000E-0001"},
+        {1.0 / 86400, " 1.15740740740741E-0005"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatIniDateTime(c.value), c.text);
+        EXPECT_EQ(FormatIniDateTime(c.value).size(), 23u);
+    }
+}
+
+TEST(IniValues, DateTimeReadsBackWhatWasWritten)
+{
+    for (double v : {0.0, 1.5, 45123.456789012345, 1e-9, 36525.999988425926})
+        EXPECT_NEAR(ParseIniDateTime(FormatIniDateTime(v)).value(), v, std::abs(v) * 1e-14) << v;
+}
+
+TEST(IniValues, DateTimeAcceptsOnlyNumbers)
+{
+    EXPECT_EQ(ParseIniDateTime("45000.5"), 45000.5);
+    EXPECT_EQ(ParseIniDateTime("1.5E+0000"), 1.5);
+    EXPECT_EQ(ParseIniDateTime("12"), 12.0);
+    for (const char* bad : {"", "abc", "inf", "nan", "1,5", "0x10", "1.5 days", "E", "-", "1e999"})
+        EXPECT_FALSE(ParseIniDateTime(bad).has_value()) << bad;
+}
+
+} // namespace
