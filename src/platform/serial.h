@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -42,6 +44,22 @@ public:
     // The device's line settings; false (and settings untouched) when the
     // query fails, as it does for handle 0.
     virtual bool GetLineSettings(CommHandle handle, LineSettings& settings) = 0;
+
+    // The exchange with a device. They default to a device that cannot be
+    // opened, so code that only queries line settings need not provide them.
+
+    // Opens an existing device for reading and writing, unshared; 0 when it
+    // cannot be opened (missing, or held by another program).
+    virtual CommHandle OpenReadWrite(const std::string& /*device*/) { return 0; }
+    // Writes the settings back to the device; false when it refuses them.
+    virtual bool SetLineSettings(CommHandle /*handle*/, const LineSettings& /*settings*/) { return false; }
+    // Writes the bytes; the number written (0 on failure).
+    virtual size_t Write(CommHandle /*handle*/, std::string_view /*data*/) { return 0; }
+    // Clears the device's error state; the number of bytes waiting in its
+    // input queue (0 on failure).
+    virtual size_t BytesWaiting(CommHandle /*handle*/) { return 0; }
+    // Reads at most count bytes without waiting for more; the bytes read.
+    virtual std::string Read(CommHandle /*handle*/, size_t /*count*/) { return {}; }
 };
 
 } // namespace platform
