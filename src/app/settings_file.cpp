@@ -186,7 +186,7 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
             value = std::to_string(key.Uint(g));
             break;
         case KeyType::Style:
-            value = key.Style(g) ? "1" : "0";
+            value.assign(1, key.Style(g) ? '1' : '0');
             break;
         case KeyType::Text:
             value = key.Text(g);

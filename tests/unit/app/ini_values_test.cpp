@@ -55,3 +55,18 @@ TEST(IniValues, DateTimeAcceptsOnlyNumbers)
 }
 
 } // namespace
+
+#include "app/date_time.h"
+
+namespace {
+
+TEST(DateTime, EncodesOleAutomationDays)
+{
+    EXPECT_EQ(EncodeDateTime({1899, 12, 30}), 0.0);
+    EXPECT_EQ(EncodeDateTime({1900, 1, 1}), 2.0);
+    EXPECT_EQ(EncodeDateTime({2000, 1, 1, 12}), 36526.5);
+    EXPECT_EQ(EncodeDateTime({2026, 12, 8, 18}), 46364.75);
+    EXPECT_EQ(EncodeDateTime({1899, 12, 29}), -1.0);
+}
+
+} // namespace
