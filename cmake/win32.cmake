@@ -26,6 +26,11 @@ add_executable(wintool ${CMAKE_SOURCE_DIR}/tests/e2e/tool/wintool.cpp)
 target_compile_options(wintool PRIVATE ${BLINKERY_WARNINGS})
 target_link_options(wintool PRIVATE -mconsole)
 
+# Compares the pictures embedded in Blinkery.exe with the pixel art (Wine scenario).
+add_executable(rescheck ${CMAKE_SOURCE_DIR}/tests/e2e/tool/rescheck.cpp)
+target_compile_options(rescheck PRIVATE ${BLINKERY_WARNINGS})
+target_link_options(rescheck PRIVATE -mconsole)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/standins/CMakeLists.txt)
     add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standins ${CMAKE_BINARY_DIR}/standins)
 endif()
