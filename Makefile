@@ -17,3 +17,10 @@ run: build
 
 clean:
 	rm -rf build
+
+# Contact sheet of every picture (1x and 4x, named): build/pictures.png.
+.PHONY: pictures
+pictures: build
+	@build/native/tools/resgen/resgen --art resources --sheet build/pictures.bmp
+	@convert build/pictures.bmp build/pictures.png && rm build/pictures.bmp
+	@echo "wrote build/pictures.png"
