@@ -1,0 +1,48 @@
+"""Odd values in a port's section are read by the program's rules and
+written back normalised: existing keys stay in place, the missing ones are
+appended in write order."""
+import harness as h
+from settings_checks import MAIN, assert_port_section_complete
+
+SECTION = "Lampwatcher on COM2"
+ODD = {
+    "NoVxd": "1",
+    "No Direct Hardware Acesss": "1",
+    "Timer Interval": "0x10",
+    "TitleBar Offset": "$10",
+    "OnTop": "abc",
+    "CD High Delay": "-7",
+    "NewOrientation": "-6",
+    "ConnectResetLoggerEvent": "0",
+    "ConnectResetLoggerTimeRef": "45000.5",
+    "RAS": "0",
+    "Auto Run CD High": "1",
+}
+
+
+def normalised(s):
+    s.write_ini({MAIN: {"Default Port": "2", "Show Logo at Startup": "0"}, SECTION: ODD})
+    app = s.start()
+    s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
+    s.close("Blinkery", cls="TMainWindow")
+    assert app.wait_exit(timeout=30) == 0, app.output()
+
+    ini = s.read_ini()
+    get = lambda key: ini.get(SECTION, key)
+    assert get("Timer Interval") == "16"
+    assert get("TitleBar Offset") == "16"
+    assert get("OnTop") == "0"
+    assert get("CD High Delay") == "5", "a negative number in a uint key takes its default"
+    assert get("NewOrientation") == "3"
+    assert get("ConnectResetLoggerTimeRef").strip() == "0.00000000000000E+0000"
+    assert get("Auto Run CD High") == "1"
+    assert get("RAS") == ("0" if s.version == "win98" else "1"), "RAS is always on under NT"
+    assert get("Font Style SPY") == "Arial"
+    assert len(get("TotalConnectReset").strip()) == 22, get("TotalConnectReset")
+    assert_port_section_complete(ini, SECTION, existing=list(ODD))
+    assert [k for k, _ in ini.section(MAIN)] == ["Default Port", "Show Logo at Startup", "EditorName"]
+    assert ini.get(MAIN, "Default Port") == "2"
+    assert ini.get(MAIN, "Show Logo at Startup") == "0"
+
+
+h.main(normalised, versions=("win98", "nt40"))
