@@ -38,10 +38,42 @@ struct TModemSignals {
     bool HS = false;
 };
 
+// The figures of the settings dialog's information page.
+struct TConnStatus {
+    uint32_t BytesOut{};        // the session's sent bytes, copied every tick
+    uint32_t BytesIn{};         // the session's received bytes, copied every tick
+    uint32_t ConnectionSpeed{}; // bps; 0 without carrier, else the last speed reported
+    uint32_t RatioIn{};
+    uint32_t RatioOut{};
+    uint32_t AlignmentErrors{};
+    uint32_t BufferOverrunErrors{};
+    uint32_t CRCErrors{};
+    uint32_t FramingErrors{};
+    uint32_t HardwareOverrun{};
+    uint32_t TimeoutErrors{};
+    std::string ServerIP;
+    std::string ClientIP;
+    std::string DialedNumber;
+};
+
 // What the monitoring engine knows of the current connection.
 struct TConnectionState {
     std::string SpeedText;      // "@ " speed " bps " ConnectionText; empty when unknown
     std::string ConnectionText; // the 'lights' program's connection text
+    uint32_t LastRx{};          // received and sent totals of the last tick
+    uint32_t LastTx{};
+    uint32_t SessionRx{};       // bytes of the running session
+    uint32_t SessionTx{};
+    uint32_t GraphRx{};         // bytes since the throughput graph's last sample
+    uint32_t GraphTx{};
+    uint32_t WindowAccRx{};     // bytes since the speed window was last published
+    uint32_t WindowAccTx{};
+    uint32_t WindowRx{};        // bytes of the last complete speed window
+    uint32_t WindowTx{};
+    uint32_t LastWindowTick{};  // tick count when the speed window was published
+    double LastActivity{};      // last moment with activity; 0 = none, always 0 without carrier
+    double LastLabelTotal{};    // total shown last in the settings dialog's label
+    TConnStatus Info;
 };
 
 struct TGVar {
@@ -182,6 +214,14 @@ struct TGVar {
     TModemSignals ModemSignals;
     TModemSignals PreviousSignals;
     TConnectionState ConnectionState;
+
+    // Poll tick state.
+    bool PortPresent = true;         // false when the last direct status read gave 0xFFFF
+    double LastClockRepaint{};       // the last repaint caused by a shown clock
+    uintptr_t LightsDevice{};        // the 'lights' program's device handle; 0 = none
+    double CdHighTime{};             // when the CD-high launch was armed; 0 = not armed
+    double CdLowTime{};              // when the CD-low launch was armed; 0 = not armed
+    bool ActivityRestore{};          // activity in this tick asks for a restore from the tray
 
     int32_t FirstRunRequest{};
     int32_t ModalActive{};
