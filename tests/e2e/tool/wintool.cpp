@@ -1,2 +1,496 @@
-// Window tool of the end-to-end harness (being written).
-int main() { return 0; }
+// Window tool of the end-to-end harness. It runs in the same Wine prefix
+// (and so on the same shared virtual desktop) as Blinkery.exe and looks at,
+// waits for and drives its windows.
+//
+//   wintool list [--all]
+//   wintool wait <caption> [options]         until such a window exists
+//   wintool gone <caption> [options]         until no such window exists
+//   wintool press <caption> <button> [options]
+//   wintool close <caption> [options]        posts WM_CLOSE
+//   wintool rect <caption> [options]
+//   wintool post <caption> <msg> [wparam] [lparam] [options]
+//   wintool send <caption> <msg> [wparam] [lparam] [options]
+//
+// Options: --class NAME, --match exact|prefix|contains (caption, default
+// exact), --timeout MS (default 0: look once), --visible (ignore hidden
+// windows). The caption "*" matches any caption.
+//
+// Output is UTF-8, one record per line, fields separated by TAB; a TAB,
+// CR, LF or backslash inside a text is written as \t, \r, \n or \\:
+//   W <hwnd> <pid> <visible> <class> <caption>      a top-level window
+//   C <hwnd> <id> <visible> <class> <text>          a child of the W above
+//   R <left> <top> <right> <bottom>                 window rectangle
+//   K <left> <top> <width> <height>                 client area (screen)
+//   V <value>                                       result of send
+// Exit codes: 0 done, 1 not found or timed out, 2 usage or other error.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum ExitCode { kOk = 0, kNotFound = 1, kError = 2 };
+enum class Match { Exact, Prefix, Contains };
+
+struct Filter {
+    std::wstring caption;
+    std::wstring cls;
+    bool anyCaption = false;
+    bool anyClass = true;
+    bool visibleOnly = false;
+    Match match = Match::Exact;
+};
+
+struct Options {
+    std::vector<std::wstring> positional;
+    Filter filter;
+    DWORD timeoutMs = 0;
+    bool all = false;
+};
+
+struct UsageError {
+    std::string what;
+};
+
+void WriteUtf8(const std::wstring &text)
+{
+    if (text.empty())
+        return;
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+    if (size <= 0)
+        return;
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                        nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+void WriteError(const std::string &text)
+{
+    DWORD written = 0;
+    std::string line = "wintool: " + text + "\n";
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+std::wstring Escape(const std::wstring &text)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    for (wchar_t c : text) {
+        switch (c) {
+        case L'\t': out += L"\\t"; break;
+        case L'\r': out += L"\\r"; break;
+        case L'\n': out += L"\\n"; break;
+        case L'\\': out += L"\\\\"; break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+std::wstring Hex(ULONG_PTR value)
+{
+    wchar_t buffer[32];
+    swprintf(buffer, 32, L"0x%lx", static_cast<unsigned long>(value));
+    return buffer;
+}
+
+std::wstring Dec(long long value)
+{
+    wchar_t buffer[32];
+    swprintf(buffer, 32, L"%lld", value);
+    return buffer;
+}
+
+std::wstring ClassOf(HWND hwnd)
+{
+    wchar_t buffer[256] = {};
+    GetClassNameW(hwnd, buffer, 256);
+    return buffer;
+}
+
+// The text of a window of any process. WM_GETTEXT gives what a control
+// really shows; a hung owner falls back to the text the system keeps.
+std::wstring TextOf(HWND hwnd)
+{
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
+        std::vector<wchar_t> buffer(length + 2, L'\0');
+        DWORD_PTR copied = 0;
+        if (SendMessageTimeoutW(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                                SMTO_ABORTIFHUNG, 2000, &copied))
+            return std::wstring(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+    }
+    wchar_t buffer[1024] = {};
+    InternalGetWindowText(hwnd, buffer, 1024);
+    return buffer;
+}
+
+std::wstring CaptionOf(HWND hwnd)
+{
+    // Top-level captions are kept by the system: no message to a
+    // possibly busy owner is needed.
+    wchar_t buffer[1024] = {};
+    InternalGetWindowText(hwnd, buffer, 1024);
+    return buffer;
+}
+
+bool TextMatches(const std::wstring &text, const std::wstring &wanted, Match match)
+{
+    switch (match) {
+    case Match::Exact: return text == wanted;
+    case Match::Prefix: return text.compare(0, wanted.size(), wanted) == 0;
+    case Match::Contains: return text.find(wanted) != std::wstring::npos;
+    }
+    return false;
+}
+
+bool Matches(HWND hwnd, const Filter &filter)
+{
+    if (filter.visibleOnly && !IsWindowVisible(hwnd))
+        return false;
+    if (!filter.anyClass && ClassOf(hwnd) != filter.cls)
+        return false;
+    return filter.anyCaption || TextMatches(CaptionOf(hwnd), filter.caption, filter.match);
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param)
+{
+    reinterpret_cast<std::vector<HWND> *>(param)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> windows;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> FindWindows(const Filter &filter)
+{
+    std::vector<HWND> found;
+    for (HWND hwnd : TopLevelWindows())
+        if (Matches(hwnd, filter))
+            found.push_back(hwnd);
+    return found;
+}
+
+// Looks until a matching window exists (or the timeout passes).
+HWND WaitFor(const Filter &filter, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::vector<HWND> found = FindWindows(filter);
+        if (!found.empty())
+            return found.front();
+        if (GetTickCount() - start >= timeoutMs)
+            return nullptr;
+        Sleep(50);
+    }
+}
+
+void PrintWindow(HWND hwnd, bool withChildren)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    WriteUtf8(L"W\t" + Hex(reinterpret_cast<ULONG_PTR>(hwnd)) + L"\t" + Dec(pid) + L"\t" +
+              (IsWindowVisible(hwnd) ? L"1" : L"0") + L"\t" + Escape(ClassOf(hwnd)) + L"\t" +
+              Escape(CaptionOf(hwnd)) + L"\n");
+    if (!withChildren)
+        return;
+    for (HWND child : ChildWindows(hwnd)) {
+        WriteUtf8(L"C\t" + Hex(reinterpret_cast<ULONG_PTR>(child)) + L"\t" + Dec(GetDlgCtrlID(child)) + L"\t" +
+                  (IsWindowVisible(child) ? L"1" : L"0") + L"\t" + Escape(ClassOf(child)) + L"\t" +
+                  Escape(TextOf(child)) + L"\n");
+    }
+}
+
+std::wstring WithoutAmpersands(const std::wstring &text)
+{
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size())
+            ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+bool SameIgnoringCase(const std::wstring &a, const std::wstring &b)
+{
+    return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+// A button child by its exact text ("&Yes"), or else by the text as shown
+// ("Yes", any case).
+HWND FindButton(HWND parent, const std::wstring &text)
+{
+    std::vector<HWND> buttons;
+    for (HWND child : ChildWindows(parent))
+        if (SameIgnoringCase(ClassOf(child), L"Button"))
+            buttons.push_back(child);
+    for (HWND button : buttons)
+        if (TextOf(button) == text)
+            return button;
+    for (HWND button : buttons)
+        if (SameIgnoringCase(WithoutAmpersands(TextOf(button)), WithoutAmpersands(text)))
+            return button;
+    return nullptr;
+}
+
+unsigned long ParseNumber(const std::wstring &text)
+{
+    wchar_t *end = nullptr;
+    unsigned long value = wcstoul(text.c_str(), &end, 0);
+    if (text.empty() || (end && *end))
+        throw UsageError{"not a number: " + std::string(text.begin(), text.end())};
+    return value;
+}
+
+UINT ParseMessage(const std::wstring &text)
+{
+    struct Named {
+        const wchar_t *name;
+        UINT value;
+    };
+    static const Named names[] = {
+        {L"WM_CLOSE", WM_CLOSE},       {L"WM_COMMAND", WM_COMMAND},         {L"WM_SYSCOMMAND", WM_SYSCOMMAND},
+        {L"WM_TIMER", WM_TIMER},       {L"WM_LBUTTONDOWN", WM_LBUTTONDOWN}, {L"WM_LBUTTONUP", WM_LBUTTONUP},
+        {L"WM_RBUTTONUP", WM_RBUTTONUP}, {L"WM_KEYDOWN", WM_KEYDOWN},       {L"WM_KEYUP", WM_KEYUP},
+        {L"WM_CHAR", WM_CHAR},         {L"WM_QUIT", WM_QUIT},               {L"WM_USER", WM_USER},
+        {L"WM_APP", WM_APP},           {L"BM_CLICK", BM_CLICK},             {L"WM_SETTEXT", WM_SETTEXT},
+    };
+    for (const Named &named : names)
+        if (text == named.name)
+            return named.value;
+    return static_cast<UINT>(ParseNumber(text));
+}
+
+Options ParseOptions(const std::vector<std::wstring> &args)
+{
+    Options options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::wstring &arg = args[i];
+        auto value = [&]() -> const std::wstring & {
+            if (i + 1 >= args.size())
+                throw UsageError{"option needs a value"};
+            return args[++i];
+        };
+        if (arg == L"--class") {
+            options.filter.cls = value();
+            options.filter.anyClass = false;
+        } else if (arg == L"--timeout") {
+            options.timeoutMs = static_cast<DWORD>(ParseNumber(value()));
+        } else if (arg == L"--match") {
+            const std::wstring &mode = value();
+            if (mode == L"exact")
+                options.filter.match = Match::Exact;
+            else if (mode == L"prefix")
+                options.filter.match = Match::Prefix;
+            else if (mode == L"contains")
+                options.filter.match = Match::Contains;
+            else
+                throw UsageError{"--match takes exact, prefix or contains"};
+        } else if (arg == L"--visible") {
+            options.filter.visibleOnly = true;
+        } else if (arg == L"--all") {
+            options.all = true;
+        } else {
+            options.positional.push_back(arg);
+        }
+    }
+    if (!options.positional.empty()) {
+        options.filter.caption = options.positional.front();
+        options.filter.anyCaption = options.filter.caption == L"*";
+    }
+    return options;
+}
+
+void Need(const Options &options, size_t least, size_t most)
+{
+    if (options.positional.size() < least || options.positional.size() > most)
+        throw UsageError{"wrong number of arguments"};
+}
+
+int List(const Options &options)
+{
+    for (HWND hwnd : TopLevelWindows())
+        if (options.all || IsWindowVisible(hwnd))
+            PrintWindow(hwnd, true);
+    return kOk;
+}
+
+int Wait(const Options &options)
+{
+    Need(options, 1, 1);
+    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    if (!hwnd)
+        return kNotFound;
+    PrintWindow(hwnd, true);
+    return kOk;
+}
+
+int Gone(const Options &options)
+{
+    Need(options, 1, 1);
+    DWORD start = GetTickCount();
+    while (!FindWindows(options.filter).empty()) {
+        if (GetTickCount() - start >= options.timeoutMs)
+            return kNotFound;
+        Sleep(50);
+    }
+    return kOk;
+}
+
+int Press(const Options &options)
+{
+    Need(options, 2, 2);
+    const std::wstring &text = options.positional[1];
+    DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND hwnd : FindWindows(options.filter)) {
+            if (HWND button = FindButton(hwnd, text)) {
+                // Posted, so a press that opens another modal window does
+                // not block the tool.
+                PostMessageW(button, BM_CLICK, 0, 0);
+                PrintWindow(hwnd, false);
+                return kOk;
+            }
+        }
+        if (GetTickCount() - start >= options.timeoutMs)
+            return kNotFound;
+        Sleep(50);
+    }
+}
+
+int PostTo(const Options &options, UINT msg, WPARAM wp, LPARAM lp)
+{
+    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    if (!hwnd)
+        return kNotFound;
+    for (HWND each : FindWindows(options.filter)) {
+        PostMessageW(each, msg, wp, lp);
+        PrintWindow(each, false);
+    }
+    return kOk;
+}
+
+int Close(const Options &options)
+{
+    Need(options, 1, 1);
+    return PostTo(options, WM_CLOSE, 0, 0);
+}
+
+int Post(const Options &options)
+{
+    Need(options, 2, 4);
+    const auto &p = options.positional;
+    UINT msg = ParseMessage(p[1]);
+    WPARAM wp = p.size() > 2 ? ParseNumber(p[2]) : 0;
+    LPARAM lp = p.size() > 3 ? static_cast<LPARAM>(ParseNumber(p[3])) : 0;
+    return PostTo(options, msg, wp, lp);
+}
+
+int Send(const Options &options)
+{
+    Need(options, 2, 4);
+    const auto &p = options.positional;
+    UINT msg = ParseMessage(p[1]);
+    WPARAM wp = p.size() > 2 ? ParseNumber(p[2]) : 0;
+    LPARAM lp = p.size() > 3 ? static_cast<LPARAM>(ParseNumber(p[3])) : 0;
+    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    if (!hwnd)
+        return kNotFound;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result)) {
+        WriteError("the window did not answer within 5 s");
+        return kError;
+    }
+    WriteUtf8(L"V\t" + Dec(static_cast<long long>(static_cast<LONG_PTR>(result))) + L"\n");
+    return kOk;
+}
+
+int Rect(const Options &options)
+{
+    Need(options, 1, 1);
+    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    if (!hwnd)
+        return kNotFound;
+    RECT window{};
+    RECT client{};
+    POINT origin{0, 0};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    ClientToScreen(hwnd, &origin);
+    PrintWindow(hwnd, false);
+    WriteUtf8(L"R\t" + Dec(window.left) + L"\t" + Dec(window.top) + L"\t" + Dec(window.right) + L"\t" +
+              Dec(window.bottom) + L"\n");
+    WriteUtf8(L"K\t" + Dec(origin.x) + L"\t" + Dec(origin.y) + L"\t" + Dec(client.right - client.left) + L"\t" +
+              Dec(client.bottom - client.top) + L"\n");
+    return kOk;
+}
+
+int Run(const std::vector<std::wstring> &args)
+{
+    if (args.empty())
+        throw UsageError{"no command"};
+    const std::wstring &command = args.front();
+    Options options = ParseOptions(std::vector<std::wstring>(args.begin() + 1, args.end()));
+    if (command == L"list")
+        return List(options);
+    if (command == L"wait")
+        return Wait(options);
+    if (command == L"gone")
+        return Gone(options);
+    if (command == L"press")
+        return Press(options);
+    if (command == L"close")
+        return Close(options);
+    if (command == L"post")
+        return Post(options);
+    if (command == L"send")
+        return Send(options);
+    if (command == L"rect")
+        return Rect(options);
+    throw UsageError{"unknown command"};
+}
+
+} // namespace
+
+int main()
+{
+    try {
+        int count = 0;
+        LPWSTR *argv = CommandLineToArgvW(GetCommandLineW(), &count);
+        if (!argv) {
+            WriteError("cannot read the command line");
+            return kError;
+        }
+        std::vector<std::wstring> args;
+        for (int i = 1; i < count; ++i)
+            args.emplace_back(argv[i]);
+        LocalFree(argv);
+        return Run(args);
+    } catch (const UsageError &error) {
+        WriteError(error.what + " (commands: list, wait, gone, press, close, rect, post, send)");
+        return kError;
+    } catch (...) {
+        WriteError("unexpected failure");
+        return kError;
+    }
+}
