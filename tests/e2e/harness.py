@@ -291,11 +291,16 @@ def _make_base(path):
             link.unlink()
             link.mkdir()
     _import_registry(path, REGISTRY_COMMON.format(screen=SCREEN))
+    try:
+        tool_source = wintool_path()
+    except ScenarioError:
+        kill_wineserver(path)           # a tree without the window tool: no warm-up
+        return
     xvfb = Xvfb()
     try:
         tool = path / "drive_c" / APP_FOLDER / "wintool.exe"
         tool.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(wintool_path(), tool)
+        shutil.copy2(tool_source, tool)
         code, out, err = run_captured([WINE, f"C:\\{APP_FOLDER}\\wintool.exe", "list"],
                                       env=wine_env(path, xvfb.display), timeout=300)
         if code != 0:
@@ -790,6 +795,17 @@ class Scenario:
         if code != 0:
             raise ScenarioError(f"no button {button!r} in a window {caption!r}{_cls_text(cls)} "
                                 f"within {timeout} s; windows:\n{format_windows(self.list_windows(all=True))}")
+
+    def answer(self, caption, button, timeout=10):
+        """Presses a message box button and waits until that box is gone,
+        so that a following wait_message_box sees the next box."""
+        code, out = self.wintool("press", caption, button, "--class", "#32770", "--visible",
+                                 "--timeout", int(timeout * 1000), timeout=timeout + 60)
+        if code != 0:
+            raise ScenarioError(f"no button {button!r} in a message box {caption!r} within {timeout} s; "
+                                f"windows:\n{format_windows(self.list_windows(all=True))}")
+        box = parse_wintool(out)[0]
+        self.wait_gone(f"hwnd:{box.hwnd:#x}", timeout=timeout)
 
     def close(self, caption, cls=None, timeout=10):
         """Posts WM_CLOSE to the top-level window(s) with that caption."""

@@ -13,7 +13,8 @@
 //
 // Options: --class NAME, --match exact|prefix|contains (caption, default
 // exact), --timeout MS (default 0: look once), --visible (ignore hidden
-// windows). The caption "*" matches any caption.
+// windows). The caption "*" matches any caption; "hwnd:0x1234" matches
+// that one window.
 //
 // Output is UTF-8, one record per line, fields separated by TAB; a TAB,
 // CR, LF or backslash inside a text is written as \t, \r, \n or \\:
@@ -40,6 +41,7 @@ struct Filter {
     std::wstring caption;
     std::wstring cls;
     bool anyCaption = false;
+    HWND handle = nullptr;
     bool anyClass = true;
     bool visibleOnly = false;
     Match match = Match::Exact;
@@ -153,6 +155,8 @@ bool TextMatches(const std::wstring &text, const std::wstring &wanted, Match mat
 
 bool Matches(HWND hwnd, const Filter &filter)
 {
+    if (filter.handle && hwnd != filter.handle)
+        return false;
     if (filter.visibleOnly && !IsWindowVisible(hwnd))
         return false;
     if (!filter.anyClass && ClassOf(hwnd) != filter.cls)
@@ -317,6 +321,10 @@ Options ParseOptions(const std::vector<std::wstring> &args)
     if (!options.positional.empty()) {
         options.filter.caption = options.positional.front();
         options.filter.anyCaption = options.filter.caption == L"*";
+        if (options.filter.caption.rfind(L"hwnd:", 0) == 0) {
+            options.filter.handle = reinterpret_cast<HWND>(ParseNumber(options.filter.caption.substr(5)));
+            options.filter.anyCaption = true;
+        }
     }
     return options;
 }

@@ -1,0 +1,68 @@
+"""Runs a win32 console test program (a GoogleTest binary) under Wine.
+
+    run_in_wine.py [--version nt40|win98|win2k] [--display] <exe> [args...]
+
+The program runs in a fresh copy of a template prefix (so it may write into
+drive_c/windows), its output streams through, and its exit code is ours.
+Console programs need no X server; --display gives the program one (an
+Xvfb with the shared virtual desktop) for tests that create windows.
+BLINKERY_BUILD names the build folder that keeps the templates.
+"""
+import argparse
+import os
+import subprocess
+import sys
+from pathlib import Path
+
+import harness as h
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--version", default="nt40", choices=h.VERSIONS)
+    parser.add_argument("--display", action="store_true", help="run with an X server")
+    parser.add_argument("--timeout", type=float, default=280, help="seconds before the program is ended")
+    parser.add_argument("exe")
+    parser.add_argument("args", nargs=argparse.REMAINDER)
+    options = parser.parse_args(argv)
+
+    exe = Path(options.exe).resolve()
+    if not exe.is_file():
+        print(f"run_in_wine: {exe} does not exist", file=sys.stderr)
+        return 2
+    source = h.template(options.version)
+    folder = h.e2e_dir() / "run" / "run_in_wine" / exe.stem
+    prefix = folder / "prefix"
+    h.kill_wineserver(prefix)           # left over from a killed run
+    h._remove_tree(folder)
+    folder.mkdir(parents=True)
+    h.clone_prefix(source, prefix)
+
+    xvfb = h.Xvfb() if options.display else None
+    env = h.wine_env(prefix, xvfb.display if xvfb else None)
+    process = None
+    try:
+        # The program runs from its own folder (Z:), so it finds files
+        # built beside it; its output is not captured, only passed on.
+        process = subprocess.Popen([h.WINE, str(exe), *options.args], env=env, cwd=exe.parent,
+                                   stdin=subprocess.DEVNULL, start_new_session=True)
+        try:
+            code = process.wait(timeout=options.timeout)
+        except subprocess.TimeoutExpired:
+            print(f"run_in_wine: {exe.name} did not end within {options.timeout:.0f} s", file=sys.stderr)
+            code = 124
+    finally:
+        h.kill_wineserver(prefix)
+        if process is not None and process.poll() is None:
+            os.killpg(process.pid, 9)
+            process.wait()
+        if xvfb is not None:
+            xvfb.stop()
+    if code < 0:
+        print(f"run_in_wine: {exe.name} died of signal {-code}", file=sys.stderr)
+        code = 1
+    return code
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
