@@ -23,6 +23,11 @@ target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/test
 target_compile_options(blinkery_win32_tests PRIVATE ${BLINKERY_WARNINGS})
 target_link_libraries(blinkery_win32_tests PRIVATE blinkery_win32 gtest gtest_main)
 
+# The stand-ins next to the test binary, for the device tests under Wine.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/standins/CMakeLists.txt)
+    add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standins ${CMAKE_BINARY_DIR}/standins)
+endif()
+
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME win32_unit_tests
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/run_in_wine.py
@@ -30,3 +35,15 @@ add_test(NAME win32_unit_tests
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(win32_unit_tests PROPERTIES TIMEOUT 300
     ENVIRONMENT "BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
+
+# The device rig: the Devices tests under Wine in each Windows version, with
+# the stand-ins, a pseudo-terminal test modem and the NT service manager.
+if(TARGET dlportio_standin)
+    add_dependencies(blinkery_win32_tests dlportio_standin dlportio_driver)
+    add_test(NAME device_rig
+        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/win32/device_rig.py
+                $<TARGET_FILE:blinkery_win32_tests>
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+    set_tests_properties(device_rig PROPERTIES TIMEOUT 2400
+        ENVIRONMENT "BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
+endif()

@@ -163,7 +163,7 @@ bool TDLPortIO::DriverInstall()
 {
     alreadyInstalled_ = false;
     const std::string name(kPortIoDriverName);
-    if (platform::ServiceHandle existing = services_.OpenService(manager_, name, kServiceQueryStatus)) {
+    if (platform::ServiceHandle existing = services_.Open(manager_, name, kServiceQueryStatus)) {
         alreadyInstalled_ = true;
         services_.Close(existing);
         return true;
@@ -177,7 +177,7 @@ bool TDLPortIO::DriverInstall()
     service.errorControl = kErrorNormal;
     service.binaryPath = JoinPath(DriverPath, std::string(kPortIoDriverName) + ".SYS");
     service.loadOrderGroup = kPortIoLoadOrderGroup;
-    platform::ServiceHandle created = services_.CreateService(manager_, service);
+    platform::ServiceHandle created = services_.Create(manager_, service);
     if (created == 0)
         return Fail("DriverInstall", services_.LastError());
     services_.Close(created);
@@ -188,7 +188,7 @@ bool TDLPortIO::DriverStart()
 {
     alreadyRunning_ = false;
     const std::string name(kPortIoDriverName);
-    platform::ServiceHandle service = services_.OpenService(manager_, name, kServiceQueryStatus);
+    platform::ServiceHandle service = services_.Open(manager_, name, kServiceQueryStatus);
     if (service == 0)
         return Fail("DriverStart", services_.LastError());
     uint32_t state = 0;
@@ -205,7 +205,7 @@ bool TDLPortIO::DriverStart()
     if (state != kStateStopped)
         return Fail("DriverStart", -1);
 
-    service = services_.OpenService(manager_, name, kServiceStart);
+    service = services_.Open(manager_, name, kServiceStart);
     if (service == 0)
         return Fail("DriverStart", services_.LastError());
     bool started = services_.Start(service);
@@ -218,7 +218,7 @@ bool TDLPortIO::DriverStop()
 {
     if (alreadyRunning_)
         return true;
-    platform::ServiceHandle service = services_.OpenService(manager_, std::string(kPortIoDriverName), kServiceStopAndQuery);
+    platform::ServiceHandle service = services_.Open(manager_, std::string(kPortIoDriverName), kServiceStopAndQuery);
     if (service == 0)
         return Fail("DriverStop", services_.LastError());
     bool stopped = services_.Stop(service);
@@ -231,7 +231,7 @@ bool TDLPortIO::DriverRemove()
 {
     if (alreadyInstalled_)
         return true;
-    platform::ServiceHandle service = services_.OpenService(manager_, std::string(kPortIoDriverName), kServiceDelete);
+    platform::ServiceHandle service = services_.Open(manager_, std::string(kPortIoDriverName), kServiceDelete);
     if (service == 0)
         return Fail("DriverRemove", services_.LastError());
     bool deleted = services_.Delete(service);

@@ -28,8 +28,8 @@ public:
     // Each call that fails returns 0 or false; LastError() then tells the
     // system error code of that failure.
     virtual ServiceHandle OpenManager(uint32_t access) = 0;
-    virtual ServiceHandle OpenService(ServiceHandle manager, const std::string& name, uint32_t access) = 0;
-    virtual ServiceHandle CreateService(ServiceHandle manager, const ServiceDefinition& service) = 0;
+    virtual ServiceHandle Open(ServiceHandle manager, const std::string& name, uint32_t access) = 0;
+    virtual ServiceHandle Create(ServiceHandle manager, const ServiceDefinition& service) = 0;
     // The service's current state (1 stopped ... 4 running ...).
     virtual bool QueryState(ServiceHandle service, uint32_t& state) = 0;
     virtual bool Start(ServiceHandle service) = 0;

@@ -173,9 +173,9 @@ TEST_F(PortIoTest, OpenDriverRemovesTheServiceItInstalledWhenItStaysPending)
 {
     // A service control manager whose new services hang in start-pending.
     struct Pending : fakes::ServiceManager {
-        platform::ServiceHandle CreateService(platform::ServiceHandle m, const platform::ServiceDefinition& s) override
+        platform::ServiceHandle Create(platform::ServiceHandle m, const platform::ServiceDefinition& s) override
         {
-            platform::ServiceHandle h = fakes::ServiceManager::CreateService(m, s);
+            platform::ServiceHandle h = fakes::ServiceManager::Create(m, s);
             Services[s.name].State = 2;
             return h;
         }

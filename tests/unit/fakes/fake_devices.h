@@ -103,7 +103,7 @@ public:
             return 0;
         return Handle("");
     }
-    platform::ServiceHandle OpenService(platform::ServiceHandle, const std::string& name, uint32_t access) override
+    platform::ServiceHandle Open(platform::ServiceHandle, const std::string& name, uint32_t access) override
     {
         Calls.push_back("Open " + name + " " + Hex(access));
         if (Failing("Open"))
@@ -114,7 +114,7 @@ public:
         }
         return Handle(name);
     }
-    platform::ServiceHandle CreateService(platform::ServiceHandle, const platform::ServiceDefinition& service) override
+    platform::ServiceHandle Create(platform::ServiceHandle, const platform::ServiceDefinition& service) override
     {
         Calls.push_back("Create " + service.name);
         if (Failing("Create"))

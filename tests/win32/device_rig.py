@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""The device rig: runs the Devices* tests of blinkery_win32_tests.exe under
+Wine in each Windows version, with what those tests need around them:
+
+- the stand-in DLPortIO.dll and DLPortIO.SYS next to the test binary;
+- COM5 of the prefix linked to a pseudo-terminal whose other end a test
+  modem holds: it echoes each command line as received and answers
+  "\\r\\nOK\\r\\n", half a second later for ATZ (a reset takes time), at once
+  in the same write for anything else;
+- BLINKERY_DRIVER_SERVICE=1, so that on NT the driver service tests install,
+  start, stop and remove DLPortIO through Wine's service control manager.
+
+Afterwards it checks from the outside what the modem received: each opening
+of the port carried exactly the expected bytes, and was closed again.
+
+Each version runs in a fresh copy of a template prefix (32-bit and 64-bit
+Wine, made once per build under device-rig/ of the build folder); the copy's
+processes are ended with wineserver -k and the copy is removed.
+
+Usage (ctest does this): device_rig.py TEST_EXE [VERSION...]
+Environment: BLINKERY_BUILD (the build folder), PYTHONPATH with tests/e2e.
+"""
+
+import fcntl
+import os
+import select
+import shutil
+import subprocess
+import sys
+import threading
+import time
+import tty
+from pathlib import Path
+
+import harness as h
+
+MODEM_PORT = 5
+# Bytes each opening of the port must carry, in order (openings that carry
+# nothing, such as a check that the port is free, are left out).
+EXPECTED_SESSIONS = [b"ATZ\r\n", b"AT&F E1 V1\r\n", b"ATZ\r\n"]
+# Tests that may be skipped in a version; every other Devices test must run.
+MAY_SKIP = {"win98": {"DevicesDriverService"}}
+TEMPLATE_STAMP = "device rig 1\n"
+RUN_TIMEOUT = 300  # s for one version's tests; they take about 15 s
+REGISTRY_VERSION = 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="{version}"\n'
+
+
+class TestModem(threading.Thread):
+    """Holds the master side of a pseudo-terminal and plays the modem."""
+
+    def __init__(self):
+        super().__init__(daemon=True)
+        self.master, slave = os.openpty()
+        tty.setraw(slave)
+        self.slave_name = os.ttyname(slave)
+        os.close(slave)  # the modem is "closed" until the program opens the port
+        fcntl.fcntl(self.master, fcntl.F_SETFL, os.O_NONBLOCK)
+        self.sessions = []   # bytes received per opening, in order
+        self.closed = []     # whether each opening was closed again
+        self._halt = threading.Event()
+        self._pending = []   # (due time, bytes)
+
+    def stop(self):
+        self._halt.set()
+        self.join(timeout=5)
+        os.close(self.master)
+
+    def run(self):
+        poller = select.poll()
+        poller.register(self.master, select.POLLIN)
+        is_open = False
+        line = b""
+        while not self._halt.is_set():
+            events = dict(poller.poll(20)).get(self.master, 0)
+            hung_up = bool(events & select.POLLHUP)
+            if not hung_up and not is_open:
+                is_open = True
+                self.sessions.append(b"")
+                self.closed.append(False)
+                line = b""
+            if events & select.POLLIN:
+                try:
+                    data = os.read(self.master, 4096)
+                except OSError:
+                    data = b""
+                if data and is_open:
+                    self.sessions[-1] += data
+                    line += data
+                    while b"\r\n" in line:
+                        command, line = line.split(b"\r\n", 1)
+                        self._answer(command + b"\r\n")
+            if hung_up:
+                if is_open:
+                    is_open = False
+                    self.closed[-1] = True
+                    self._pending.clear()
+                time.sleep(0.01)
+            self._flush()
+
+    def _answer(self, command):
+        now = time.monotonic()
+        if command.strip().upper() == b"ATZ":
+            self._pending += [(now, command), (now + 0.5, b"\r\nOK\r\n")]
+        else:
+            self._pending.append((now, command + b"\r\nOK\r\n"))
+
+    def _flush(self):
+        now = time.monotonic()
+        due = [p for p in self._pending if p[0] <= now]
+        self._pending = [p for p in self._pending if p[0] > now]
+        for _, data in due:
+            try:
+                os.write(self.master, data)
+            except OSError:
+                pass
+
+
+def rig_dir():
+    return h.build_dir() / "device-rig"
+
+
+def _reg_import(prefix, text):
+    reg = Path(prefix) / "device-rig.reg"
+    reg.write_text(text.replace("\n", "\r\n"))
+    try:
+        subprocess.run([h.WINE64, "regedit", "/S", "Z:" + str(reg.resolve()).replace("/", "\\")],
+                       env=h.wine_env(prefix), capture_output=True, timeout=300, check=True)
+    finally:
+        reg.unlink()
+
+
+def template(version):
+    """A booted prefix reporting the given Windows version, made once."""
+    root = rig_dir() / "templates"
+    root.mkdir(parents=True, exist_ok=True)
+    target = root / version
+    wine = subprocess.run([h.WINE64, "--version"], capture_output=True, text=True).stdout
+    stamp = f"{TEMPLATE_STAMP}{wine}emulated {h.emulated_i386()}\n"
+    with open(root / ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if (target / ".device-rig").is_file() and (target / ".device-rig").read_text() == stamp:
+            return target
+        shutil.rmtree(target, ignore_errors=True)
+        started = time.monotonic()
+        try:
+            subprocess.run([h.WINE64, "wineboot", "-i"], env=h.wine_env(target),
+                           capture_output=True, timeout=900, check=True)
+            _reg_import(target, REGISTRY_VERSION.format(version=version))
+        finally:
+            h.kill_wineserver(target)
+        (target / ".device-rig").write_text(stamp)
+        print(f"device rig: made the {version} prefix in {time.monotonic() - started:.0f} s", flush=True)
+        return target
+
+
+def run_version(test_exe, version):
+    """Runs the Devices tests in one Windows version; a list of failures."""
+    failures = []
+    run = rig_dir() / f"run-{version}-{os.getpid()}"
+    shutil.rmtree(run, ignore_errors=True)
+    subprocess.run(["cp", "-a", str(template(version)), str(run)], check=True)
+    modem = TestModem()
+    try:
+        app = run / "drive_c" / "blinkery"
+        app.mkdir(parents=True, exist_ok=True)
+        for name in (test_exe.name, "DLPortIO.dll", "DLPortIO.SYS"):
+            shutil.copy2(test_exe.parent / name, app / name)
+        link = run / "dosdevices" / f"com{MODEM_PORT}"
+        if link.is_symlink() or link.exists():
+            link.unlink()
+        link.symlink_to(modem.slave_name)
+        modem.start()
+
+        env = h.wine_env(run)
+        env["BLINKERY_MODEM_PORT"] = str(MODEM_PORT)
+        env["BLINKERY_DRIVER_SERVICE"] = "1"
+        started = time.monotonic()
+        log = run / "tests.log"
+        with open(log, "wb") as out:
+            process = subprocess.Popen([h.WINE, f"C:\\blinkery\\{test_exe.name}", "--gtest_filter=Devices*"],
+                                       env=env, stdout=out, stderr=subprocess.STDOUT)
+            try:
+                returncode = process.wait(timeout=RUN_TIMEOUT)
+            except subprocess.TimeoutExpired:
+                returncode = None
+                process.kill()
+                process.wait()
+        took = time.monotonic() - started
+        output = log.read_text(errors="replace")
+        print(f"---- {version} ({took:.0f} s)\n{output}", flush=True)
+        if returncode is None:
+            failures.append(f"{version}: the tests hung for {RUN_TIMEOUT} s")
+        elif returncode != 0:
+            failures.append(f"{version}: the tests exited with {returncode}")
+        if "[  PASSED  ]" not in output:
+            failures.append(f"{version}: no passing summary")
+        allowed = MAY_SKIP.get(version, set())
+        for text in output.splitlines():
+            if text.startswith("[  SKIPPED ]") and "." in text:
+                suite = text.split()[3].split(".")[0]
+                if suite not in allowed:
+                    failures.append(f"{version}: {text.split()[3]} was skipped")
+    finally:
+        h.kill_wineserver(run)
+        modem.stop()
+        shutil.rmtree(run, ignore_errors=True)
+
+    carried = [bytes_ for bytes_ in modem.sessions if bytes_]
+    if carried != EXPECTED_SESSIONS:
+        failures.append(f"{version}: the modem received {carried!r}, expected {EXPECTED_SESSIONS!r}")
+    if not all(modem.closed):
+        failures.append(f"{version}: the port was left open ({modem.closed})")
+    return failures
+
+
+def main():
+    test_exe = Path(sys.argv[1]).resolve()
+    versions = sys.argv[2:] or list(h.VERSIONS)
+    passed, failed = 0, 0
+    for version in versions:
+        failures = run_version(test_exe, version)
+        for failure in failures:
+            print(f"FAILED {failure}", flush=True)
+        passed += not failures
+        failed += bool(failures)
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
