@@ -210,6 +210,7 @@ struct TGVar {
 
     // --- Run-time state ---
     int32_t OsKind{};                // 0 Windows 95/98/ME, 4 NT 4, 5 Windows 2000
+    std::array<uint16_t, 8> PortBaseTable{}; // UART base address of COM1-COM8
     platform::LineSettings LineSettings{};
     TModemSignals ModemSignals;
     TModemSignals PreviousSignals;

@@ -1,6 +1,8 @@
 // Test doubles of the platform interfaces the settings code uses.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <set>
 #include <string>
@@ -79,26 +81,77 @@ public:
     int32_t LogPixelsY() override { return Dpi; }
 };
 
+// Plays the helper VxD's requests: the hooked port's name (6), the modem
+// status byte (8), byte counts handed out once (4, 5, 11), hooking (2, 3).
+// A code listed in Replies answers with that reply instead.
 class HelperVxd : public platform::HelperVxd {
 public:
     bool Opened = false;
+    bool Present = true; // false: opening fails, as for a missing file
+    std::vector<std::string> OpenedPaths;
     std::map<uint32_t, platform::VxdReply> Replies;
     std::string HookedPort; // copied into the reply buffer of request 6
     std::vector<uint32_t> Requests;
+    struct Call {
+        uint32_t Code;
+        bool HasIn;
+        uint32_t InValue; // the 32-bit value the input points at
+        uint32_t InSize;
+        bool HasOut;
+        uint32_t OutSize;
+        bool OpenAtCall;
+    };
+    std::vector<Call> Calls;
+    bool HookFails = false;
+    bool Hooked = false;
+    uint8_t ModemStatus = 0;
+    uint32_t SentPending = 0, ReceivedPending = 0, ReceivedAltPending = 0;
 
-    bool Open(const std::string&) override { return Opened = true; }
+    bool Open(const std::string& path) override
+    {
+        OpenedPaths.push_back(path);
+        return Opened = Present;
+    }
     void Close() override { Opened = false; }
     bool IsOpen() const override { return Opened; }
-    platform::VxdReply Request(uint32_t code, const void*, uint32_t, void* out, uint32_t outSize) override
+    platform::VxdReply Request(uint32_t code, const void* in, uint32_t inSize, void* out, uint32_t outSize) override
     {
         Requests.push_back(code);
+        uint32_t inValue = 0;
+        if (in)
+            std::memcpy(&inValue, in, sizeof inValue);
+        Calls.push_back({code, in != nullptr, inValue, inSize, out != nullptr, outSize, Opened});
         if (code == 6 && out) {
             size_t n = std::min<size_t>(HookedPort.size(), outSize);
             HookedPort.copy(static_cast<char*>(out), n);
-            return {true, static_cast<uint32_t>(n), 0};
+            auto reply = Replies.find(code);
+            return reply == Replies.end() ? platform::VxdReply{true, static_cast<uint32_t>(n), 0} : reply->second;
         }
         auto it = Replies.find(code);
-        return it == Replies.end() ? platform::VxdReply{} : it->second;
+        if (it != Replies.end())
+            return it->second;
+        switch (code) {
+        case 2:
+            Hooked = !HookFails;
+            return {!HookFails, 0, HookFails ? 31u : 0u};
+        case 3:
+            Hooked = false;
+            return {true, 0, 0};
+        case 4: return TakeCount(SentPending);
+        case 5: return TakeCount(ReceivedPending);
+        case 11: return TakeCount(ReceivedAltPending);
+        case 7: return {true, 0, 0};
+        case 8: return {true, ModemStatus, 0};
+        default: return {};
+        }
+    }
+
+private:
+    static platform::VxdReply TakeCount(uint32_t& pending)
+    {
+        uint32_t n = pending;
+        pending = 0;
+        return {true, n, 0};
     }
 };
 

@@ -1,0 +1,65 @@
+// The poll tick: one snapshot of the modem's status lines and byte
+// counters, the connection and event steps that follow from it, and the
+// decision whether the displays must be repainted.
+#pragma once
+
+#include <cstdint>
+
+#include "app/settings.h"
+#include "devices/port_io.h"
+#include "monitor/helper_vxd_client.h"
+#include "monitor/poll_parts.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/serial.h"
+
+namespace monitor {
+
+// UART registers, as offsets from the port's base address.
+inline constexpr uint16_t UartModemControl = 4;
+inline constexpr uint16_t UartModemStatus = 6;
+
+inline constexpr char DriverMissingNtText[] =
+    "Could not open the hardware driver.\rPlease make sure it has been installed according to the instructions.";
+inline constexpr char DriverMissing9xText[] =
+    "Could not find/open the file DLPORTIO.DLL needed for the hardware access.\rPlease make sure it is in the "
+    "Blinkery directory or somewhere in Your path.";
+
+// Clears the per-poll signal memory (at start-up and when the monitored
+// port changes): every field of ModemSignals but HS, and every field of
+// PreviousSignals, whose HS takes the current HS.
+void ClearSignalMemory(TGVar& g);
+
+struct PollServices {
+    platform::Clock& Clock;
+    platform::MessageBoxes& Boxes;
+    platform::SerialPorts& Ports;
+    devices::TDLPortIO& PortIO;
+    HelperVxdClient& Vxd;
+};
+
+class TPollCycle {
+public:
+    TPollCycle(TGVar& g, PollServices services, PollParts parts) : g_(g), s_(services), p_(parts) {}
+
+    // Runs one tick. Safe to run nested: a message box opened inside a tick
+    // lets further ticks run beneath it, and all a tick keeps is in g.
+    void TimerEvent();
+
+private:
+    uint16_t PortBase() const;
+    bool ReadVxdStatus();
+    void ReadUartStatus();
+    uint16_t ReadUartRegister(uint16_t offset);
+    void ReadCounters(CounterSample& sample, bool vxdOnPort);
+    void CountActivity(const CounterSample& sample);
+    void UpdateSpeedText(uint32_t speed);
+    bool LampsChanged() const;
+    bool ClockShown() const;
+
+    TGVar& g_;
+    PollServices s_;
+    PollParts p_;
+};
+
+} // namespace monitor
