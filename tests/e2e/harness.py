@@ -21,6 +21,7 @@ Only the standard library is used.
 """
 
 import contextlib
+import ctypes
 import fcntl
 import os
 import re
@@ -51,6 +52,9 @@ WINESERVER = shutil.which("wineserver") or "/usr/bin/wineserver"
 # Guest address space for 32-bit processes under qemu-user: room for the
 # 2 GB a Windows program sees plus the area Wine keeps at 0x7ffe0000.
 QEMU_RESERVED_VA = "0x84000000"
+
+# Seconds a scenario's wineserver waits for the next program.
+SERVER_LINGER_S = 10
 
 
 class ScenarioError(AssertionError):
@@ -190,6 +194,13 @@ def kill_wineserver(prefix):
         subprocess.run([WINESERVER, "-w"], env=env, capture_output=True, timeout=30)
 
 
+def _die_with_parent():
+    """Runs in a child before exec: the child gets SIGTERM when the harness
+    dies (a ctest time-out, say), so no X server or program is left behind."""
+    with contextlib.suppress(Exception):
+        ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)   # PR_SET_PDEATHSIG
+
+
 # ------------------------------------------------------------------ Xvfb
 
 class Xvfb:
@@ -204,7 +215,7 @@ class Xvfb:
                  "-screen", "0", f"{screen}x24"],
                 pass_fds=(write_end,), stdin=subprocess.DEVNULL,
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                start_new_session=True)
+                start_new_session=True, preexec_fn=_die_with_parent)
         finally:
             os.close(write_end)
         try:
@@ -622,9 +633,9 @@ class Scenario:
         shutil.copy2(wintool_path(), self.app_dir / "wintool.exe")
         try:
             self.xvfb = Xvfb()
-            # One wineserver for the whole scenario, instead of one per gap
-            # between programs.
-            subprocess.run([WINESERVER, "-p"], env=self.env, check=True, timeout=60,
+            # The wineserver outlives short gaps between programs, but not a
+            # killed harness by long.
+            subprocess.run([WINESERVER, f"-p{SERVER_LINGER_S}"], env=self.env, check=True, timeout=60,
                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except BaseException:
             self._cleanup()
@@ -728,7 +739,7 @@ class Scenario:
         with open(log, "wb") as out:
             process = subprocess.Popen([WINE, exe, *map(str, args)], env=self.env, cwd=self.app_dir,
                                        stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT,
-                                       start_new_session=True)
+                                       start_new_session=True, preexec_fn=_die_with_parent)
         app = App(self, process, log)
         self.apps.append(app)
         return app

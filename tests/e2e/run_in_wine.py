@@ -45,7 +45,8 @@ def main(argv):
         # The program runs from its own folder (Z:), so it finds files
         # built beside it; its output is not captured, only passed on.
         process = subprocess.Popen([h.WINE, str(exe), *options.args], env=env, cwd=exe.parent,
-                                   stdin=subprocess.DEVNULL, start_new_session=True)
+                                   stdin=subprocess.DEVNULL, start_new_session=True,
+                                   preexec_fn=h._die_with_parent)
         try:
             code = process.wait(timeout=options.timeout)
         except subprocess.TimeoutExpired:
