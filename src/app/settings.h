@@ -211,6 +211,12 @@ struct TGVar {
     // --- Run-time state ---
     int32_t OsKind{};                // 0 Windows 95/98/ME, 4 NT 4, 5 Windows 2000
     std::array<uint16_t, 8> PortBaseTable{}; // UART base address of COM1-COM8
+    std::string HelpFile;
+    double ProgramStartTime{};
+    double ConnectStart{};           // counted into the total connect time from here
+    int32_t RnaappNewer{};           // 1 RNAAPP.EXE after 1 September 1995, 2 on or before, 0 none
+    int32_t LightsAvailable{};       // LIGHTS.EXE of exactly 21248 bytes
+    int32_t LightsPresent{};         // LIGHTS!.EXE exists
     platform::LineSettings LineSettings{};
     TModemSignals ModemSignals;
     TModemSignals PreviousSignals;
@@ -228,6 +234,7 @@ struct TGVar {
     int32_t ModalActive{};
     int32_t SetupDialogOpen{};
     int32_t ClosingState{};          // 0 running, -1 closing, 1 closed
+    std::string ActiveConnectionName; // entry of the RAS connection dialled or watched; empty when none
 
     // Display requests.
     bool RepaintRequested{};

@@ -45,6 +45,15 @@ public:
     // query fails, as it does for handle 0.
     virtual bool GetLineSettings(CommHandle handle, LineSettings& settings) = 0;
 
+    // Whether the device exists, even when another program holds it open.
+    virtual bool Exists(const std::string& device)
+    {
+        CommHandle handle = OpenForQuery(device);
+        if (handle)
+            Close(handle);
+        return handle != 0;
+    }
+
     // The exchange with a device. They default to a device that cannot be
     // opened, so code that only queries line settings need not provide them.
 

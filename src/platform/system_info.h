@@ -39,6 +39,12 @@ public:
     virtual CaptionFont GetCaptionFont() = 0;
     virtual uint32_t CaptionTextColour() = 0;   // 0x00BBGGRR
     virtual uint32_t ActiveCaptionColour() = 0; // 0x00BBGGRR
+
+    // The program's own file, in long and in short (8.3) form, and the
+    // system directory, each without a trailing backslash where a folder.
+    virtual std::string ProgramPath() = 0;
+    virtual std::string ShortProgramPath() = 0;
+    virtual std::string SystemDirectory() = 0;
 };
 
 } // namespace platform

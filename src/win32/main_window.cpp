@@ -1,23 +1,33 @@
 #include "win32/main_window.h"
 
-#include <cstdlib>
-
-#include "app/command_line.h"
 #include "app/fonts.h"
-#include "app/port_decision.h"
-#include "app/settings_file.h"
+#include "devices/modem_init.h"
+#include "win32/splash_form.h"
 
 namespace win32 {
 
 namespace {
 
 const char WindowClass[] = "TMainWindow";
+constexpr UINT_PTR PollTimerId = 1;
 
-int32_t OsKindOf(const platform::OsVersion& v)
+enum SystemCommand : WPARAM {
+    CmdUpdateNow = 300,
+    CmdSetup = 301,
+    CmdHelp = 302,
+    CmdAbout = 303,
+};
+
+constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW;
+constexpr uint32_t LogoMilliseconds = 3000;
+constexpr int ModemResponseTime = 2000;
+
+std::string WithoutExtension(const std::string& path)
 {
-    if (v.PlatformId != VER_PLATFORM_WIN32_NT)
-        return OsWin9x;
-    return v.Major == 5 ? OsWin2000 : OsNT4;
+    size_t dot = path.find_last_of('.');
+    size_t slash = path.find_last_of("\\/");
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path : path.substr(0, dot);
 }
 
 } // namespace
@@ -31,57 +41,30 @@ TMainWindow::~TMainWindow()
 
 bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
 {
-    TGVar& g = Settings;
-    g.OsKind = OsKindOf(system_.GetVersion());
-
-    int32_t filePort = ReadDefaultPort(profile_);
-    CommandLine cl = ParseCommandLine(SplitCommandLine(commandTail));
-    g.CommandLinePort = cl.Port;
-    g.AutoCheck = cl.AutoCheck ? 1 : 0;
-    g.PortAvailable.fill(1);
-
-    switch (DecidePort(filePort, cl.Port, g.PortAvailable, g.Port)) {
-    case PortDecision::Refuse:
-        boxes_.Show(PortNotAvailableText, "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
-        return false;
-    case PortDecision::FirstRun:
-        g.FirstRunRequest = 1;
-        break;
-    case PortDecision::Monitor:
-        break;
-    }
-
+    instance_ = instance;
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = LoadIconA(instance, "MODEM1_NC");
     wc.lpszClassName = WindowClass;
     RegisterClassA(&wc);
 
-    hwnd_ = CreateWindowA(WindowClass, "Blinkery", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 100, 10,
-                          nullptr, nullptr, instance, this);
+    hwnd_ = CreateWindowExA(0, WindowClass, "Blinkery", SingleBorder, CW_USEDEFAULT, CW_USEDEFAULT, 100, 10,
+                            nullptr, nullptr, instance, this);
     if (!hwnd_)
         return false;
     boxes_.SetOwner(hwnd_);
 
-    HDC windowDc = GetWindowDC(hwnd_);
-    memoryDc_ = CreateCompatibleDC(windowDc);
-    ReleaseDC(hwnd_, windowDc);
-    fonts_.SetDeviceContext(memoryDc_);
+    const bool windowsNT = system_.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
+    portIO_ = std::make_unique<devices::TDLPortIO>(portIoLibrary_, services_, windowsNT, system_.SystemDirectory());
+    monitor::PollServices pollServices{clock_, boxes_, ports_, *portIO_, vxd_};
+    monitor::PollParts parts{counters_, connection_, events_, inactivity_, keyboard_, *this};
+    poll_ = std::make_unique<monitor::TPollCycle>(Settings, pollServices, parts);
 
-    SettingsContext ctx{profile_, system_, clock_, fonts_};
-    ReadSettings(g, ctx);
-    BuildGdiFonts(g, fonts_);
-    g.ShowLogoAtStartup = ReadShowLogo(profile_);
-
-    const bool fixedSize = std::abs(g.NewOrientation) < 3;
-    const int width = fixedSize ? 100 : (g.WindowSizeX > 0 ? g.WindowSizeX : 100);
-    const int height = fixedSize ? 10 : g.WindowSizeY;
-    SetWindowPos(hwnd_, nullptr, g.WindowPositionX, g.WindowPositionY, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    return true;
+    SettingsContext settings{profile_, system_, clock_, fonts_};
+    StartupContext ctx{settings, boxes_, files_, launcher_, ports_, *portIO_, *this};
+    return RunStartUp(Settings, commandTail, ctx);
 }
 
 LRESULT CALLBACK TMainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -99,38 +82,183 @@ LRESULT CALLBACK TMainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         return self->OnMessage(msg, wp, lp);
     } catch (...) {
         // Nothing may unwind through the system's frames.
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return 0;
     }
 }
 
 LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
+    case WM_TIMER:
+        if (wp == PollTimerId && poll_)
+            poll_->TimerEvent();
+        return 0;
+    case WM_SYSCOMMAND:
+        if (wp >= CmdUpdateNow && wp <= CmdAbout) {
+            OnSysCommand(wp);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
-        ShutDown();
+        if (Settings.ClosingState == 0 && !CloseQuery(Settings, boxes_))
+            return 0;
+        RunShutDown(false);
         DestroyWindow(hwnd_);
         return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
     case WM_ENDSESSION:
         if (wp)
-            ShutDown();
+            RunShutDown(true);
         return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(hwnd_, &ps);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1; // the display paints every pixel itself
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     default:
-        return DefWindowProcA(hwnd_, msg, wp, lp);
+        break;
+    }
+    return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+void TMainWindow::OnSysCommand(WPARAM id)
+{
+    if (id == CmdUpdateNow && poll_)
+        poll_->TimerEvent();
+}
+
+void TMainWindow::RunShutDown(bool endingSession)
+{
+    if (!portIO_)
+        return;
+    SettingsContext settings{profile_, system_, clock_, fonts_};
+    ShutdownContext ctx{settings, boxes_, *portIO_, *this};
+    ShutDown(Settings, ctx, endingSession);
+}
+
+// --- Start-up
+
+void TMainWindow::LoadTrayIcons() {}
+
+void TMainWindow::SetCaption(const std::string& caption)
+{
+    SetWindowTextA(hwnd_, caption.c_str());
+}
+
+void TMainWindow::PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(sizeable ? SizeableBorder : SingleBorder));
+    SetWindowPos(hwnd_, nullptr, left, top, width > 0 ? width : 100, height > 0 ? height : 10,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TMainWindow::CreateMemoryDc()
+{
+    HDC windowDc = GetWindowDC(hwnd_);
+    memoryDc_ = CreateCompatibleDC(windowDc);
+    ReleaseDC(hwnd_, windowDc);
+    fonts_.SetDeviceContext(memoryDc_);
+}
+
+void TMainWindow::RemoveCaption()
+{
+    LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+    SetWindowLongA(hwnd_, GWL_STYLE, style & ~static_cast<LONG>(WS_CAPTION));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void TMainWindow::AddSystemMenuItems()
+{
+    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, CmdSetup, "&Setup...");
+    AppendMenuA(menu, MF_STRING, CmdAbout, "&About...");
+    AppendMenuA(menu, MF_STRING, CmdHelp, "&HELP");
+}
+
+void TMainWindow::SetUpdateNowItem(bool present)
+{
+    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    DeleteMenu(menu, CmdUpdateNow, MF_BYCOMMAND);
+    if (present)
+        AppendMenuA(menu, MF_STRING, CmdUpdateNow, "Update Lamps &Now!");
+}
+
+void TMainWindow::InitModem()
+{
+    devices::TSerialCom32 com(ports_, boxes_, clock_, pump_);
+    com.ResponseTime = ModemResponseTime;
+    devices::SendModemInitString(com, Settings.Port, Settings.ModemInitString, devices::kStartupInitReplies, clock_,
+                                 pump_);
+}
+
+void TMainWindow::ClearSignalMemory()
+{
+    monitor::ClearSignalMemory(Settings);
+}
+
+void TMainWindow::SetPollTimer(uint32_t periodMs)
+{
+    if (timer_) {
+        KillTimer(hwnd_, PollTimerId);
+        timer_ = 0;
+    }
+    if (periodMs > 0)
+        timer_ = SetTimer(hwnd_, PollTimerId, periodMs, nullptr);
+}
+
+void TMainWindow::ShowLogo()
+{
+    TSplashForm::Show(instance_, WithoutExtension(system_.ProgramPath()) + ".wav", LogoMilliseconds, pump_);
+}
+
+bool TMainWindow::OpenHelperVxd()
+{
+    return vxd_.Open(Settings.OsKind, Settings.NoVxd, system_.ShortProgramPath()) == monitor::VxdOpenResult::Opened;
+}
+
+void TMainWindow::ShowMainWindow()
+{
+    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, Settings.NewOrientation < 0 ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+}
+
+// --- Shut-down
+
+void TMainWindow::RedrawActiveCaption()
+{
+    HWND active = GetForegroundWindow();
+    while (active && GetParent(active))
+        active = GetParent(active);
+    if (active)
+        PostMessageA(active, WM_NCACTIVATE, TRUE, 0);
+}
+
+void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
+{
+    // The restored position, also while the window is minimised.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(hwnd_, &placement)) {
+        left = placement.rcNormalPosition.left;
+        top = placement.rcNormalPosition.top;
     }
 }
 
-void TMainWindow::ShutDown()
+void TMainWindow::GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height)
 {
-    TGVar& g = Settings;
-    if (g.ClosingState != 0)
-        return;
-    g.ClosingState = -1;
-    SaveSettingsAtExit(g, profile_, boxes_);
-    FreeGdiObjects();
-    g.ClosingState = 1;
+    // No graph window yet: its place and size stay as read.
+    left = Settings.ThroughputWindowPositionX;
+    top = Settings.ThroughputWindowPositionY;
+    width = static_cast<int32_t>(Settings.TWindowSizeX);
+    height = static_cast<int32_t>(Settings.TWindowSizeY);
 }
 
 void TMainWindow::FreeGdiObjects()
@@ -139,10 +267,24 @@ void TMainWindow::FreeGdiObjects()
     fonts_.Delete(g.DisplayFontHandle);
     fonts_.Delete(g.TitleFontHandle);
     g.DisplayFontHandle = g.TitleFontHandle = 0;
+    if (hwnd_ && !g.HelpFile.empty())
+        WinHelpA(hwnd_, g.HelpFile.c_str(), HELP_QUIT, 0);
     if (memoryDc_) {
         DeleteDC(memoryDc_);
         memoryDc_ = nullptr;
     }
+}
+
+// --- The poll tick's windows
+
+void TMainWindow::InvalidateMainWindow()
+{
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void TMainWindow::FormPaint()
+{
+    Settings.RepaintRequested = false;
 }
 
 } // namespace win32

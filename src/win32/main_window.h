@@ -2,39 +2,108 @@
 // messages into calls of the logic.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <windows.h>
 
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "devices/port_io.h"
+#include "devices/serial_com.h"
+#include "monitor/helper_vxd_client.h"
+#include "monitor/poll_cycle.h"
+#include "win32/win32_helper_vxd.h"
+#include "win32/win32_message_pump.h"
+#include "win32/win32_port_io.h"
 #include "win32/win32_profile.h"
+#include "win32/win32_serial.h"
+#include "win32/win32_services.h"
 #include "win32/win32_system.h"
 
 namespace win32 {
 
-class TMainWindow {
+class TMainWindow final : private StartupHost, private ShutdownHost, private monitor::PollWindows {
 public:
     TMainWindow();
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
-    ~TMainWindow();
+    ~TMainWindow() override;
 
-    // Runs start-up; false when the program must not start.
+    // Creates the window and runs start-up; false when the program must not
+    // start.
     bool Create(HINSTANCE instance, const std::string& commandTail);
-    HWND Handle() const { return hwnd_; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-    void ShutDown();
-    void FreeGdiObjects();
+    void OnSysCommand(WPARAM id);
+    void RunShutDown(bool endingSession);
 
+    // StartupHost
+    void LoadTrayIcons() override;
+    void SetCaption(const std::string& caption) override;
+    void PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height) override;
+    void CreateMemoryDc() override;
+    void RemoveCaption() override;
+    void ConnectRasEvents() override {}
+    void ClearEngine() override {}
+    void AddSystemMenuItems() override;
+    void SetUpdateNowItem(bool present) override;
+    void InitModem() override;
+    void ClearSignalMemory() override;
+    void SetPollTimer(uint32_t periodMs) override;
+    void ShowLogo() override;
+    bool OpenHelperVxd() override;
+    bool HelperVxdOpen() override { return vxd_.IsOpen(); }
+    bool HookHelperVxd() override { return vxd_.Hook(); }
+    void ConnectApplicationEvents() override {}
+    void ShowTrayIcon(bool) override {}
+    void ShowMainWindow() override;
+
+    // ShutdownHost
+    void CloseRasConnection(bool) override {}
+    void StopPollTimer() override { SetPollTimer(0); }
+    int32_t SetupActivePage() override { return Settings.SetupActivePage; }
+    void CloseHelperVxd() override { vxd_.Close(); }
+    void UnloadHelperLibrary() override {}
+    void RedrawActiveCaption() override;
+    void MainWindowPosition(int32_t& left, int32_t& top) override;
+    void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) override;
+    void FreeGdiObjects() override;
+
+    // PollWindows
+    void InvalidateMainWindow() override;
+    void FormPaint() override;
+    void InvalidateGraphWindow() override {}
+
+    HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HDC memoryDc_ = nullptr;
+    UINT_PTR timer_ = 0;
+
     Win32Profile profile_;
     Win32SystemInfo system_;
     Win32Clock clock_;
     Win32MessageBoxes boxes_;
     Win32Fonts fonts_;
+    Win32FileQuery files_;
+    Win32Launcher launcher_;
+    Win32SerialPorts ports_;
+    Win32MessagePump pump_;
+    Win32PortIoLibrary portIoLibrary_;
+    Win32ServiceManager services_;
+    Win32HelperVxd vxdDevice_;
+    monitor::HelperVxdClient vxd_{vxdDevice_};
+    std::unique_ptr<devices::TDLPortIO> portIO_; // made once the OS kind is known
+
+    // The engine's pieces that later parts of the program fill.
+    monitor::SignalCounters counters_;
+    monitor::ConnectionSteps connection_;
+    monitor::EventActions events_;
+    monitor::InactivityRules inactivity_;
+    monitor::KeyboardLights keyboard_;
+    std::unique_ptr<monitor::TPollCycle> poll_;
 };
 
 } // namespace win32

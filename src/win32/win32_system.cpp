@@ -49,6 +49,51 @@ uint32_t Win32SystemInfo::ActiveCaptionColour()
     return GetSysColor(COLOR_ACTIVECAPTION);
 }
 
+std::string Win32SystemInfo::ProgramPath()
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
+}
+
+std::string Win32SystemInfo::ShortProgramPath()
+{
+    const std::string full = ProgramPath();
+    char path[MAX_PATH];
+    DWORD n = GetShortPathNameA(full.c_str(), path, sizeof path);
+    return n > 0 && n < sizeof path ? std::string(path, n) : full;
+}
+
+std::string Win32SystemInfo::SystemDirectory()
+{
+    char path[MAX_PATH];
+    UINT n = GetSystemDirectoryA(path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
+}
+
+bool Win32FileQuery::Find(const std::string& path, platform::FileInfo& info)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(find);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
+    info.Size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    FILETIME local;
+    SYSTEMTIME t;
+    info.Modified = 0;
+    if (FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) && FileTimeToSystemTime(&local, &t))
+        info.Modified = EncodeDateTime({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds});
+    return true;
+}
+
+bool Win32Launcher::Exec(const std::string& commandLine, platform::ShowState show)
+{
+    return WinExec(commandLine.c_str(), show == platform::ShowState::Default ? SW_SHOWDEFAULT : SW_SHOWNORMAL) > 31;
+}
+
 double Win32Clock::Now()
 {
     SYSTEMTIME t;

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "platform/clock.h"
+#include "platform/file_info.h"
+#include "platform/launcher.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/system_info.h"
@@ -17,6 +19,19 @@ public:
     platform::CaptionFont GetCaptionFont() override;
     uint32_t CaptionTextColour() override;
     uint32_t ActiveCaptionColour() override;
+    std::string ProgramPath() override;
+    std::string ShortProgramPath() override;
+    std::string SystemDirectory() override;
+};
+
+class Win32FileQuery final : public platform::FileQuery {
+public:
+    bool Find(const std::string& path, platform::FileInfo& info) override;
+};
+
+class Win32Launcher final : public platform::ProcessLauncher {
+public:
+    bool Exec(const std::string& commandLine, platform::ShowState show) override;
 };
 
 class Win32Clock final : public platform::Clock {

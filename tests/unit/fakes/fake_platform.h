@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/file_info.h"
+#include "platform/launcher.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/helper_vxd.h"
@@ -64,6 +66,40 @@ public:
     platform::CaptionFont GetCaptionFont() override { return Caption; }
     uint32_t CaptionTextColour() override { return CaptionText; }
     uint32_t ActiveCaptionColour() override { return ActiveCaption; }
+
+    std::string Program = "C:\\Program Files\\Blinkery\\Blinkery.exe";
+    std::string ShortProgram = "C:\\PROGRA~1\\BLINKERY\\BLINKERY.EXE";
+    std::string SystemDir = "C:\\WINDOWS\\SYSTEM";
+    std::string ProgramPath() override { return Program; }
+    std::string ShortProgramPath() override { return ShortProgram; }
+    std::string SystemDirectory() override { return SystemDir; }
+};
+
+class FileQuery : public platform::FileQuery {
+public:
+    std::map<std::string, platform::FileInfo> Files;
+    bool Find(const std::string& path, platform::FileInfo& info) override
+    {
+        auto it = Files.find(path);
+        if (it == Files.end())
+            return false;
+        info = it->second;
+        return true;
+    }
+};
+
+class Launcher : public platform::ProcessLauncher {
+public:
+    struct Run {
+        std::string Command;
+        platform::ShowState Show;
+    };
+    std::vector<Run> Runs;
+    bool Exec(const std::string& commandLine, platform::ShowState show) override
+    {
+        Runs.push_back({commandLine, show});
+        return true;
+    }
 };
 
 class FontFactory : public platform::FontFactory {

@@ -1,0 +1,30 @@
+#include "app/launcher.h"
+
+std::string RunQuestion(const std::string& command)
+{
+    return "Run \xB4" + command + "\xB4?";
+}
+
+std::string FileNamePart(const std::string& path)
+{
+    size_t cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+void Launch(TGVar& g, const std::string& command, int32_t askFirst, const std::string& programFileName,
+            platform::MessageBoxes& boxes, platform::ProcessLauncher& launcher)
+{
+    if (askFirst == 1) {
+        if (g.ModalActive)
+            return;
+        g.ModalActive = 1;
+        platform::MbResult answer =
+            boxes.Show(RunQuestion(command), "Blinkery", platform::MbButtons::YesNo, platform::MbIcon::Warning);
+        g.ModalActive = 0;
+        if (answer != platform::MbResult::Yes)
+            return;
+    }
+    if (command.empty() || FileNamePart(command) == programFileName)
+        return;
+    launcher.Exec(command, platform::ShowState::Default);
+}

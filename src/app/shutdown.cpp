@@ -1,0 +1,57 @@
+#include "app/shutdown.h"
+
+bool CloseNeedsQuestion(const TGVar& g)
+{
+    if (g.WarnWhenExiting != 0 || !g.ModemSignals.CD)
+        return false;
+    const bool disconnectArmed =
+        g.ScheduledDisconnectActive == 1 || g.AutoTimedDisconnectActive == 1 || g.DisconnectIfInactive == 1;
+    return g.Powerdown == 0 || !disconnectArmed;
+}
+
+bool CloseQuery(TGVar& g, platform::MessageBoxes& boxes)
+{
+    if (!CloseNeedsQuestion(g))
+        return true;
+    g.ModalActive = 1;
+    platform::MbResult answer =
+        boxes.Show(StillConnectedText, "Blinkery", platform::MbButtons::YesNo, platform::MbIcon::Warning);
+    g.ModalActive = 0;
+    return answer == platform::MbResult::Yes;
+}
+
+void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
+{
+    ShutdownHost& host = ctx.Host;
+    if (g.ClosingState != 0)
+        return;
+    if (g.RAS == 1)
+        host.CloseRasConnection(endingSession);
+    host.StopPollTimer();
+    g.SetupActivePage = host.SetupActivePage();
+    if (g.ClosingState != 0) // closed meanwhile, from inside the RAS question
+        return;
+    g.ClosingState = -1;
+
+    if (g.ModemSignals.CD)
+        g.TotalConnectNew += (ctx.Settings.Clock.Now() - g.ConnectStart) + g.NegotiationDelay / 86400.0;
+
+    host.CloseHelperVxd();
+    host.UnloadHelperLibrary();
+    if (ctx.PortIO.ActiveHW())
+        ctx.PortIO.CloseDriver();
+    if (g.Title == 1 || g.Title == 2)
+        host.RedrawActiveCaption();
+
+    host.MainWindowPosition(g.WindowPositionX, g.WindowPositionY);
+    int32_t left = 0, top = 0, width = 0, height = 0;
+    host.GraphWindowRect(left, top, width, height);
+    g.ThroughputWindowPositionX = left;
+    g.ThroughputWindowPositionY = top;
+    g.TWindowSizeX = static_cast<uint32_t>(width < 0 ? 0 : width);
+    g.TWindowSizeY = static_cast<uint32_t>(height < 0 ? 0 : height);
+
+    SaveSettingsAtExit(g, ctx.Settings.Profile, ctx.Boxes);
+    host.FreeGdiObjects();
+    g.ClosingState = 1;
+}
