@@ -24,3 +24,9 @@ pictures: build
 	@build/native/tools/resgen/resgen --art resources --sheet build/pictures.bmp
 	@convert build/pictures.bmp build/pictures.png && rm build/pictures.bmp
 	@echo "wrote build/pictures.png"
+
+# Time and instructions of a quiet poll tick (not part of `make test`);
+# installs Google Benchmark and valgrind when missing.
+.PHONY: bench
+bench:
+	@bench/run

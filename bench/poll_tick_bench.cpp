@@ -1,0 +1,184 @@
+// The poll tick when nothing changes, the case that runs up to 18 times a
+// second for days. Lean stand-ins answer the device calls, so the figures
+// are the tick's own.
+//
+//   poll_tick_bench [benchmark flags]   Google Benchmark
+//   poll_tick_bench --ticks=N win98|win2000
+//                                       N quiet ticks of one configuration, for
+//                                       counting instructions under callgrind
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "monitor/poll_cycle.h"
+
+namespace {
+
+class Registers final : public platform::PortIoLibrary {
+public:
+    uint16_t Msr = 0, Mcr = 0;
+    platform::LibraryHandle Load(const std::string&) override { return 1; }
+    platform::EntryPoint Find(platform::LibraryHandle, const std::string&) override { return 1; }
+    bool Unload(platform::LibraryHandle) override { return true; }
+    bool ReadPortUshort(platform::EntryPoint, uint16_t port, uint16_t& value) override
+    {
+        value = (port & 7) == 6 ? Msr : Mcr;
+        return true;
+    }
+    void WritePortUshort(platform::EntryPoint, uint16_t, uint16_t) override {}
+};
+
+class NoServices final : public platform::ServiceManager {
+public:
+    platform::ServiceHandle OpenManager(uint32_t) override { return 0; }
+    platform::ServiceHandle Open(platform::ServiceHandle, const std::string&, uint32_t) override { return 0; }
+    platform::ServiceHandle Create(platform::ServiceHandle, const platform::ServiceDefinition&) override { return 0; }
+    bool QueryState(platform::ServiceHandle, uint32_t&) override { return false; }
+    bool Start(platform::ServiceHandle) override { return false; }
+    bool Stop(platform::ServiceHandle) override { return false; }
+    bool Delete(platform::ServiceHandle) override { return false; }
+    void Close(platform::ServiceHandle) override {}
+    uint32_t LastError() const override { return 0; }
+};
+
+// A VxD that has hooked COM2.
+class Vxd final : public platform::HelperVxd {
+public:
+    bool Opened = false;
+    bool Open(const std::string&) override { return Opened = true; }
+    void Close() override { Opened = false; }
+    bool IsOpen() const override { return Opened; }
+    platform::VxdReply Request(uint32_t code, const void*, uint32_t, void* out, uint32_t) override
+    {
+        switch (code) {
+        case 6:
+            std::memcpy(out, "COM2", 4);
+            return {true, 4, 0};
+        case 8: return {true, 0x30, 0};
+        case 9: return {true, 57600, 0};
+        case 10: return {true, 8, 0};
+        default: return {true, 0, 0};
+        }
+    }
+};
+
+class NoPorts final : public platform::SerialPorts {
+public:
+    platform::CommHandle OpenForQuery(const std::string&) override { return 0; }
+    void Close(platform::CommHandle) override {}
+    bool GetLineSettings(platform::CommHandle, platform::LineSettings&) override { return false; }
+};
+
+class FixedClock final : public platform::Clock {
+public:
+    double Now() override { return 45000.5; }
+    uint32_t TickCount() override { return 1000; }
+};
+
+class NoBoxes final : public platform::MessageBoxes {
+public:
+    platform::MbResult Show(const std::string&, const std::string&, platform::MbButtons, platform::MbIcon) override
+    {
+        return platform::MbResult::Ok;
+    }
+};
+
+class Windows final : public monitor::PollWindows {
+public:
+    long Paints = 0;
+    void InvalidateMainWindow() override {}
+    void FormPaint() override
+    {
+        ++Paints;
+        Settings.RepaintRequested = false;
+    }
+    void InvalidateGraphWindow() override {}
+};
+
+enum class Setup { Win98VxdAndUart, Win2000Uart };
+
+// One configured program: settings, devices and an engine whose later
+// parts do nothing yet.
+struct Rig {
+    Registers registers;
+    NoServices services;
+    devices::TDLPortIO io{registers, services, false, "C:\\WINDOWS\\SYSTEM"};
+    Vxd vxd;
+    monitor::HelperVxdClient client{vxd};
+    NoPorts ports;
+    FixedClock clock;
+    NoBoxes boxes;
+    monitor::SignalCounters counters;
+    monitor::ConnectionSteps connection;
+    monitor::EventActions events;
+    monitor::InactivityRules inactivity;
+    monitor::KeyboardLights keyboard;
+    Windows windows;
+    monitor::TPollCycle poll{Settings, monitor::PollServices{clock, boxes, ports, io, client},
+                             monitor::PollParts{counters, connection, events, inactivity, keyboard, windows}};
+
+    explicit Rig(Setup setup)
+    {
+        Settings = TGVar{};
+        TGVar& g = Settings;
+        g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
+        g.Port = 2;
+        g.NewOrientation = 5;
+        g.StatusInDisplay = 1;
+        g.Title = 1;
+        io.OpenDriver();
+        registers.Mcr = 0x03;
+        if (setup == Setup::Win98VxdAndUart) {
+            g.OsKind = OsWin9x;
+            vxd.Opened = true;
+            registers.Msr = 0x30;
+        } else {
+            g.OsKind = OsWin2000;
+            g.RAS = 1;
+            registers.Msr = 0xB0; // connected
+            g.DisplayConnectTime = 1;
+        }
+        // The first ticks light the lamps and paint; after them all is quiet.
+        poll.TimerEvent();
+        poll.TimerEvent();
+        windows.Paints = 0;
+    }
+};
+
+void QuietTick(benchmark::State& state, Setup setup)
+{
+    Rig rig(setup);
+    for (auto _ : state)
+        rig.poll.TimerEvent();
+    if (rig.windows.Paints != 0)
+        state.SkipWithError("a quiet tick painted");
+}
+
+BENCHMARK_CAPTURE(QuietTick, win98_vxd_and_uart, Setup::Win98VxdAndUart);
+BENCHMARK_CAPTURE(QuietTick, win2000_uart_connected, Setup::Win2000Uart);
+
+// Plain loop for callgrind: instructions are counted inside TimerEvent only.
+int RunTicks(Setup setup, long ticks)
+{
+    Rig rig(setup);
+    for (long i = 0; i < ticks; ++i)
+        rig.poll.TimerEvent();
+    return rig.windows.Paints == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    constexpr std::string_view TicksFlag = "--ticks=";
+    if (argc == 3 && std::string_view(argv[1]).starts_with(TicksFlag)) {
+        const Setup setup = std::string_view(argv[2]) == "win2000" ? Setup::Win2000Uart : Setup::Win98VxdAndUart;
+        return RunTicks(setup, std::atol(argv[1] + TicksFlag.size()));
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
