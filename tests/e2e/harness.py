@@ -174,13 +174,28 @@ def wine_env(prefix, display=None):
     # No menu entries on the host, no Mono or Gecko installers.
     env["WINEDLLOVERRIDES"] = "winemenubuilder.exe=d;mscoree,mshtml="
     if display is not None:
-        env["DISPLAY"] = f":{display}"
+        env["DISPLAY"] = display_name(display)
     if emulated_i386():
         folder = e2e_dir() / "preload"
         _build_preload(folder)
         env["QEMU_RESERVED_VA"] = QEMU_RESERVED_VA
         env["LD_PRELOAD"] = f"{folder}/$LIB/noreserve.so"
     return env
+
+
+def display_name(display):
+    """An X display as DISPLAY spells it: a number of ours, or a host's name."""
+    return display if isinstance(display, str) else f":{display}"
+
+
+class HostDisplay:
+    """The X display the user already has (make run on a desktop)."""
+
+    def __init__(self, name):
+        self.display = name
+
+    def stop(self):
+        pass
 
 
 def kill_wineserver(prefix):
@@ -610,10 +625,11 @@ class Scenario:
     (wineserver -k) and the X server stopped, whatever happened; on failure a
     screenshot and the window list are kept in the run folder."""
 
-    def __init__(self, name, version="win98"):
+    def __init__(self, name, version="win98", display=None, folder=None):
         self.name = name
         self.version = version
-        self.folder = e2e_dir() / "run" / name
+        self.host_display = display
+        self.folder = Path(folder) if folder else e2e_dir() / "run" / name
         self.prefix = self.folder / "prefix"
         self.xvfb = None
         self.apps = []
@@ -632,7 +648,7 @@ class Scenario:
         shutil.copy2(exe_path(), self.app_dir / "Blinkery.exe")
         shutil.copy2(wintool_path(), self.app_dir / "wintool.exe")
         try:
-            self.xvfb = Xvfb()
+            self.xvfb = HostDisplay(self.host_display) if self.host_display else Xvfb()
             # The wineserver outlives short gaps between programs, but not a
             # killed harness by long.
             subprocess.run([WINESERVER, f"-p{SERVER_LINGER_S}"], env=self.env, check=True, timeout=60,
@@ -857,12 +873,12 @@ class Scenario:
         """Saves the whole virtual screen as PNG in the run folder."""
         self._counter += 1
         path = self.folder / f"{name or 'shot'}-{self._counter}.png"
-        _run(["import", "-display", f":{self.display}", "-window", "root", str(path)], timeout=60)
+        _run(["import", "-display", display_name(self.display), "-window", "root", str(path)], timeout=60)
         return path
 
     def screenshot_pixels(self):
         """The screen as (width, height, bytes of RGB rows)."""
-        result = subprocess.run(["import", "-display", f":{self.display}", "-window", "root", "ppm:-"],
+        result = subprocess.run(["import", "-display", display_name(self.display), "-window", "root", "ppm:-"],
                                 capture_output=True, timeout=60, check=True)
         return parse_ppm(result.stdout)
 
