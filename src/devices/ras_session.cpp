@@ -1,0 +1,53 @@
+#include "devices/ras_session.h"
+
+namespace devices {
+
+void ConnectRasStateEvent(TRAS& ras, const TGVar& settings, TNotifyEvent handler)
+{
+    if (settings.RAS == 1)
+        ras.OnStateChanged = std::move(handler);
+}
+
+namespace {
+
+void TakeUpFirstConnection(TRAS& ras, TGVar& settings)
+{
+    if (settings.OsKind == OsWin9x || ras.EnumConnections() != 0 || ras.Connections.Count() == 0)
+        return;
+    settings.ActiveConnectionName = ras.Connections.EntryName(0);
+    ras.SelectConnection(0);
+}
+
+} // namespace
+
+void HangUpRasConnection(TRAS& ras, TGVar& settings)
+{
+    ras.Disconnect();
+    settings.ActiveConnectionName.clear();
+}
+
+void CloseDownRasConnection(TRAS& ras, TGVar& settings, platform::MessageBoxes& boxes,
+                            const std::function<void()>& hangUp)
+{
+    if (settings.RAS != 1)
+        return;
+    if (settings.WarnWhenExiting == 1) {
+        ras.ReleaseConnection();
+        return;
+    }
+    if (ras.RASConn == 0 && settings.ClosingState == 0)
+        TakeUpFirstConnection(ras, settings);
+    ras.GetConnectStatus();
+    if (ras.ConnectState != kRasConnected)
+        return;
+    settings.ModalActive = 1;
+    const platform::MbResult answer =
+        boxes.Show(kCloseDownQuestion, "Blinkery", platform::MbButtons::YesNo, platform::MbIcon::Warning);
+    settings.ModalActive = 0;
+    if (answer == platform::MbResult::Yes)
+        hangUp();
+    else
+        ras.ReleaseConnection();
+}
+
+} // namespace devices
