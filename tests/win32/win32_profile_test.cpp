@@ -27,6 +27,14 @@ public:
     std::string Raw() override
     {
         std::string data;
+        if (lock_ != INVALID_HANDLE_VALUE) {
+            SetFilePointer(lock_, 0, nullptr, FILE_BEGIN);
+            char buffer[4096];
+            DWORD n = 0;
+            while (ReadFile(lock_, buffer, sizeof buffer, &n, nullptr) && n > 0)
+                data.append(buffer, n);
+            return data;
+        }
         if (FILE* f = std::fopen(profile.Path().c_str(), "rb")) {
             char buffer[4096];
             size_t n;
@@ -36,15 +44,26 @@ public:
         }
         return data;
     }
-    void MakeReadOnly() override { SetFileAttributesA(profile.Path().c_str(), FILE_ATTRIBUTE_READONLY); }
+    // Read-only, and held open without sharing: Wine runs as root here, and
+    // root may write a read-only file, so the open handle is what makes the
+    // system refuse the write, as a read-only file does for a user.
+    void MakeReadOnly() override
+    {
+        SetFileAttributesA(profile.Path().c_str(), FILE_ATTRIBUTE_READONLY);
+        lock_ = CreateFileA(profile.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
 
 private:
     void Remove()
     {
+        if (lock_ != INVALID_HANDLE_VALUE)
+            CloseHandle(lock_);
+        lock_ = INVALID_HANDLE_VALUE;
         SetFileAttributesA(profile.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(profile.Path().c_str());
     }
     static inline int counter = 0;
+    HANDLE lock_ = INVALID_HANDLE_VALUE;
     win32::Win32Profile profile;
 };
 
