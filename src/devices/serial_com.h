@@ -18,6 +18,10 @@ namespace devices {
 // is polled again.
 inline constexpr uint32_t kSerialPollSliceMs = 10;
 
+// ResponseTime as the main window stores it (its other stored values, Baud
+// 9600, Port 1 and ShowErrors, are the defaults).
+inline constexpr int kMainWindowResponseTime = 2000;
+
 class TSerialCom32 {
 public:
     TSerialCom32(platform::SerialPorts& ports, platform::MessageBoxes& boxes, platform::Clock& clock,

@@ -41,7 +41,7 @@ struct DevicesModem : ::testing::Test {
         if (!rigPort)
             GTEST_SKIP() << "the test modem runs under the device rig only";
         port = std::atoi(rigPort);
-        com.ResponseTime = 2000;
+        com.ResponseTime = devices::kMainWindowResponseTime;
     }
 
     // The port is free again: an unshared open succeeds.

@@ -17,7 +17,7 @@ struct ModemInitTest : ::testing::Test {
     ModemInitTest()
     {
         device.Devices = {"COM1", "COM4"};
-        com.ResponseTime = 2000; // as the main window stores it
+        com.ResponseTime = devices::kMainWindowResponseTime;
     }
     void Arrive(uint32_t at, std::string bytes) { device.Input.push_back({at, std::move(bytes)}); }
 };
