@@ -5,12 +5,6 @@ std::string RunQuestion(const std::string& command)
     return "Run \xB4" + command + "\xB4?";
 }
 
-std::string FileNamePart(const std::string& path)
-{
-    size_t cut = path.find_last_of("\\/:");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 void Launch(TGVar& g, const std::string& command, int32_t askFirst, const std::string& programFileName,
             platform::MessageBoxes& boxes, platform::ProcessLauncher& launcher)
 {

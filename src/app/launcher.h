@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/paths.h"
 #include "app/settings.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
@@ -15,6 +16,3 @@ std::string RunQuestion(const std::string& command);
 // file name is programFileName exactly is ignored. Failures are silent.
 void Launch(TGVar& g, const std::string& command, int32_t askFirst, const std::string& programFileName,
             platform::MessageBoxes& boxes, platform::ProcessLauncher& launcher);
-
-// The file-name part of a path: what follows the last '\', '/' or ':'.
-std::string FileNamePart(const std::string& path);

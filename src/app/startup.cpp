@@ -13,15 +13,6 @@
 
 namespace {
 
-std::string WithExtension(const std::string& path, const char* extension)
-{
-    size_t dot = path.find_last_of('.');
-    size_t slash = path.find_last_of("\\/");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return path + extension;
-    return path.substr(0, dot) + extension;
-}
-
 void Warn(TGVar& g, platform::MessageBoxes& boxes, const char* text, platform::MbIcon icon)
 {
     g.ModalActive = 1;
@@ -70,7 +61,7 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     // 1-3
     g.ProgramStartTime = sc.Clock.Now();
     g.OsKind = OsKindOf(sc.System.GetVersion());
-    g.HelpFile = WithExtension(program, ".hlp");
+    g.HelpFile = ChangeFileExtension(program, ".hlp");
     host.LoadTrayIcons();
 
     // 4-7: the port

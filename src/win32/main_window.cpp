@@ -1,6 +1,7 @@
 #include "win32/main_window.h"
 
 #include "app/fonts.h"
+#include "app/paths.h"
 #include "devices/modem_init.h"
 #include "win32/splash_form.h"
 
@@ -22,13 +23,6 @@ constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW;
 constexpr uint32_t LogoMilliseconds = 3000;
 constexpr int ModemResponseTime = 2000;
-
-std::string WithoutExtension(const std::string& path)
-{
-    size_t dot = path.find_last_of('.');
-    size_t slash = path.find_last_of("\\/");
-    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path : path.substr(0, dot);
-}
 
 } // namespace
 
@@ -216,7 +210,7 @@ void TMainWindow::SetPollTimer(uint32_t periodMs)
 
 void TMainWindow::ShowLogo()
 {
-    TSplashForm::Show(instance_, WithoutExtension(system_.ProgramPath()) + ".wav", LogoMilliseconds, pump_);
+    TSplashForm::Show(instance_, ChangeFileExtension(system_.ProgramPath(), ".wav"), LogoMilliseconds, pump_);
 }
 
 bool TMainWindow::OpenHelperVxd()

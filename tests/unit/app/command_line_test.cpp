@@ -74,3 +74,18 @@ TEST(PortDecision, FileAndCommandLine)
 }
 
 } // namespace
+
+#include "app/paths.h"
+
+namespace {
+
+TEST(Paths, FileNameAndExtension)
+{
+    EXPECT_EQ(FileNamePart("C:\\B\\Blinkery.exe 2"), "Blinkery.exe 2");
+    EXPECT_EQ(FileNamePart("notepad"), "notepad");
+    EXPECT_EQ(ChangeFileExtension("C:\\Program Files\\Blinkery\\Blinkery.exe", ".hlp"),
+              "C:\\Program Files\\Blinkery\\Blinkery.hlp");
+    EXPECT_EQ(ChangeFileExtension("C:\\My.Dir\\BLINKERY", ".wav"), "C:\\My.Dir\\BLINKERY.wav");
+}
+
+} // namespace
