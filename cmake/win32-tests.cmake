@@ -47,3 +47,15 @@ if(TARGET dlportio_standin)
     set_tests_properties(device_rig PROPERTIES TIMEOUT 2400
         ENVIRONMENT "BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
 endif()
+
+# The RAS rig: the RasWin32 tests under Wine in the NT 4 and 2000 modes, with
+# the stand-in RASAPI32.DLL in place of Wine's own.
+if(TARGET rasapi32_standin)
+    add_dependencies(blinkery_win32_tests rasapi32_standin)
+    add_test(NAME ras_rig
+        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/win32/ras_rig.py
+                $<TARGET_FILE:blinkery_win32_tests>
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+    set_tests_properties(ras_rig PROPERTIES TIMEOUT 900
+        ENVIRONMENT "BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
+endif()
