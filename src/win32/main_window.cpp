@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/paths.h"
 #include "devices/modem_init.h"
+#include "devices/ras_session.h"
 #include "win32/splash_form.h"
 
 namespace win32 {
@@ -166,6 +167,24 @@ void TMainWindow::RemoveCaption()
     LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
     SetWindowLongA(hwnd_, GWL_STYLE, style & ~static_cast<LONG>(WS_CAPTION));
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void TMainWindow::ConnectRasEvents()
+{
+    ras_.SetApplicationWindow(hwnd_);
+    // The settings dialog's connection status handler takes the state
+    // changes; it shows them only while the dialog is open.
+    devices::ConnectRasStateEvent(ras_.Component(), Settings, [](devices::TRAS&) {});
+}
+
+void TMainWindow::CloseRasConnection(bool endingSession)
+{
+    devices::TRAS& ras = ras_.Component();
+    if (endingSession) { // Windows is ending: nobody is asked
+        ras.ReleaseConnection();
+        return;
+    }
+    devices::CloseDownRasConnection(ras, Settings, boxes_, [&] { devices::HangUpRasConnection(ras, Settings); });
 }
 
 void TMainWindow::AddSystemMenuItems()

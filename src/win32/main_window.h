@@ -17,6 +17,7 @@
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
 #include "win32/win32_profile.h"
+#include "win32/win32_ras.h"
 #include "win32/win32_serial.h"
 #include "win32/win32_services.h"
 #include "win32/win32_system.h"
@@ -46,7 +47,7 @@ private:
     void PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height) override;
     void CreateMemoryDc() override;
     void RemoveCaption() override;
-    void ConnectRasEvents() override {}
+    void ConnectRasEvents() override;
     void ClearEngine() override {}
     void AddSystemMenuItems() override;
     void SetUpdateNowItem(bool present) override;
@@ -62,7 +63,7 @@ private:
     void ShowMainWindow() override;
 
     // ShutdownHost
-    void CloseRasConnection(bool) override {}
+    void CloseRasConnection(bool endingSession) override;
     void StopPollTimer() override { SetPollTimer(0); }
     int32_t SetupActivePage() override { return Settings.SetupActivePage; }
     void CloseHelperVxd() override { vxd_.Close(); }
@@ -96,6 +97,7 @@ private:
     Win32HelperVxd vxdDevice_;
     monitor::HelperVxdClient vxd_{vxdDevice_};
     std::unique_ptr<devices::TDLPortIO> portIO_; // made once the OS kind is known
+    Win32Ras ras_;                               // the RAS component, RAS
 
     // The engine's pieces that later parts of the program fill.
     monitor::SignalCounters counters_;
