@@ -20,6 +20,7 @@ Environment (set by ctest): BLINKERY_EXE, BLINKERY_WINTOOL, BLINKERY_BUILD.
 Only the standard library is used.
 """
 
+import collections
 import contextlib
 import ctypes
 import fcntl
@@ -199,8 +200,10 @@ class HostDisplay:
 
 
 def kill_wineserver(prefix):
-    """Ends every process of this prefix (and nothing else)."""
-    if not Path(prefix, "system.reg").exists():
+    """Ends every process of this prefix (and nothing else) and waits until
+    its wineserver has written the registry files. A new prefix has none
+    until its wineserver ends, so the folder alone decides."""
+    if not Path(prefix).is_dir():
         return
     env = wine_env(prefix)
     with contextlib.suppress(subprocess.SubprocessError, OSError):
@@ -332,6 +335,11 @@ def _make_base(path):
         if code != 0:
             raise ScenarioError(f"a 32-bit program does not run in the new prefix (exit {code}):\n"
                                 f"{out.decode(errors='replace')}{err.decode(errors='replace')}")
+        # The shared desktop shows a task bar; without it each program's
+        # windows would be bare X windows.
+        if not any(w.cls == "Shell_TrayWnd" for w in parse_wintool(out.decode("utf-8", errors="replace"))):
+            raise ScenarioError("the new prefix shows no virtual desktop with a task bar; windows:\n"
+                                + out.decode("utf-8", errors="replace"))
         shutil.rmtree(tool.parent)
     finally:
         kill_wineserver(path)
@@ -340,46 +348,119 @@ def _make_base(path):
 
 def template(version):
     """The template prefix for a Windows version, made once per build.
-    Safe when several scenarios ask at once (lock file, build then rename)."""
-    if version not in VERSIONS:
-        raise ScenarioError(f"unknown Windows version {version!r}; use one of {VERSIONS}")
+    Safe when several scenarios ask at once (lock file, build then rename).
+    Copy it with clone_template, which holds the lock while copying."""
+    with _template_lock() as root:
+        return _ensure_template(root, version)
+
+
+def clone_template(version, target):
+    """Copies the template of a Windows version to a new prefix. The copy
+    is made under the template lock, so a template being remade (another
+    build's harness, a new Wine) is never copied half-way."""
+    with _template_lock() as root:
+        clone_prefix(_ensure_template(root, version), target)
+    problem = registry_problem(target, version)
+    if problem:
+        raise ScenarioError(f"the new prefix {target} is not usable: {problem}")
+
+
+@contextlib.contextmanager
+def _template_lock():
     _check_i386_runs()
     root = e2e_dir() / "templates"
     root.mkdir(parents=True, exist_ok=True)
-    stamp = _template_stamp()
-    target = root / version
     with open(root / ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
-        if _stamp_ok(target, stamp):
-            return target
-        base = root / "base"
-        if not _stamp_ok(base, stamp):
-            started = time.monotonic()
-            _build_into(base, stamp, _make_base)
-            print(f"harness: made the base prefix in {time.monotonic() - started:.1f} s", flush=True)
+        yield root
 
-        def finish(path):
-            clone_prefix(base, path)
-            _import_registry(path, REGISTRY_VERSION.format(version=version))
-            kill_wineserver(path)
 
-        started = time.monotonic()
-        _build_into(target, stamp, finish)
-        print(f"harness: made the {version} template in {time.monotonic() - started:.1f} s", flush=True)
+def _ensure_template(root, version):
+    if version not in VERSIONS:
+        raise ScenarioError(f"unknown Windows version {version!r}; use one of {VERSIONS}")
+    stamp = _template_stamp()
+    target = root / version
+    if _stamp_ok(target, stamp, version):
         return target
+    base = root / "base"
+    if not _stamp_ok(base, stamp, None):
+        started = time.monotonic()
+        _build_into(base, stamp, _make_base, None)
+        print(f"harness: made the base prefix in {time.monotonic() - started:.1f} s", flush=True)
+
+    def finish(path):
+        clone_prefix(base, path)
+        _import_registry(path, REGISTRY_VERSION.format(version=version))
+        kill_wineserver(path)
+
+    started = time.monotonic()
+    _build_into(target, stamp, finish, version)
+    print(f"harness: made the {version} template in {time.monotonic() - started:.1f} s", flush=True)
+    return target
 
 
-def _stamp_ok(path, stamp):
+def _stamp_ok(path, stamp, version):
     try:
-        return (path / ".blinkery-template").read_text() == stamp
+        if (path / ".blinkery-template").read_text() != stamp:
+            return False
     except OSError:
         return False
+    return registry_problem(path, version) is None
 
 
-def _build_into(target, stamp, make):
+def read_user_registry(prefix):
+    """The prefix's user registry as written by its wineserver:
+    {key path: {value name: value text}}, key paths with single
+    backslashes, both lower-cased; value texts as in the file."""
+    keys = {}
+    current = None
+    text = Path(prefix, "user.reg").read_text(encoding="utf-8", errors="replace")
+    for line in text.splitlines():
+        if line.startswith("["):
+            name = line[1:line.rindex("]")] if "]" in line else line[1:]
+            current = keys.setdefault(name.replace("\\\\", "\\").lower(), {})
+        elif current is not None and line.startswith(("\"", "@")) and "=" in line:
+            if line.startswith("@"):
+                name, value = "@", line.split("=", 1)[1]
+            else:
+                end = line.index("\"=")
+                name, value = line[1:end], line[end + 2:]
+            current[name.replace("\\\\", "\\").lower()] = value
+    return keys
+
+
+def registry_problem(prefix, version):
+    """What is missing from a prefix's registry files for the scenarios
+    (the shared virtual desktop, the Windows version, a booted system
+    registry), or None. A prefix copied while its wineserver still held the
+    registry in memory has next to nothing on disk, and Wine then runs
+    without the desktop: every window a bare X window, screenshots black."""
+    prefix = Path(prefix)
+    try:
+        system_size = (prefix / "system.reg").stat().st_size
+        user = read_user_registry(prefix)
+    except OSError as error:
+        return f"no registry files ({error})"
+    if system_size < 1_000_000:
+        return f"system.reg holds only {system_size} bytes (not a booted prefix)"
+    wanted = [("software\\wine\\explorer", "desktop", '"shell"'),
+              ("software\\wine\\explorer\\desktops", "shell", f'"{SCREEN}"')]
+    if version is not None:
+        wanted.append(("software\\wine", "version", f'"{version}"'))
+    for key, name, value in wanted:
+        found = user.get(key, {}).get(name)
+        if found != value:
+            return f"HKCU\\{key} {name} is {found or 'missing'}, not {value}"
+    return None
+
+
+def _build_into(target, stamp, make, version):
     tmp = Path(tempfile.mkdtemp(prefix=f".{target.name}-", dir=target.parent))
     try:
         make(tmp)
+        problem = registry_problem(tmp, version)
+        if problem:
+            raise ScenarioError(f"the new {target.name} prefix is not usable: {problem}")
         (tmp / ".blinkery-template").write_text(stamp)
         if target.exists():
             _remove_tree(target)
@@ -638,12 +719,11 @@ class Scenario:
 
     # --- life cycle
     def __enter__(self):
-        source = template(self.version)
         if self.prefix.exists():
             kill_wineserver(self.prefix)    # left over from a killed run
         _remove_tree(self.folder)
         self.folder.mkdir(parents=True)
-        clone_prefix(source, self.prefix)
+        clone_template(self.version, self.prefix)
         self.app_dir.mkdir(parents=True, exist_ok=True)
         shutil.copy2(exe_path(), self.app_dir / "Blinkery.exe")
         shutil.copy2(wintool_path(), self.app_dir / "wintool.exe")
@@ -877,10 +957,57 @@ class Scenario:
         return path
 
     def screenshot_pixels(self):
-        """The screen as (width, height, bytes of RGB rows)."""
-        result = subprocess.run(["import", "-display", display_name(self.display), "-window", "root", "ppm:-"],
-                                capture_output=True, timeout=60, check=True)
-        return parse_ppm(result.stdout)
+        """The screen as a Picture (also unpacks as width, height, RGB rows)."""
+        result = subprocess.run(["import", "-display", display_name(self.display), "-window", "root",
+                                 "-depth", "8", "ppm:-"],
+                                capture_output=True, timeout=60)
+        if result.returncode != 0:
+            raise ScenarioError(f"import failed ({result.returncode}): {result.stderr.decode(errors='replace')}")
+        return Picture(*parse_ppm(result.stdout))
+
+    def wait_screen(self, check, timeout=10, what="the expected picture"):
+        """Takes screenshots until check(picture) is true and gives that
+        picture. A window is listed before Wine has painted it (much later
+        under emulation), so pixel checks wait for their condition. On time-out
+        the last screen is saved in the run folder and the step fails."""
+        deadline = time.monotonic() + timeout
+        while True:
+            picture = self.screenshot_pixels()
+            if check(picture):
+                return picture
+            if time.monotonic() >= deadline:
+                shot = self.screenshot("timeout")
+                raise ScenarioError(f"{what} not on screen within {timeout} s; screenshot {shot}")
+            time.sleep(0.2)
+
+
+@dataclass
+class Picture:
+    """Screen pixels: RGB rows from the top, 3 bytes a pixel."""
+    width: int
+    height: int
+    rgb: bytes
+
+    def __iter__(self):
+        return iter((self.width, self.height, self.rgb))
+
+    def pixel(self, x, y):
+        """(r, g, b) at a screen point."""
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise ScenarioError(f"pixel ({x}, {y}) is outside the {self.width}x{self.height} screen")
+        at = (y * self.width + x) * 3
+        return tuple(self.rgb[at:at + 3])
+
+    def colours(self, left, top, right, bottom):
+        """How often each (r, g, b) occurs in a rectangle (right and bottom
+        exclusive, clipped to the screen)."""
+        left, top = max(left, 0), max(top, 0)
+        right, bottom = min(right, self.width), min(bottom, self.height)
+        counts = collections.Counter()
+        for y in range(top, bottom):
+            row = self.rgb[(y * self.width + left) * 3:(y * self.width + right) * 3]
+            counts.update(zip(row[0::3], row[1::3], row[2::3]))
+        return counts
 
 
 def parse_ppm(data):

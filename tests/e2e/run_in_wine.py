@@ -30,13 +30,12 @@ def main(argv):
     if not exe.is_file():
         print(f"run_in_wine: {exe} does not exist", file=sys.stderr)
         return 2
-    source = h.template(options.version)
     folder = h.e2e_dir() / "run" / "run_in_wine" / exe.stem
     prefix = folder / "prefix"
     h.kill_wineserver(prefix)           # left over from a killed run
     h._remove_tree(folder)
     folder.mkdir(parents=True)
-    h.clone_prefix(source, prefix)
+    h.clone_template(options.version, prefix)
 
     xvfb = h.Xvfb() if options.display else None
     env = h.wine_env(prefix, xvfb.display if xvfb else None)

@@ -1,5 +1,6 @@
 """Blinkery starts in Windows 98, NT 4 and 2000 modes, shows its main
-window, and a WM_CLOSE ends the process cleanly."""
+window on Wine's desktop (checked in a screenshot), and a WM_CLOSE ends the
+process cleanly."""
 import time
 
 import harness as h
@@ -11,6 +12,7 @@ def starts_and_closes(s):
     window = s.wait_window("Blinkery", cls="TMainWindow", timeout=30)
     assert window.visible, "the main window is hidden"
     assert app.running, f"the program ended early with {app.returncode}"
+    check_screen(s)
 
     s.close("Blinkery", cls="TMainWindow")
     started = time.monotonic()
@@ -18,6 +20,30 @@ def starts_and_closes(s):
     assert code == 0, f"exit code {code}, expected 0; output:\n{app.output()}"
     print(f"     closed in {time.monotonic() - started:.1f} s")
     s.wait_gone("Blinkery", cls="TMainWindow", timeout=5)
+
+
+BLACK = (0, 0, 0)
+
+
+def check_screen(s):
+    """The screenshot shows Wine's desktop with its task bar along the
+    bottom edge and Blinkery's window drawn over the desktop."""
+    window = s.rect("Blinkery", cls="TMainWindow")
+    bar = s.rect("*", cls="Shell_TrayWnd")
+    assert bar.bottom == 768 and bar.right - bar.left == 1024, f"the task bar is at {bar}"
+    box = (window.left, window.top, window.right, window.bottom)
+
+    def shown(picture):
+        desktop = picture.pixel(0, 0)
+        inside = picture.colours(*box)
+        task_bar = picture.colours(bar.left, bar.top, bar.right, bar.bottom)
+        face = task_bar.most_common(1)[0][0]
+        return (desktop != BLACK and face not in (BLACK, desktop) and len(task_bar) > 2
+                and set(inside) - {BLACK, desktop})
+
+    picture = s.wait_screen(shown, timeout=20, what="the desktop, its task bar and Blinkery's window")
+    print(f"     screen: desktop {picture.pixel(0, 0)}, window {box} in "
+          f"{len(picture.colours(*box))} colours")
 
 
 h.main(starts_and_closes)
