@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <stdexcept>
 #include <fstream>
 #include <sstream>
@@ -71,7 +70,7 @@ void* ExceptionChainHead()
 TEST(DevicesGuard, AFaultBecomesAFailureAndTheThreadCarriesOn)
 {
     void* chain = ExceptionChainHead();
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 20; ++i) {
         uint32_t result = 7;
         ASSERT_FALSE(win32::GuardedStdcall(reinterpret_cast<uintptr_t>(&Faulting), 1, 2, result));
         EXPECT_EQ(result, 7u);
@@ -93,8 +92,7 @@ struct DevicesStandIn : ::testing::Test {
 
     void SetUp() override
     {
-        if (!FileExists(Beside("DLPortIO.dll")))
-            GTEST_SKIP() << "no stand-in DLPortIO.dll next to the test binary";
+        ASSERT_TRUE(FileExists(Beside("DLPortIO.dll"))) << "the build puts the stand-in next to the test binary";
         DeleteFileA(log.c_str());
     }
     void TearDown() override
@@ -154,8 +152,9 @@ TEST_F(DevicesStandIn, AMissingLibraryLeavesActiveHWFalse)
     RemoveDirectoryA(empty.c_str());
 }
 
-// The driver service steps, for real, where the rig asks for them.
-struct DevicesDriverService : ::testing::Test {
+// The driver service steps, for real. Disabled in plain runs: the device
+// rig (device_rig.py) enables them in its NT prefixes.
+struct DISABLED_DevicesDriverService : ::testing::Test {
     win32::Win32PortIoLibrary library;
     win32::Win32ServiceManager services;
     SC_HANDLE manager = nullptr;
@@ -165,8 +164,7 @@ struct DevicesDriverService : ::testing::Test {
         OSVERSIONINFOA version{};
         version.dwOSVersionInfoSize = sizeof version;
         GetVersionExA(&version);
-        if (!std::getenv("BLINKERY_DRIVER_SERVICE") || version.dwPlatformId != VER_PLATFORM_WIN32_NT)
-            GTEST_SKIP() << "the driver service runs under the device rig on NT only";
+        ASSERT_EQ(version.dwPlatformId, static_cast<DWORD>(VER_PLATFORM_WIN32_NT));
         ASSERT_TRUE(FileExists(Beside("DLPortIO.SYS")));
         manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
         ASSERT_NE(manager, nullptr);
@@ -202,7 +200,7 @@ struct DevicesDriverService : ::testing::Test {
     }
 };
 
-TEST_F(DevicesDriverService, AnAbsentDriverIsInstalledStartedStoppedAndRemoved)
+TEST_F(DISABLED_DevicesDriverService, AnAbsentDriverIsInstalledStartedStoppedAndRemoved)
 {
     devices::TDLPortIO io(library, services, true, SystemFolder());
     io.DriverPath = devices::ProgramFolder(ExePath());
@@ -214,7 +212,7 @@ TEST_F(DevicesDriverService, AnAbsentDriverIsInstalledStartedStoppedAndRemoved)
     EXPECT_EQ(State(), 0u);
 }
 
-TEST_F(DevicesDriverService, ADriverThatRanBeforeStaysInstalledAndRunning)
+TEST_F(DISABLED_DevicesDriverService, ADriverThatRanBeforeStaysInstalledAndRunning)
 {
     std::string binary = Beside("DLPortIO.SYS");
     SC_HANDLE service = CreateServiceA(manager, "DLPortIO", "DriverLINX Port I/O Driver", SERVICE_ALL_ACCESS,

@@ -27,7 +27,9 @@ struct AbortingBoxes : platform::MessageBoxes {
     }
 };
 
-struct DevicesModem : ::testing::Test {
+// Disabled in plain runs: the device rig (device_rig.py) enables these with
+// its test modem on the COM port named in BLINKERY_MODEM_PORT.
+struct DISABLED_DevicesModem : ::testing::Test {
     win32::Win32SerialPorts ports;
     AbortingBoxes boxes;
     win32::Win32Clock clock;
@@ -38,8 +40,7 @@ struct DevicesModem : ::testing::Test {
     void SetUp() override
     {
         const char* rigPort = std::getenv("BLINKERY_MODEM_PORT");
-        if (!rigPort)
-            GTEST_SKIP() << "the test modem runs under the device rig only";
+        ASSERT_NE(rigPort, nullptr) << "run under the device rig";
         port = std::atoi(rigPort);
         com.ResponseTime = devices::kMainWindowResponseTime;
     }
@@ -53,7 +54,7 @@ struct DevicesModem : ::testing::Test {
     }
 };
 
-TEST_F(DevicesModem, StartUpSequenceSendsTheStringReadsEchoAndAnswerAndCloses)
+TEST_F(DISABLED_DevicesModem, StartUpSequenceSendsTheStringReadsEchoAndAnswerAndCloses)
 {
     auto result = devices::SendModemInitString(com, port, "ATZ", devices::kStartupInitReplies, clock, pump);
     EXPECT_TRUE(result.Opened) << boxes.Last;
@@ -66,7 +67,7 @@ TEST_F(DevicesModem, StartUpSequenceSendsTheStringReadsEchoAndAnswerAndCloses)
     Sleep(1000); // lets the rig see the port closed before the next test opens it
 }
 
-TEST_F(DevicesModem, EchoAndAnswerInOneReadEndTheSecondWaitWithinTheBound)
+TEST_F(DISABLED_DevicesModem, EchoAndAnswerInOneReadEndTheSecondWaitWithinTheBound)
 {
     DWORD start = GetTickCount();
     auto result = devices::SendModemInitString(com, port, "AT&F E1 V1", devices::kStartupInitReplies, clock, pump);
@@ -81,7 +82,7 @@ TEST_F(DevicesModem, EchoAndAnswerInOneReadEndTheSecondWaitWithinTheBound)
     Sleep(1000);
 }
 
-TEST_F(DevicesModem, ReadResponseWaitsForTheMarker)
+TEST_F(DISABLED_DevicesModem, ReadResponseWaitsForTheMarker)
 {
     com.SetPort(port);
     ASSERT_TRUE(com.OpenPort());
