@@ -1,0 +1,89 @@
+#include "display/display_text.h"
+
+#include <charconv>
+
+#include "app/connect_time.h"
+#include "app/line_settings.h"
+#include "app/rounding.h"
+#include "display/display_size.h"
+
+namespace display {
+
+namespace {
+
+constexpr int StatusPadding = 67;
+constexpr int FigurePadding = 14;
+constexpr double SecondsPerDay = 86400.0;
+
+void AppendNumber(std::string& text, long long value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
+}
+
+// A figure with its label; a zero shows no digits at all.
+void AppendFigure(std::string& text, std::string_view label, long long value, bool show)
+{
+    text += label;
+    if (show)
+        AppendNumber(text, value);
+    text.append(FigurePadding, ' ');
+}
+
+} // namespace
+
+std::string& DisplayText::Start(int x, int y)
+{
+    TextLine& line = lines_[count_++];
+    line.X = x;
+    line.Y = y;
+    line.Text.clear();
+    return line.Text;
+}
+
+void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::HelperVxd& vxd,
+                          platform::SerialPorts& ports)
+{
+    count_ = 0;
+    const int x = TextLeft;
+    const int advance = column.Height - 1;
+    int y = TextTop;
+
+    if (g.StatusInDisplay == 1) {
+        std::string& text = Start(x, y);
+        text += "COM ";
+        AppendNumber(text, g.Port);
+        text += ' ';
+        AppendCommStatusText(text, g, vxd, ports);
+        text.append(StatusPadding, ' ');
+        y += advance;
+    }
+
+    if (ConnectTimeShown(g)) {
+        double value = now - g.ConnectStart + g.NegotiationDelay / SecondsPerDay;
+        if (g.DisplayTotalConnectTimeInDisplay == 1)
+            value += g.TotalConnectNew;
+        std::string& text = Start(x, y);
+        text += "Connect time: ";
+        text += ConnectTimeText(value);
+        y += advance;
+    }
+
+    const int period = g.RDTDSpeedUpdate;
+    if (g.SPYSpeedInDisplay == 1 && period != 0) {
+        const TConnectionState& cs = g.ConnectionState;
+        AppendFigure(Start(x, y), "TD: ", RoundHalfEven(static_cast<double>(cs.WindowTx) / period), cs.WindowTx != 0);
+        AppendFigure(Start(x + column.Width, y), "RD: ", RoundHalfEven(static_cast<double>(cs.WindowRx) / period),
+                     cs.WindowRx != 0);
+        y += advance;
+    }
+
+    if (g.LogTransmitDisp == 1 && period != 0) {
+        const TConnectionState& cs = g.ConnectionState;
+        AppendFigure(Start(x, y), "TT: ", cs.SessionTx, cs.SessionTx != 0);
+        AppendFigure(Start(x + column.Width, y), "RT: ", cs.SessionRx, cs.SessionRx != 0);
+    }
+}
+
+} // namespace display

@@ -1,0 +1,101 @@
+#include "display/lamp_display.h"
+
+#include "display/display_size.h"
+#include "display/lamp_signals.h"
+#include "display/layout_tables.h"
+
+namespace display {
+
+TLampDisplay::TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& window, PaintParts& parts)
+    : g_(g), s_(services), window_(window), parts_(parts), pictures_(g, services.Resources)
+{
+}
+
+void TLampDisplay::FormPaint()
+{
+    TGVar& g = g_;
+
+    // 1-5. The main window's duties, the title-bar strip, the tray icon,
+    // the automatic restore and the throughput mode.
+    parts_.MinimisedDuties();
+    parts_.DrawTitleBarDisplay();
+    parts_.UpdateTrayIcon();
+    g.RepaintRequested = false;
+    parts_.AutoRestore();
+    parts_.ThroughputMode();
+
+    // 6. Minimised: nothing to show.
+    if (g.NewOrientation < 0)
+        return;
+    const DisplayLayoutInfo* layout = FindDisplayLayout(g.NewOrientation);
+    if (!layout)
+        return;
+
+    // 7.
+    window_.SetTopmost((g.OnTop == 1 || (g.OnTop == 2 && parts_.OnTopActive())) && !g.SetupDialogOpen);
+
+    // 8.
+    font_ = window_.SelectDisplayFont(g.DisplayFontHandle);
+
+    // 9-11. Size and border.
+    const DisplaySize size = ComputeDisplaySize(g, *layout, font_.Height, s_.Metrics);
+    minWidth_ = size.MinWidth;
+    displayHeight_ = size.Height;
+    const int textLines = TextLineCount(g, *layout);
+    window_.SetSizeable(layout->Sizeable);
+    if (g.WindowSizeX < minWidth_)
+        g.WindowSizeX = minWidth_;
+
+    // 12-13.
+    parts_.DrawThroughputInDisplay(displayHeight_);
+    window_.Resize(g.WindowSizeX, g.GraphMode == 2 ? g.WindowSizeY : displayHeight_);
+
+    // 14. The picture, then every lamp in the table's order. HS is drawn
+    // off first and then on when its condition holds.
+    pictures_.LoadLayoutPicture(*layout, layout->Layout >= 3 && (textLines > 0 || g.GraphMode == 2));
+    Bitmap& picture = pictures_.Picture();
+    for (const LampPosition& lamp : layout->Lamps) {
+        const LampState state = LampStateOf(lamp.Signal, g);
+        if (lamp.Signal == LampSignal::HighSpeed) {
+            pictures_.DrawLamp(picture, LampState::Off, layout->Geometry, layout->Family, lamp.Row, lamp.Column);
+            if (state == LampState::Off)
+                continue;
+        }
+        pictures_.DrawLamp(picture, state, layout->Geometry, layout->Family, lamp.Row, lamp.Column);
+    }
+
+    // 15. The text lines.
+    LampFrame frame;
+    if (textLines > 0) {
+        text_.Compose(g, window_.MeasureText(ColumnSample), s_.Clock.Now(), s_.Vxd, s_.Ports);
+        frame.Lines = text_.Lines();
+    }
+
+    // 16-18. Centred; the rest of the client area in the form colour.
+    frame.Picture = &picture;
+    frame.X = (window_.ClientWidth() - layout->Width) / 2;
+    frame.Background = g.BackgroundColor & 0x00FFFFFFu;
+    frame.Text = g.TextColor & 0x00FFFFFFu;
+    frame.MinWidth = minWidth_;
+    window_.Present(frame);
+
+    // 19.
+    g.ReloadPictures = false;
+    g.DisplayResized = false;
+
+    // 20-21.
+    if (g.ShowTrayIcon == 1 && g.NewOrientation > 0)
+        parts_.HideTaskbarButton();
+    parts_.RefreshInformationPage();
+}
+
+void TLampDisplay::FormResize(int width, int height)
+{
+    g_.WindowSizeX = width;
+    if (g_.GraphMode == 2)
+        g_.WindowSizeY = height;
+    g_.DisplayResized = true;
+    window_.Invalidate();
+}
+
+} // namespace display

@@ -1,0 +1,127 @@
+// The main window's lamp display: `FormPaint` sizes the window to the
+// layout, draws the lamps into the layout picture and shows it with the
+// text lines; `FormResize` notes a new size. The window itself is reached
+// through LampWindow; the steps that other parts of the program own are
+// called through PaintParts at their place in the paint.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "app/settings.h"
+#include "display/bitmap.h"
+#include "display/display_text.h"
+#include "display/picture_cache.h"
+#include "platform/bitmap_resources.h"
+#include "platform/clock.h"
+#include "platform/fonts.h"
+#include "platform/helper_vxd.h"
+#include "platform/serial.h"
+#include "platform/system_metrics.h"
+
+namespace display {
+
+// The picture's top two rows lie above the client area.
+inline constexpr int PictureTop = -2;
+
+struct FontMetrics {
+    int Height = 0;       // tmHeight: the height of a text line
+    int AveCharWidth = 0; // tmAveCharWidth
+};
+
+// What one paint shows in the client area.
+struct LampFrame {
+    const Bitmap* Picture = nullptr;
+    int X = 0; // client position of the picture's top-left corner
+    int Y = PictureTop;
+    std::span<const TextLine> Lines; // in the display font, "TextColor" on the background
+    Colour Background = 0;           // the form colour: the client area around picture and text
+    Colour Text = 0;
+    int MinWidth = 0; // the window may not be made narrower
+};
+
+// The main window as the display uses it.
+class LampWindow {
+public:
+    virtual ~LampWindow() = default;
+    // Topmost or not; the window is neither moved, sized nor activated.
+    virtual void SetTopmost(bool topmost) = 0;
+    // Selects the font into the window's canvas and gives its metrics.
+    virtual FontMetrics SelectDisplayFont(platform::FontHandle font) = 0;
+    // The extent of text in the selected font.
+    virtual TextExtent MeasureText(std::string_view text) = 0;
+    // A sizeable border, or a fixed single one.
+    virtual void SetSizeable(bool sizeable) = 0;
+    // New outer size; the window is neither moved, re-ordered nor activated.
+    virtual void Resize(int width, int height) = 0;
+    virtual int ClientWidth() = 0;
+    // Draws the frame; every client pixel is painted once, nothing is
+    // erased first, so the panel does not flicker.
+    virtual void Present(const LampFrame& frame) = 0;
+    // Invalidates the whole client area without erasing it.
+    virtual void Invalidate() = 0;
+};
+
+// The steps of a paint that belong to the main window's behaviour, the
+// title-bar strip, the tray icon, the throughput graph and the settings
+// dialog. Each does nothing until its part of the program fills it.
+class PaintParts {
+public:
+    virtual ~PaintParts() = default;
+    // The first-run request, a minimised start, minimising again while minimised.
+    virtual void MinimisedDuties() {}
+    virtual void DrawTitleBarDisplay() {}
+    // The tray icon and its hint.
+    virtual void UpdateTrayIcon() {}
+    // Restores the window on activity while minimised ("AutoMaximize").
+    virtual void AutoRestore() {}
+    // Sets `GraphMode` and the throughput timer; shows or hides the graph window.
+    virtual void ThroughputMode() {}
+    // The automatic on-top flag of "OnTop" = 2.
+    virtual bool OnTopActive() { return false; }
+    // The graph inside the display; it may change the display height and "WindowSizeY".
+    virtual void DrawThroughputInDisplay(int& /*displayHeight*/) {}
+    virtual void HideTaskbarButton() {}
+    virtual void RefreshInformationPage() {}
+};
+
+struct LampDisplayServices {
+    platform::BitmapResources& Resources;
+    platform::SystemMetrics& Metrics;
+    platform::Clock& Clock;
+    platform::HelperVxd& Vxd;
+    platform::SerialPorts& Ports;
+};
+
+class TLampDisplay {
+public:
+    TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& window, PaintParts& parts);
+
+    // The main window's paint; also called by the poll tick when a repaint
+    // is requested. Clears `RepaintRequested`, `ReloadPictures` and
+    // `DisplayResized`.
+    void FormPaint();
+    // The window's new outer size.
+    void FormResize(int width, int height);
+
+    // Kept between paints.
+    int MinWidth() const { return minWidth_; }
+    int DisplayHeight() const { return displayHeight_; }
+    const FontMetrics& TextMetrics() const { return font_; }
+
+    DisplayPictureCache& Pictures() { return pictures_; }
+    const DisplayText& Text() const { return text_; }
+
+private:
+    TGVar& g_;
+    LampDisplayServices s_;
+    LampWindow& window_;
+    PaintParts& parts_;
+    DisplayPictureCache pictures_;
+    DisplayText text_;
+    FontMetrics font_;
+    int minWidth_ = 0;
+    int displayHeight_ = 0;
+};
+
+} // namespace display
