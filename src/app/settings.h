@@ -230,6 +230,20 @@ struct TGVar {
     double CdLowTime{};              // when the CD-low launch was armed; 0 = not armed
     bool ActivityRestore{};          // activity in this tick asks for a restore from the tray
 
+    // Detection methods' state between ticks.
+    uintptr_t LightsProcess{};       // the 'lights' program's process handle; 0 = none
+    std::string LightsText;          // the 'lights' program's connection text
+    uint32_t RxBaseline{};           // raw counts at the last tick without carrier
+    uint32_t TxBaseline{};           //   (registry and RAS methods)
+    int32_t RnaappFound{};           // BLIDLL found the dial-up application
+    int32_t RnaappWindow{};          // its window and process handles, as BLIDLL fills them in
+    int32_t RnaappProcess{};
+
+    // Armed at a disconnect.
+    bool AutoExitPending{};          // the automatic exit after a disconnect is armed
+    double AutoExitStart{};          // since when
+    bool TimedDisconnectDone{};      // the connect-time disconnect fired in this session
+
     int32_t FirstRunRequest{};
     int32_t ModalActive{};
     int32_t SetupDialogOpen{};

@@ -115,19 +115,24 @@ uint16_t TPollCycle::ReadUartRegister(uint16_t offset)
     return value == devices::kPortReadFailed || value == NoUart ? 0 : value;
 }
 
-void TPollCycle::ReadCounters(CounterSample& sample, bool vxdOnPort)
+// False when a method's read error ended the tick.
+bool TPollCycle::ReadCounters(CounterSample& sample, bool vxdOnPort)
 {
     SignalCounters& c = p_.Counters;
     if (g_.DUNLights == 1)
         c.ReadLightsCounters(sample);
     if (g_.RNAAPP == 1)
         c.ReadRnaappCounters(sample);
-    if (g_.DUNRegistry == 1)
+    if (g_.DUNRegistry == 1) {
         c.ReadRegistryCounters(sample);
+        if (c.TakeEndOfTick())
+            return false;
+    }
     if (g_.RAS == 1)
         c.ReadRasCounters(sample);
     if (sample.RxBytes == 0 && sample.TxBytes == 0 && vxdOnPort)
         c.ReadVxdCounters(sample);
+    return true;
 }
 
 // A total that rose lights its lamp and feeds the rate buckets; one that
@@ -229,7 +234,8 @@ void TPollCycle::TimerEvent()
 
     // 5. Byte counters and speed.
     CounterSample sample;
-    ReadCounters(sample, vxdOnPort);
+    if (!ReadCounters(sample, vxdOnPort))
+        return;
 
     // 6. Connect speed.
     uint32_t& speed = cs.Info.ConnectionSpeed;

@@ -51,7 +51,7 @@ private:
     bool ReadVxdStatus();
     void ReadUartStatus();
     uint16_t ReadUartRegister(uint16_t offset);
-    void ReadCounters(CounterSample& sample, bool vxdOnPort);
+    bool ReadCounters(CounterSample& sample, bool vxdOnPort);
     void CountActivity(const CounterSample& sample);
     void UpdateSpeedText(uint32_t speed);
     bool LampsChanged() const;

@@ -31,6 +31,9 @@ public:
     virtual void ReadRasCounters(CounterSample&) {}
     virtual void ReadVxdCounters(CounterSample&) {}
     virtual void ReadTapiSpeed(CounterSample&) {}
+    // True once after a method met a read error that ends the tick's
+    // remaining steps (a registry value of the wrong type).
+    virtual bool TakeEndOfTick() { return false; }
 };
 
 // Connection state and connect time.

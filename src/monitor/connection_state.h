@@ -1,0 +1,68 @@
+// The connection's bookkeeping on the edges of CD and while it is up: the
+// session clock and the total connect time with its reset schedule, the
+// speed window that the rate displays show, and the settings dialog's
+// total connect time label.
+#pragma once
+
+#include <string>
+
+#include "app/settings.h"
+#include "monitor/engine_host.h"
+#include "monitor/poll_parts.h"
+#include "platform/clock.h"
+#include "platform/locale.h"
+
+namespace devices {
+class TRAS;
+}
+
+namespace monitor {
+
+inline constexpr char ConnectTimeLabelHead[] = "Total connect time   ";
+inline constexpr char ConnectTimeLabelSince[] = "   since ";
+
+// The running session's connect time: now - ConnectStart plus the
+// "Negotiation Delay" the modems spent before the carrier was seen.
+double SessionConnectTime(const TGVar& g, double now);
+
+// "&Reset Session Connect Time" and the total's resets of the menu and the
+// settings dialog.
+void ResetSessionConnectTime(TGVar& g, double now);
+void ResetTotalConnectTime(TGVar& g, double now);
+
+// "Total connect time   " + connect-time text + "   since " + the date in
+// the format "c", built into out.
+void BuildConnectTimeLabel(double total, double since, const platform::DateTimePatterns& patterns, std::string& out);
+
+class TConnectionSteps final : public ConnectionSteps {
+public:
+    // ras: the main window's RAS component; none while there is none.
+    TConnectionSteps(TGVar& g, platform::Clock& clock, platform::LocaleInfo& locale, EngineHost& host,
+                     devices::TRAS* ras = nullptr)
+        : g_(g), clock_(clock), locale_(locale), host_(host), ras_(ras)
+    {
+    }
+
+    void SetRas(devices::TRAS* ras) { ras_ = ras; }
+
+    void SpeedWindow() override;
+    void SessionStart() override;
+    void SessionEnd() override;
+    void AutoResetTotal() override;
+    void ConnectTimeLabel() override;
+
+private:
+    void ShowLabel(double total);
+
+    TGVar& g_;
+    platform::Clock& clock_;
+    platform::LocaleInfo& locale_;
+    EngineHost& host_;
+    devices::TRAS* ras_;
+    platform::DateTimePatterns patterns_;
+    bool havePatterns_ = false;
+    std::string label_;     // the label's text, built here and reused
+    std::string lastLabel_; // what the label shows
+};
+
+} // namespace monitor

@@ -1,0 +1,29 @@
+// The baselines that the registry and RAS methods share: raw counts taken
+// at every tick without carrier, so that each connection counts from 0.
+#pragma once
+
+#include "app/settings.h"
+#include "monitor/poll_parts.h"
+
+namespace monitor {
+
+inline void ApplyCounterBaseline(TGVar& g, CounterSample& sample)
+{
+    if (!g.ModemSignals.CD) {
+        g.RxBaseline = sample.RxBytes;
+        g.TxBaseline = sample.TxBytes;
+        sample = CounterSample{};
+        return;
+    }
+    sample.RxBytes -= g.RxBaseline;
+    sample.TxBytes -= g.TxBaseline;
+}
+
+// A little-endian 32-bit value in a byte record.
+inline uint32_t Le32(const uint8_t* p)
+{
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+           static_cast<uint32_t>(p[3]) << 24;
+}
+
+} // namespace monitor

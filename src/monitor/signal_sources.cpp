@@ -1,0 +1,65 @@
+#include "monitor/signal_sources.h"
+
+namespace monitor {
+
+namespace {
+
+// The last total plus the VxD's increment; a sum that is negative as a
+// signed 32-bit number counts as 0.
+uint32_t AddIncrement(uint32_t last, uint32_t increment)
+{
+    const uint32_t sum = last + increment;
+    return static_cast<int32_t>(sum) < 0 ? 0 : sum;
+}
+
+} // namespace
+
+void ReadVxdCounters(TGVar& g, HelperVxdClient& vxd, CounterSample& sample)
+{
+    sample = CounterSample{};
+    if (!vxd.IsOpen() || g.LightsDevice != 0)
+        return;
+    char name[4];
+    if (vxd.PortName(name) < 3)
+        return;
+    const TConnectionState& cs = g.ConnectionState;
+    sample.TxBytes = AddIncrement(cs.LastTx, vxd.SentBytes(g.Port));
+    sample.RxBytes = AddIncrement(cs.LastRx, vxd.ReceivedBytes(g.AlternativeMethodForRD == 1));
+}
+
+TSignalSources::TSignalSources(TGVar& g, SignalServices s)
+    : g_(g),
+      vxd_(s.Vxd),
+      lights_(g, s.Lights),
+      rnaapp_(g, s.Rnaapp, s.Boxes, s.Host),
+      registry_(g, s.StatData, s.Boxes),
+      ras_(g, s.Host),
+      tapi_(s.Tapi)
+{
+}
+
+void TSignalSources::AttachRas(devices::TRAS* ras, platform::RasApi* api)
+{
+    ras_.Attach(ras, api);
+    tapi_.Attach(ras);
+}
+
+void TSignalSources::ReadRegistryCounters(CounterSample& sample)
+{
+    if (!registry_.Read(sample))
+        endOfTick_ = true;
+}
+
+void TSignalSources::ReadVxdCounters(CounterSample& sample)
+{
+    monitor::ReadVxdCounters(g_, vxd_, sample);
+}
+
+bool TSignalSources::TakeEndOfTick()
+{
+    const bool end = endOfTick_;
+    endOfTick_ = false;
+    return end;
+}
+
+} // namespace monitor
