@@ -255,10 +255,11 @@ intptr_t TRAS::NotifyWndProc(platform::WindowHandle window, uint32_t msg, uintpt
         DoStateChanged();
         return 0;
     }
-    ConnectState = static_cast<uint16_t>(wParam & 0xFFFF);
+    const auto state = static_cast<uint16_t>(wParam & 0xFFFF);
+    ConnectState = state;
     StatusStr = GetStateText();
     DoStateChanged();
-    FireStateEvent(ConnectState);
+    FireStateEvent(state);
     return 0;
 }
 

@@ -231,6 +231,19 @@ TEST(RasComponent, OtherMessagesGoToTheDefaultProcedure)
     EXPECT_EQ(rig.windows.DefaultCalls, 2);
 }
 
+TEST(RasComponent, AStateEventWaitsForAConnectionStillHeld)
+{
+    RasRig rig;
+    TRAS& ras = *rig.ras;
+    int events = 0;
+    ras.OnStateChanged = [&](TRAS& r) { r.HangUp(); }; // hung up from the state handler
+    ras.OnConnect = [&](TRAS&) { ++events; };
+    ras.OnAboutToOpenPort = [&](TRAS&) { ++events; };
+    ras.Dial();
+    rig.Notify(0x2000);
+    EXPECT_EQ(events, 0);
+}
+
 TEST(RasComponent, EachStateFiresItsOwnEvent)
 {
     struct Case {
