@@ -98,11 +98,17 @@ int32_t TRAS::GetEntryProperties()
         const std::string area = FieldText(record.szAreaCode);
         const std::string local = FieldText(record.szLocalPhoneNumber);
         if (record.dwfOptions & kRasUseCountryAndAreaCodes) {
-            PhoneNumber = area + " " + local;
-            phoneCanonical_ = "+" + std::to_string(record.dwCountryCode) + " ";
-            if (!area.empty() && static_cast<unsigned char>(area[0]) >= '0')
-                phoneCanonical_ += "(" + area + ") ";
-            phoneCanonical_ += local;
+            PhoneNumber = area + ' ' + local;
+            std::string canonical = "+";
+            canonical += std::to_string(record.dwCountryCode);
+            canonical += ' ';
+            if (!area.empty() && static_cast<unsigned char>(area[0]) >= '0') {
+                canonical += '(';
+                canonical += area;
+                canonical += ") ";
+            }
+            canonical += local;
+            phoneCanonical_ = canonical;
         } else {
             PhoneNumber = local;
             phoneCanonical_ = local;
