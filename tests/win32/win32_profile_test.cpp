@@ -44,13 +44,13 @@ public:
         }
         return data;
     }
-    // Read-only, and held open without sharing: Wine runs as root here, and
+    // Read-only, and held open for reading only: Wine runs as root here, and
     // root may write a read-only file, so the open handle is what makes the
     // system refuse the write, as a read-only file does for a user.
     void MakeReadOnly() override
     {
         SetFileAttributesA(profile.Path().c_str(), FILE_ATTRIBUTE_READONLY);
-        lock_ = CreateFileA(profile.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        lock_ = CreateFileA(profile.Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     }
 
 private:
