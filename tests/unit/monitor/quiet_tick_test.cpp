@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "allocation_counter.h"
 #include "poll_fixture.h"
 
 namespace {
@@ -47,6 +48,19 @@ struct AllocationCounter {
 };
 
 } // namespace
+
+namespace alloccount {
+void Start()
+{
+    g_allocations = 0;
+    g_counting = true;
+}
+long Stop()
+{
+    g_counting = false;
+    return g_allocations;
+}
+} // namespace alloccount
 
 void* operator new(std::size_t size) { return Allocate(size); }
 void* operator new[](std::size_t size) { return Allocate(size); }
