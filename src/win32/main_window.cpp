@@ -50,6 +50,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
     if (!hwnd_)
         return false;
     boxes_.SetOwner(hwnd_);
+    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd_, instance, clock_, vxd_.Device(), ports_, paintParts_);
 
     const bool windowsNT = system_.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     portIO_ = std::make_unique<devices::TDLPortIO>(portIoLibrary_, services_, windowsNT, system_.SystemDirectory());
@@ -107,11 +108,23 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
             RunShutDown(true);
         return 0;
     case WM_PAINT: {
+        if (lampDisplay_) {
+            lampDisplay_->OnPaint();
+            return 0;
+        }
         PAINTSTRUCT ps;
         BeginPaint(hwnd_, &ps);
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    case WM_SIZE:
+        if (lampDisplay_)
+            lampDisplay_->OnSize(wp);
+        return 0;
+    case WM_GETMINMAXINFO:
+        if (lampDisplay_)
+            lampDisplay_->OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp));
+        return 0;
     case WM_ERASEBKGND:
         return 1; // the display paints every pixel itself
     case WM_DESTROY:
@@ -297,7 +310,10 @@ void TMainWindow::InvalidateMainWindow()
 
 void TMainWindow::FormPaint()
 {
-    Settings.RepaintRequested = false;
+    if (lampDisplay_)
+        lampDisplay_->Paint();
+    else
+        Settings.RepaintRequested = false;
 }
 
 } // namespace win32

@@ -13,6 +13,7 @@
 #include "devices/serial_com.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/poll_cycle.h"
+#include "win32/lamp_display_window.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
@@ -106,6 +107,10 @@ private:
     monitor::InactivityRules inactivity_;
     monitor::KeyboardLights keyboard_;
     std::unique_ptr<monitor::TPollCycle> poll_;
+
+    // The lamp display, made once the window exists.
+    display::PaintParts paintParts_;
+    std::unique_ptr<LampDisplayWindow> lampDisplay_;
 };
 
 } // namespace win32

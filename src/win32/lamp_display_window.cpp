@@ -1,0 +1,170 @@
+#include "win32/lamp_display_window.h"
+
+namespace win32 {
+
+namespace {
+
+// The border bits that make a window sizeable; the caption bits are left
+// as they are, so a window without a title bar keeps none.
+constexpr LONG SizeableBits = WS_THICKFRAME | WS_MAXIMIZEBOX;
+
+} // namespace
+
+LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
+                                     platform::SerialPorts& ports, display::PaintParts& parts)
+    : hwnd_(hwnd), resources_(module), display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
+{
+}
+
+void LampDisplayWindow::Paint()
+{
+    HDC dc = GetDC(hwnd_);
+    PaintOn(dc);
+    ReleaseDC(hwnd_, dc);
+    if (presented_)
+        ValidateRect(hwnd_, nullptr);
+}
+
+void LampDisplayWindow::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    PaintOn(dc);
+    EndPaint(hwnd_, &ps);
+}
+
+void LampDisplayWindow::PaintOn(HDC dc)
+{
+    dc_ = dc;
+    previousFont_ = nullptr;
+    presented_ = false;
+    display_.FormPaint();
+    if (previousFont_)
+        SelectObject(dc, previousFont_);
+    dc_ = nullptr;
+}
+
+void LampDisplayWindow::OnSize(WPARAM type)
+{
+    if (type == SIZE_MINIMIZED)
+        return; // the restored size is the one to keep
+    RECT r;
+    if (GetWindowRect(hwnd_, &r))
+        display_.FormResize(r.right - r.left, r.bottom - r.top);
+}
+
+void LampDisplayWindow::OnGetMinMaxInfo(MINMAXINFO& info) const
+{
+    if (minWidth_ > 0)
+        info.ptMinTrackSize.x = minWidth_;
+}
+
+void LampDisplayWindow::SetTopmost(bool topmost)
+{
+    const bool now = (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (now != topmost)
+        SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+display::FontMetrics LampDisplayWindow::SelectDisplayFont(platform::FontHandle font)
+{
+    HGDIOBJ object = font ? reinterpret_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT);
+    HGDIOBJ previous = SelectObject(dc_, object);
+    if (!previousFont_)
+        previousFont_ = previous;
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_, &tm);
+    return {static_cast<int>(tm.tmHeight), static_cast<int>(tm.tmAveCharWidth)};
+}
+
+display::TextExtent LampDisplayWindow::MeasureText(std::string_view text)
+{
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+}
+
+void LampDisplayWindow::SetSizeable(bool sizeable)
+{
+    const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+    const LONG wanted = sizeable ? style | SizeableBits : style & ~SizeableBits;
+    if (wanted == style)
+        return;
+    SetWindowLongA(hwnd_, GWL_STYLE, wanted);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void LampDisplayWindow::Resize(int width, int height)
+{
+    RECT r;
+    if (GetWindowRect(hwnd_, &r) && r.right - r.left == width && r.bottom - r.top == height)
+        return;
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int LampDisplayWindow::ClientWidth()
+{
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right - r.left;
+}
+
+void LampDisplayWindow::Present(const display::LampFrame& frame)
+{
+    HDC dc = dc_;
+    const display::Bitmap& picture = *frame.Picture;
+    const COLORREF background = GetNearestColor(dc, frame.Background);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+
+    // The background around the picture and the text lines, each pixel
+    // painted once: nothing is erased before it is drawn.
+    SaveDC(dc);
+    ExcludeClipRect(dc, frame.X, frame.Y, frame.X + picture.Width, frame.Y + picture.Height);
+    for (const display::TextLine& line : frame.Lines) {
+        const display::TextExtent extent = MeasureText(line.Text);
+        ExcludeClipRect(dc, line.X, line.Y, line.X + extent.Width, line.Y + extent.Height);
+    }
+    SetBkColor(dc, background);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+    RestoreDC(dc, -1);
+
+    // The picture, as a bottom-up DIB: the form every Windows version takes.
+    dib_.resize(picture.Pixels.size());
+    for (int y = 0; y < picture.Height; ++y) {
+        const uint32_t* from = &picture.Pixels[static_cast<size_t>(y) * picture.Width];
+        uint32_t* to = &dib_[static_cast<size_t>(picture.Height - 1 - y) * picture.Width];
+        for (int x = 0; x < picture.Width; ++x) {
+            const uint32_t c = from[x];
+            to[x] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
+        }
+    }
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = picture.Width;
+    format.bmiHeader.biHeight = picture.Height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, frame.X, frame.Y, static_cast<DWORD>(picture.Width), static_cast<DWORD>(picture.Height), 0,
+                      0, 0, static_cast<UINT>(picture.Height), dib_.data(), &format, DIB_RGB_COLORS);
+
+    // The text lines, opaque in the form colour.
+    SetTextColor(dc, frame.Text);
+    SetBkColor(dc, background);
+    SetBkMode(dc, OPAQUE);
+    for (const display::TextLine& line : frame.Lines)
+        TextOutA(dc, line.X, line.Y, line.Text.data(), static_cast<int>(line.Text.size()));
+
+    minWidth_ = frame.MinWidth;
+    presented_ = true;
+}
+
+void LampDisplayWindow::Invalidate()
+{
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+} // namespace win32

@@ -1,0 +1,60 @@
+// The lamp display on the main window: runs the display's paint on the
+// window's device context, and carries its size, border and stacking
+// requests out with as few window calls as possible. It keeps no GDI
+// objects: the picture goes to the screen straight from its pixels, the
+// background is filled with the background colour, and the display font is
+// the one the settings built.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <windows.h>
+
+#include "display/lamp_display.h"
+#include "win32/win32_bitmap_resources.h"
+#include "win32/win32_system_metrics.h"
+
+namespace win32 {
+
+class LampDisplayWindow final : private display::LampWindow {
+public:
+    LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
+                      platform::SerialPorts& ports, display::PaintParts& parts);
+    LampDisplayWindow(const LampDisplayWindow&) = delete;
+    LampDisplayWindow& operator=(const LampDisplayWindow&) = delete;
+
+    // The poll tick's repaint: paints at once and leaves nothing for WM_PAINT.
+    void Paint();
+    // WM_PAINT.
+    void OnPaint();
+    // WM_SIZE.
+    void OnSize(WPARAM type);
+    // WM_GETMINMAXINFO: the display's minimum width.
+    void OnGetMinMaxInfo(MINMAXINFO& info) const;
+
+private:
+    void PaintOn(HDC dc);
+
+    // display::LampWindow
+    void SetTopmost(bool topmost) override;
+    display::FontMetrics SelectDisplayFont(platform::FontHandle font) override;
+    display::TextExtent MeasureText(std::string_view text) override;
+    void SetSizeable(bool sizeable) override;
+    void Resize(int width, int height) override;
+    int ClientWidth() override;
+    void Present(const display::LampFrame& frame) override;
+    void Invalidate() override;
+
+    HWND hwnd_;
+    Win32BitmapResources resources_;
+    Win32SystemMetrics metrics_;
+    display::TLampDisplay display_;
+    HDC dc_ = nullptr;          // the canvas of the paint running
+    HGDIOBJ previousFont_ = nullptr;
+    bool presented_ = false;
+    int minWidth_ = 0;
+    std::vector<uint32_t> dib_; // the picture in the screen's pixel order
+};
+
+} // namespace win32

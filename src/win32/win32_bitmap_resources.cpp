@@ -1,0 +1,47 @@
+#include "win32/win32_bitmap_resources.h"
+
+#include <string>
+
+namespace win32 {
+
+bool Win32BitmapResources::LoadBitmap(std::string_view name, int32_t& width, int32_t& height,
+                                      std::vector<uint32_t>& pixels)
+{
+    // As a DIB section the bitmap keeps its own colours whatever the
+    // screen's depth; it is read once and deleted at once.
+    const std::string resource(name);
+    HBITMAP bitmap =
+        static_cast<HBITMAP>(LoadImageA(module_, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap)
+        return false;
+    BITMAP info{};
+    bool ok = GetObjectA(bitmap, sizeof info, &info) == sizeof info && info.bmWidth > 0 && info.bmHeight > 0;
+    if (ok) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = info.bmWidth;
+        format.bmiHeader.biHeight = -info.bmHeight; // top row first
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        std::vector<uint32_t> read(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+        HDC screen = GetDC(nullptr);
+        ok = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), read.data(), &format, DIB_RGB_COLORS) ==
+             info.bmHeight;
+        ReleaseDC(nullptr, screen);
+        if (ok) {
+            // DIB pixels are 0x00RRGGBB; colour values are 0x00BBGGRR.
+            pixels.resize(read.size());
+            for (size_t i = 0; i < read.size(); ++i) {
+                const uint32_t p = read[i];
+                pixels[i] = (p >> 16 & 0xFF) | (p & 0xFF00) | (p & 0xFF) << 16;
+            }
+            width = info.bmWidth;
+            height = info.bmHeight;
+        }
+    }
+    DeleteObject(bitmap);
+    return ok;
+}
+
+} // namespace win32
