@@ -24,6 +24,7 @@ import collections
 import contextlib
 import ctypes
 import fcntl
+import hashlib
 import os
 import re
 import select
@@ -118,25 +119,29 @@ def _check_i386_runs():
 
 
 def _build_preload(folder):
-    """Builds the mmap shim (32-bit) and a do-nothing twin (64-bit), laid out
-    so that LD_PRELOAD=folder/$LIB/noreserve.so picks the right one."""
-    lib32 = folder / "lib/i386-linux-gnu/noreserve.so"
-    lib64 = folder / "lib/x86_64-linux-gnu/noreserve.so"
-    if lib32.exists() and lib64.exists():
-        return
+    """Builds the qemu shim (32-bit) and a do-nothing twin (64-bit) in a
+    folder named after the shim's source, laid out so that
+    LD_PRELOAD=<that folder>/$LIB/wine_qemu_shim.so picks the right one.
+    Gives that folder."""
     source = HERE / "emulation/wine_qemu_shim.c"
+    folder = folder / hashlib.sha1(source.read_bytes()).hexdigest()[:12]
+    lib32 = folder / "lib/i386-linux-gnu/wine_qemu_shim.so"
+    lib64 = folder / "lib/x86_64-linux-gnu/wine_qemu_shim.so"
+    if lib32.exists() and lib64.exists():
+        return folder
     for lib in (lib32, lib64):
         lib.parent.mkdir(parents=True, exist_ok=True)
     with tempfile.TemporaryDirectory(dir=folder) as tmp:
-        obj = Path(tmp) / "noreserve32.o"
-        _run(["gcc", "-m32", "-O2", "-fPIC", "-ffreestanding", "-fno-stack-protector",
+        obj = Path(tmp) / "shim32.o"
+        _run(["gcc", "-m32", "-O2", "-fPIC", "-ffreestanding", "-fno-stack-protector", "-Wall", "-Werror",
               "-c", str(source), "-o", str(obj)])
         _run(["ld", "-m", "elf_i386", "-shared", "-o", str(Path(tmp) / "32.so"), str(obj)])
         empty = Path(tmp) / "empty.c"
-        empty.write_text("void blinkery_noreserve_unused(void) {}\n")
+        empty.write_text("void blinkery_wine_qemu_shim_unused(void) {}\n")
         _run(["gcc", "-shared", "-fPIC", "-o", str(Path(tmp) / "64.so"), str(empty)])
         os.replace(Path(tmp) / "32.so", lib32)
         os.replace(Path(tmp) / "64.so", lib64)
+    return folder
 
 
 def run_captured(argv, env=None, cwd=None, timeout=None):
@@ -177,10 +182,9 @@ def wine_env(prefix, display=None):
     if display is not None:
         env["DISPLAY"] = display_name(display)
     if emulated_i386():
-        folder = e2e_dir() / "preload"
-        _build_preload(folder)
+        folder = _build_preload(e2e_dir() / "preload")
         env["QEMU_RESERVED_VA"] = QEMU_RESERVED_VA
-        env["LD_PRELOAD"] = f"{folder}/$LIB/noreserve.so"
+        env["LD_PRELOAD"] = f"{folder}/$LIB/wine_qemu_shim.so"
     return env
 
 
