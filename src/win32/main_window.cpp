@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "devices/modem_init.h"
 #include "devices/ras_session.h"
+#include "monitor/lights_message.h"
 #include "win32/splash_form.h"
 
 namespace win32 {
@@ -51,6 +52,11 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
         return false;
     boxes_.SetOwner(hwnd_);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd_, instance, clock_, vxd_.Device(), ports_, paintParts_);
+
+    const std::string program = system_.ProgramPath();
+    rnaapp_.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
+    tapi_.SetInstance(instance);
+    counters_.AttachRas(&ras_.Component(), &ras_.Api());
 
     const bool windowsNT = system_.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     portIO_ = std::make_unique<devices::TDLPortIO>(portIoLibrary_, services_, windowsNT, system_.SystemDirectory());
@@ -125,6 +131,14 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
         if (lampDisplay_)
             lampDisplay_->OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp));
         return 0;
+    case WM_COPYDATA: {
+        // The companion lights program's message; any process may send it.
+        const LRESULT result = DefWindowProcA(hwnd_, msg, wp, lp);
+        if (const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp))
+            monitor::ReceiveLightsMessage(Settings, launcher_, static_cast<uint32_t>(data->dwData), data->lpData,
+                                          data->cbData);
+        return result;
+    }
     case WM_ERASEBKGND:
         return 1; // the display paints every pixel itself
     case WM_DESTROY:
@@ -232,12 +246,24 @@ void TMainWindow::ClearSignalMemory()
 
 void TMainWindow::SetPollTimer(uint32_t periodMs)
 {
+    pollPeriod_ = periodMs;
     if (timer_) {
         KillTimer(hwnd_, PollTimerId);
         timer_ = 0;
     }
     if (periodMs > 0)
         timer_ = SetTimer(hwnd_, PollTimerId, periodMs, nullptr);
+}
+
+// Stops the poll timer for a while, or starts it again with its period.
+void TMainWindow::EnablePollTimer(bool on)
+{
+    if (on) {
+        SetPollTimer(pollPeriod_);
+    } else if (timer_) {
+        KillTimer(hwnd_, PollTimerId);
+        timer_ = 0;
+    }
 }
 
 void TMainWindow::ShowLogo()

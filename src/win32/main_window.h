@@ -12,7 +12,9 @@
 #include "devices/port_io.h"
 #include "devices/serial_com.h"
 #include "monitor/helper_vxd_client.h"
+#include "monitor/connection_state.h"
 #include "monitor/poll_cycle.h"
+#include "monitor/signal_sources.h"
 #include "win32/lamp_display_window.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/win32_message_pump.h"
@@ -20,12 +22,17 @@
 #include "win32/win32_profile.h"
 #include "win32/win32_ras.h"
 #include "win32/win32_serial.h"
+#include "win32/win32_signal_sources.h"
 #include "win32/win32_services.h"
 #include "win32/win32_system.h"
+#include "win32/win32_tapi.h"
 
 namespace win32 {
 
-class TMainWindow final : private StartupHost, private ShutdownHost, private monitor::PollWindows {
+class TMainWindow final : private StartupHost,
+                          private ShutdownHost,
+                          private monitor::PollWindows,
+                          private monitor::EngineHost {
 public:
     TMainWindow();
     TMainWindow(const TMainWindow&) = delete;
@@ -68,7 +75,7 @@ private:
     void StopPollTimer() override { SetPollTimer(0); }
     int32_t SetupActivePage() override { return Settings.SetupActivePage; }
     void CloseHelperVxd() override { vxd_.Close(); }
-    void UnloadHelperLibrary() override {}
+    void UnloadHelperLibrary() override { counters_.Release(); }
     void RedrawActiveCaption() override;
     void MainWindowPosition(int32_t& left, int32_t& top) override;
     void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) override;
@@ -79,10 +86,15 @@ private:
     void FormPaint() override;
     void InvalidateGraphWindow() override {}
 
+    // EngineHost
+    void EnablePollTimer(bool on) override;
+    void RedrawForegroundCaption() override { RedrawActiveCaption(); }
+
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HDC memoryDc_ = nullptr;
     UINT_PTR timer_ = 0;
+    uint32_t pollPeriod_ = 0; // the poll timer's period as last set
 
     Win32Profile profile_;
     Win32SystemInfo system_;
@@ -100,9 +112,17 @@ private:
     std::unique_ptr<devices::TDLPortIO> portIO_; // made once the OS kind is known
     Win32Ras ras_;                               // the RAS component, RAS
 
+    // The detection methods' sources and the connection bookkeeping.
+    Win32StatDataKey statData_;
+    Win32LightsCompanion lights_;
+    Win32RnaappHelper rnaapp_;
+    Win32Tapi tapi_;
+    Win32Locale locale_;
+    monitor::TSignalSources counters_{Settings,
+                                      monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this}};
+    monitor::TConnectionSteps connection_{Settings, clock_, locale_, *this, &ras_.Component()};
+
     // The engine's pieces that later parts of the program fill.
-    monitor::SignalCounters counters_;
-    monitor::ConnectionSteps connection_;
     monitor::EventActions events_;
     monitor::InactivityRules inactivity_;
     monitor::KeyboardLights keyboard_;

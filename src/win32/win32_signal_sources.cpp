@@ -1,0 +1,141 @@
+#include "win32/win32_signal_sources.h"
+
+#include <cstring>
+
+namespace win32 {
+
+namespace {
+
+// HKEY_DYN_DATA exists on Windows 95/98/ME only; elsewhere opening under it
+// fails, which the registry method takes as "no statistics".
+const HKEY DynData = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000006));
+const char StatDataKeyName[] = "PerfStats\\StatData";
+const char BlidllName[] = "BLIDLL.DLL";
+const char OpenRnaappName[] = "OpenRNAAPP";
+
+using OpenRnaappFn = void(WINAPI*)(int32_t*, int32_t*, int32_t*, int32_t*, int32_t*, int32_t*, int32_t*, int32_t*);
+
+} // namespace
+
+bool Win32StatDataKey::Open()
+{
+    Close();
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(DynData, StatDataKeyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    key_ = key;
+    return true;
+}
+
+platform::StatValue Win32StatDataKey::Read(const std::string& name)
+{
+    platform::StatValue value;
+    if (!key_)
+        return value;
+    DWORD type = 0;
+    DWORD size = 0;
+    // First the type and length alone, then the data when it fits.
+    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return value;
+    value.Found = true;
+    value.Binary = type == REG_BINARY;
+    value.Size = size;
+    if (value.Binary && size <= sizeof value.Data) {
+        BYTE data[sizeof value.Data] = {};
+        DWORD got = sizeof data;
+        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, data, &got) == ERROR_SUCCESS && got <= sizeof data)
+            std::memcpy(value.Data, data, got);
+        value.Binary = type == REG_BINARY;
+        value.Size = got;
+    }
+    return value;
+}
+
+void Win32StatDataKey::Close()
+{
+    if (key_) {
+        RegCloseKey(key_);
+        key_ = nullptr;
+    }
+}
+
+bool Win32LightsCompanion::ProcessRunning(uintptr_t process)
+{
+    return WaitForSingleObject(reinterpret_cast<HANDLE>(process), 0) == WAIT_TIMEOUT;
+}
+
+bool Win32LightsCompanion::QueryDevice(uintptr_t device, uint8_t (&record)[platform::LightsRecordSize])
+{
+    DWORD returned = 0;
+    return DeviceIoControl(reinterpret_cast<HANDLE>(device), platform::LightsDeviceQuery, record, sizeof record,
+                           record, sizeof record, &returned, nullptr) != FALSE;
+}
+
+bool Win32RnaappHelper::Load()
+{
+    if (library_)
+        return true;
+    std::string path = folder_;
+    if (!path.empty() && path.back() != '\\')
+        path.push_back('\\');
+    path.append(BlidllName);
+    library_ = LoadLibraryA(path.c_str());
+    return library_ != nullptr;
+}
+
+void Win32RnaappHelper::Unload()
+{
+    if (library_) {
+        FreeLibrary(library_);
+        library_ = nullptr;
+    }
+}
+
+bool Win32RnaappHelper::OpenRnaapp(int32_t (&v)[8])
+{
+    if (!library_)
+        return false;
+    const auto open = reinterpret_cast<OpenRnaappFn>(reinterpret_cast<void*>(GetProcAddress(library_, OpenRnaappName)));
+    if (!open)
+        return false;
+    open(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7]);
+    return true;
+}
+
+uint32_t Win32RnaappHelper::WindowExtra(uint32_t window, int32_t offset)
+{
+    const HWND hwnd = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(window));
+    if (!IsWindow(hwnd))
+        return 0;
+    return static_cast<uint32_t>(GetWindowLongA(hwnd, offset));
+}
+
+bool Win32RnaappHelper::ReadMemory(uint32_t process, uint32_t address, void* out, uint32_t size)
+{
+    SIZE_T read = 0;
+    return ReadProcessMemory(reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(process)),
+                             reinterpret_cast<LPCVOID>(static_cast<ULONG_PTR>(address)), out, size, &read) &&
+           read == size;
+}
+
+void Win32RnaappHelper::CloseProcess(uint32_t process)
+{
+    CloseHandle(reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(process)));
+}
+
+platform::DateTimePatterns Win32Locale::Patterns()
+{
+    platform::DateTimePatterns p;
+    auto read = [](LCTYPE type, std::string& out) {
+        char text[80] = {};
+        if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) > 1)
+            out = text;
+    };
+    read(LOCALE_SSHORTDATE, p.ShortDate);
+    read(LOCALE_STIMEFORMAT, p.LongTime);
+    read(LOCALE_S1159, p.Am);
+    read(LOCALE_S2359, p.Pm);
+    return p;
+}
+
+} // namespace win32

@@ -1,0 +1,67 @@
+// The Win32 side of the detection methods: the dial-up statistics under
+// HKEY_DYN_DATA, the companion lights program's process and device,
+// BLIDLL.DLL with the dial-up application's memory, and the locale's date
+// and time formats.
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+#include "platform/lights_companion.h"
+#include "platform/locale.h"
+#include "platform/rnaapp_helper.h"
+#include "platform/stat_data.h"
+
+namespace win32 {
+
+class Win32StatDataKey final : public platform::StatDataKey {
+public:
+    Win32StatDataKey() = default;
+    Win32StatDataKey(const Win32StatDataKey&) = delete;
+    Win32StatDataKey& operator=(const Win32StatDataKey&) = delete;
+    ~Win32StatDataKey() override { Close(); }
+
+    bool Open() override;
+    platform::StatValue Read(const std::string& name) override;
+    void Close() override;
+
+private:
+    HKEY key_ = nullptr;
+};
+
+class Win32LightsCompanion final : public platform::LightsCompanion {
+public:
+    bool ProcessRunning(uintptr_t process) override;
+    bool QueryDevice(uintptr_t device, uint8_t (&record)[platform::LightsRecordSize]) override;
+};
+
+class Win32RnaappHelper final : public platform::RnaappHelper {
+public:
+    Win32RnaappHelper() = default;
+    Win32RnaappHelper(const Win32RnaappHelper&) = delete;
+    Win32RnaappHelper& operator=(const Win32RnaappHelper&) = delete;
+    ~Win32RnaappHelper() override { Unload(); }
+
+    // The program's folder, where BLIDLL.DLL must be.
+    void SetFolder(const std::string& folder) { folder_ = folder; }
+
+    bool Loaded() const override { return library_ != nullptr; }
+    bool Load() override;
+    void Unload() override;
+    bool OpenRnaapp(int32_t (&values)[8]) override;
+    uint32_t WindowExtra(uint32_t window, int32_t offset) override;
+    bool ReadMemory(uint32_t process, uint32_t address, void* out, uint32_t size) override;
+    void CloseProcess(uint32_t process) override;
+
+private:
+    std::string folder_;
+    HMODULE library_ = nullptr;
+};
+
+class Win32Locale final : public platform::LocaleInfo {
+public:
+    platform::DateTimePatterns Patterns() override;
+};
+
+} // namespace win32
