@@ -131,7 +131,7 @@ def gdi_count(s, pid):
         tool.parent.mkdir(parents=True, exist_ok=True)
         built = tool.with_suffix(".tmp.exe")
         subprocess.run(["i686-w64-mingw32-gcc", "-O2", "-Wall", "-Werror", str(source), "-o", str(built),
-                        "-lntdll"], check=True, timeout=120)
+                        "-lntdll", "-lgdi32"], check=True, timeout=120)
         built.replace(tool)
     target = s.app_dir / "gdicount.exe"
     if not target.exists():
