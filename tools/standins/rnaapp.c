@@ -11,7 +11,7 @@
        Connected=1           ; the connected bit
        Received=1000         ; byte counts at the start of the connection
        Sent=200
-       ReceivedPerSecond=3000 ; added each second while connected
+       ReceivedPerSecond=3000 ; added while connected, at each 100 ms
        SentPerSecond=600
        Speed=57600
 
@@ -22,7 +22,12 @@
    there as they stand: "name=1234" a 4-byte binary value, "name=sz:text"
    a string value, "name=bin:0102030405" binary bytes.
 
-   The program ends on WM_CLOSE or with Quit=1 in [RNAAPP]. */
+   The program ends on WM_CLOSE or with Quit=1 in [RNAAPP].
+
+   "RNAAPP.EXE /memcheck" only checks that ReadProcessMemory reads this
+   process's memory as it is (exit code 0) or not (1): Wine under qemu-user
+   reads the host's address instead of the emulated one, so another process
+   cannot read the status record there. */
 #include <windows.h>
 
 #include <stdio.h>
@@ -94,9 +99,9 @@ static void Publish(void)
 {
     DWORD received = baseReceived, sent = baseSent;
     if (connected) {
-        DWORD seconds = (GetTickCount() - connectedSince) / 1000;
-        received += seconds * perSecondReceived;
-        sent += seconds * perSecondSent;
+        const ULONGLONG ms = GetTickCount() - connectedSince;
+        received += (DWORD)(ms * perSecondReceived / 1000);
+        sent += (DWORD)(ms * perSecondSent / 1000);
     }
     memset(record, 0, sizeof record);
     record[4] = (BYTE)speed;
@@ -159,11 +164,24 @@ static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
 }
 
+static int MemoryCheck(void)
+{
+    static volatile DWORD marker = 0x5EC0DE42;
+    DWORD copy = 0;
+    SIZE_T read = 0;
+    HANDLE self = OpenProcess(PROCESS_VM_READ, FALSE, GetCurrentProcessId());
+    BOOL ok = self && ReadProcessMemory(self, (LPCVOID)&marker, &copy, sizeof copy, &read);
+    if (self)
+        CloseHandle(self);
+    return ok && read == sizeof copy && copy == marker ? 0 : 1;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
 {
     (void)previous;
-    (void)commandLine;
     (void)show;
+    if (commandLine && strstr(commandLine, "/memcheck"))
+        return MemoryCheck();
     DWORD n = GetModuleFileNameA(NULL, controlPath, MAX_PATH);
     char* slash = NULL;
     for (DWORD i = 0; i < n; ++i)

@@ -1,0 +1,68 @@
+"""A call in Windows 98 mode on the stand-in port I/O library (ring and
+carrier) with the dial-up statistics under HKEY_DYN_DATA (registry
+detection, layout 5), which the stand-in dial-up application publishes:
+RI pulses light the ring lamp, DCD lights CD, bytes flowing both ways light
+RD and TD, the 57600 bps connect speed lights HS; after the carrier drops,
+the total connect time stored at close is the session's length plus
+"Negotiation Delay" within a second."""
+import time
+
+import harness as h
+import standin_call as call
+import standin_modem as modem
+
+LAYOUT = 5
+DELAY = 20
+
+
+def registry_call(s):
+    modem.install(s)
+    call.install(s, "RNAAPP.EXE")
+    line = call.Line(s)
+    line.write()
+    ini = modem.direct_access(2, DUNRegistry=1, DUNRegistryName="Dial-Up Adapter", RNAAPP=0,
+                              NewOrientation=LAYOUT, LampLook=0, Negotiation_Delay=DELAY)
+    ini["Lampwatcher on COM2"].update({k: str(v) for k, v in call.COLOURS.items()})
+    s.write_ini(ini)
+    s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
+    app = s.start()
+    s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
+    rect = s.rect("Blinkery", cls="TMainWindow")
+
+    for _ in range(2):   # two rings
+        line.msr = call.CTS | call.DSR | call.RI
+        line.write()
+        seen = call.watch(s, rect, LAYOUT, 8, until=lambda lit: "RI" in lit)
+        assert call.ever(seen, "RI"), f"no ring lamp: {seen}"
+        line.msr = call.CTS | call.DSR
+        line.write()
+        seen = call.watch(s, rect, LAYOUT, 8, until=lambda lit: "RI" not in lit)
+        assert "RI" not in seen[-1], seen[-1]
+
+    line.msr = call.CTS | call.DSR | call.DCD
+    line.rnaapp = {"Connected": 1, "Speed": 57600, "Received": 0, "Sent": 0,
+                   "ReceivedPerSecond": 5000, "SentPerSecond": 1500}
+    line.write()
+    connected_at = time.monotonic()
+    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: {"CD", "HS"} <= lit)
+    assert call.ever(seen, "CD") and call.ever(seen, "HS"), f"no carrier or high speed: {seen}"
+    seen = call.watch(s, rect, LAYOUT, 15)
+    for signal in ("CD", "HS", "RD", "TD"):
+        assert call.ever(seen, signal), f"{signal} never lit while connected: {seen}"
+    assert not all("RD" in lit for lit in seen), "RD must flicker with the ticks, not stay lit"
+
+    line.msr = call.CTS | call.DSR
+    line.rnaapp = {"Connected": 0, "Speed": 0}
+    line.write()
+    length = time.monotonic() - connected_at
+    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "CD" not in lit)
+    assert "CD" not in seen[-1], f"CD still lit after the disconnect: {seen[-1]}"
+
+    s.close("Blinkery", cls="TMainWindow")
+    assert app.wait_exit(timeout=60) == 0, app.output()
+    total = call.total_seconds(s.read_ini())
+    print(f"     session {length:.2f} s + {DELAY} s delay; stored total {total:.2f} s")
+    assert abs(total - (length + DELAY)) < 1.0, (total, length)
+
+
+h.main(registry_call, versions=("win98",))

@@ -1,0 +1,101 @@
+"""A call on the stand-ins: the UART registers of the stand-in port I/O
+library ([COMn] of standin.ini), the dial-up application RNAAPP.EXE with
+BLIDLL.DLL ([RNAAPP], Windows 95/98/ME) and the RAS connection of the
+stand-in RASAPI32.DLL ([RAS], NT 4 and 2000), all in one control file; and
+which lamps a screenshot shows lit."""
+import shutil
+import time
+
+import harness as h
+import lamp_panel as lp
+
+CTS, DSR, RI, DCD = 0x10, 0x20, 0x40, 0x80
+
+COLOURS = {"BackgroundColor": 0xC0C0C0, "TextColor": 0x000000, "LightColorOn": 0x0000FF,
+           "LightColorOff": 0x828282}
+
+
+class Line:
+    """The control file's state; write() puts all of it into standin.ini."""
+
+    def __init__(self, s, port=2):
+        self.s = s
+        self.port = port
+        self.msr = CTS | DSR
+        self.rnaapp = {"Connected": 0, "Speed": 0}
+        self.ras = None          # {key: value} of [RAS], None for no section
+        self.ras_entries = {}    # entry name -> {key: value}
+        self.stat_data = {}      # [StatData] values published under HKEY_DYN_DATA
+
+    def write(self):
+        parts = [f"[COM{self.port}]", f"MSR=0x{self.msr:02X}", "MCR=0x03", "[RNAAPP]"]
+        parts += [f"{k}={v}" for k, v in self.rnaapp.items()]
+        if self.stat_data:
+            parts.append("[StatData]")
+            parts += [f"{k}={v}" for k, v in self.stat_data.items()]
+        if self.ras is not None:
+            parts.append("[RAS]")
+            parts += [f"{k}={v}" for k, v in self.ras.items()]
+        for name, keys in self.ras_entries.items():
+            parts.append(f"[RAS Entry {name}]")
+            parts += [f"{k}={v}" for k, v in keys.items()]
+        text = "\r\n".join(parts) + "\r\n"
+        path = self.s.app_dir / "standin.ini"
+        # Written whole and renamed, so that no reader sees half a file.
+        tmp = path.with_suffix(".tmp")
+        tmp.write_bytes(text.encode("cp1252"))
+        tmp.replace(path)
+
+
+def install(s, *names):
+    """Copies stand-ins from the build folder beside Blinkery.exe."""
+    for name in names:
+        shutil.copy2(h.exe_path().parent / name, s.app_dir / name)
+
+
+def lit_lamps(screen, rect, layout, look=0, colours=COLOURS):
+    """The signals whose lamps the screen shows lit in a main window."""
+    _, _, _, family, (x0, y0, sx, sy), lamps = lp.LAYOUTS[layout]
+    left, top = lp.panel_origin(rect, layout)
+    surround = lp.rgb(colours["BackgroundColor"])
+    on_colours = {lp.LIT: lp.rgb(colours["LightColorOn"]), lp.UNLIT: lp.rgb(colours["LightColorOff"]),
+                  lp.SURROUND: surround}
+    on_image = lp.pictures()[lp.lamp_name(family, look, "on")]
+    off_image = lp.pictures()[lp.lamp_name(family, look, "off")]
+    lit = set()
+    for row, column, signal in lamps:
+        if signal is None:
+            continue
+        votes = 0
+        for y, (on_line, off_line) in enumerate(zip(on_image, off_image)):
+            for x, (p, q) in enumerate(zip(on_line, off_line)):
+                want_on, want_off = on_colours.get(p, p), on_colours.get(q, q)
+                if want_on == want_off or want_on is None or want_off is None:
+                    continue
+                got = screen.pixel(left + x0 + column * sx + x, top + y0 + row * sy + y)
+                votes += (got == want_on) - (got == want_off)
+        if votes > 0:
+            lit.add(signal)
+    return lit
+
+
+def watch(s, rect, layout, seconds, until=None):
+    """Screenshots for a while: every set of lit lamps seen, in order. Stops
+    early once until(lit) holds."""
+    seen = []
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        lit = lit_lamps(s.screenshot_pixels(), rect, layout)
+        seen.append(lit)
+        if until and until(lit):
+            break
+    return seen
+
+
+def ever(seen, signal):
+    return any(signal in lit for lit in seen)
+
+
+def total_seconds(ini, port=2):
+    """"TotalConnectNew" of a port's section, in seconds."""
+    return float(ini.get(f"Lampwatcher on COM{port}", "TotalConnectNew")) * 86400
