@@ -1,0 +1,217 @@
+// The lamp display's paint: one with nothing to reload (a lamp changed or a
+// shown clock moved on), which runs up to 18 times a second while data
+// flows, and one that reloads and recolours the layout picture and the lamp
+// images (a settings change, a resize). Only the composition is timed: the
+// window does nothing with the frame, the pictures come from memory.
+//
+//   lamp_display_bench [benchmark flags]   Google Benchmark
+//   lamp_display_bench --paints=N quiet|reload
+//                                          N paints, for callgrind
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string_view>
+
+#include "display/lamp_display.h"
+#include "display/picture_library.h"
+
+namespace {
+
+// The pixel art, read from the source tree as the resource generator reads it.
+class SourceFiles final : public platform::FileStore {
+public:
+    bool ReadAll(const std::string& path, std::string& data) override
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return false;
+        std::ostringstream text;
+        text << in.rdbuf();
+        data = text.str();
+        return true;
+    }
+    bool WriteAll(const std::string&, const std::string&) override { return false; }
+};
+
+const display::PictureLibrary& Pictures()
+{
+    static const display::PictureLibrary library = [] {
+        SourceFiles files;
+        display::PictureLibrary loaded;
+        if (!loaded.Load(files, BLINKERY_RESOURCES))
+            throw std::runtime_error(loaded.Error());
+        return loaded;
+    }();
+    return library;
+}
+
+// The program's bitmap resources, copied out of memory.
+class Resources final : public platform::BitmapResources {
+public:
+    bool LoadBitmap(std::string_view name, int32_t& width, int32_t& height, std::vector<uint32_t>& pixels) override
+    {
+        const display::Picture* picture = Pictures().Find(name);
+        if (!picture)
+            return false;
+        width = picture->Image.Width;
+        height = picture->Image.Height;
+        pixels.assign(picture->Image.Pixels.begin(), picture->Image.Pixels.end());
+        return true;
+    }
+};
+
+class Metrics final : public platform::SystemMetrics {
+public:
+    int32_t Get(platform::Metric metric) override
+    {
+        switch (metric) {
+        case platform::Metric::CxMin: return 112;
+        case platform::Metric::CySize: return 18;
+        default: return 3;
+        }
+    }
+};
+
+class Clock final : public platform::Clock {
+public:
+    double Now() override { return now += 1.0 / 86400; }
+    uint32_t TickCount() override { return 1000; }
+    double now = 45000.5;
+};
+
+// A helper VxD that has hooked COM2 at 8N1 57600.
+class Vxd final : public platform::HelperVxd {
+public:
+    bool Open(const std::string&) override { return true; }
+    void Close() override {}
+    bool IsOpen() const override { return true; }
+    platform::VxdReply Request(uint32_t code, const void*, uint32_t, void* out, uint32_t) override
+    {
+        switch (code) {
+        case 6:
+            std::memcpy(out, "COM2", 4);
+            return {true, 4, 0};
+        case 9: return {true, 57600, 0};
+        case 10: return {true, 8, 0};
+        default: return {true, 0, 0};
+        }
+    }
+};
+
+class NoPorts final : public platform::SerialPorts {
+public:
+    platform::CommHandle OpenForQuery(const std::string&) override { return 0; }
+    void Close(platform::CommHandle) override {}
+    bool GetLineSettings(platform::CommHandle, platform::LineSettings&) override { return false; }
+};
+
+// A window that takes every request and shows nothing.
+class Window final : public display::LampWindow {
+public:
+    long Presents = 0;
+    void SetTopmost(bool) override {}
+    display::FontMetrics SelectDisplayFont(platform::FontHandle) override { return {16, 7}; }
+    display::TextExtent MeasureText(std::string_view) override { return {62, 16}; }
+    void SetSizeable(bool) override {}
+    void Resize(int width, int) override { client = width - 8; }
+    int ClientWidth() override { return client; }
+    void Present(const display::LampFrame& frame) override
+    {
+        benchmark::DoNotOptimize(frame.Picture->Pixels.data());
+        ++Presents;
+    }
+    void Invalidate() override {}
+    int client = 0;
+};
+
+enum class Panel { CourierPlain, CourierFourLines, LargeSquare };
+
+struct Rig {
+    Resources resources;
+    Metrics metrics;
+    Clock clock;
+    Vxd vxd;
+    NoPorts ports;
+    Window window;
+    display::PaintParts parts;
+    display::TLampDisplay display{Settings, {resources, metrics, clock, vxd, ports}, window, parts};
+
+    explicit Rig(Panel panel)
+    {
+        Settings = TGVar{};
+        TGVar& g = Settings;
+        g.Port = 2;
+        g.NewOrientation = panel == Panel::LargeSquare ? 1 : 5;
+        g.LampLook = 1;
+        g.BackgroundColor = 0xC0C0C0;
+        g.LightColorOn = 0x0000FF;
+        g.LightColorOff = 0x828282;
+        g.RDTDSpeedUpdate = 5;
+        g.ModemSignals.CD = g.ModemSignals.CTS = g.ModemSignals.DSR = true;
+        if (panel == Panel::CourierFourLines) {
+            g.StatusInDisplay = g.SPYSpeedInDisplay = g.LogTransmitDisp = g.DisplayConnectTime = 1;
+            g.ConnectStart = 45000.4;
+            g.ConnectionState.WindowTx = 12345;
+            g.ConnectionState.WindowRx = 678901;
+            g.ConnectionState.SessionTx = 1234567;
+        }
+        g.ReloadPictures = true;
+        display.FormPaint(); // the first paint builds the display
+    }
+
+    void Paint(long i, bool reload)
+    {
+        Settings.ModemSignals.TD = i & 1;
+        Settings.ModemSignals.RD = i & 2;
+        Settings.ReloadPictures = reload;
+        display.FormPaint();
+    }
+};
+
+void PaintNothingToReload(benchmark::State& state, Panel panel)
+{
+    Rig rig(panel);
+    long i = 0;
+    for (auto _ : state)
+        rig.Paint(++i, false);
+}
+
+void PaintWithReload(benchmark::State& state, Panel panel)
+{
+    Rig rig(panel);
+    long i = 0;
+    for (auto _ : state)
+        rig.Paint(++i, true);
+}
+
+BENCHMARK_CAPTURE(PaintNothingToReload, courier, Panel::CourierPlain);
+BENCHMARK_CAPTURE(PaintNothingToReload, courier_four_text_lines, Panel::CourierFourLines);
+BENCHMARK_CAPTURE(PaintNothingToReload, large_square, Panel::LargeSquare);
+BENCHMARK_CAPTURE(PaintWithReload, courier, Panel::CourierPlain);
+BENCHMARK_CAPTURE(PaintWithReload, large_square, Panel::LargeSquare);
+
+// Plain loop for callgrind: instructions are counted inside FormPaint only.
+int RunPaints(bool reload, long paints)
+{
+    Rig rig(Panel::CourierFourLines);
+    for (long i = 0; i < paints; ++i)
+        rig.Paint(i, reload);
+    return rig.window.Presents == paints + 1 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    constexpr std::string_view PaintsFlag = "--paints=";
+    if (argc == 3 && std::string_view(argv[1]).starts_with(PaintsFlag))
+        return RunPaints(std::string_view(argv[2]) == "reload", std::atol(argv[1] + PaintsFlag.size()));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
