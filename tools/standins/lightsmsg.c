@@ -9,7 +9,9 @@
        nonul         the same text without a NUL
        huge          numbers far beyond 32 bits and a minus sign
        overcount     a byte count larger than the text (the rest not NUL-terminated)
-       megabytes     4 MB of text without a NUL
+       megabytes     1 MB of text without a NUL (text:<bytes> for another size;
+                     Wine here ends any receiver of 2 MB or more, even an empty
+                     window procedure)
        empty         a byte count of 0 and no data
        otherid       identifier 7 with binary junk
        digits        1 MB of digits
@@ -63,11 +65,12 @@ int main(int argc, char** argv)
             memcpy(buffer, "1 2 abc", 7);
             Send(v, 1, buffer, 65536);
             free(buffer);
-        } else if (strcmp(v, "megabytes") == 0) {
-            const DWORD size = 4u << 20;
+        } else if (strcmp(v, "megabytes") == 0 || strncmp(v, "text:", 5) == 0) {
+            const DWORD size = v[0] == 't' ? (DWORD)strtoul(v + 5, NULL, 0) : 1u << 20;
             char* buffer = (char*)malloc(size);
             memset(buffer, 'm', size);
-            memcpy(buffer, "3 4 ", 4);
+            if (size >= 4)
+                memcpy(buffer, "3 4 ", 4);
             Send(v, 1, buffer, size);
             free(buffer);
         } else if (strcmp(v, "empty") == 0) {

@@ -68,6 +68,15 @@ static void SetStat(HKEY key, const char* name, DWORD value)
     RegSetValueExA(key, name, 0, REG_BINARY, bytes, 4);
 }
 
+/* A value of its own, unless [StatData] sets that name (so that it never
+   changes its type between two writes). */
+static void PublishStat(HKEY key, const char* name, DWORD value)
+{
+    char text[8];
+    if (GetPrivateProfileStringA("StatData", name, "", text, sizeof text, controlPath) == 0)
+        SetStat(key, name, value);
+}
+
 static void WriteStatSection(HKEY key)
 {
     static char entries[32768];
@@ -114,11 +123,11 @@ static void Publish(void)
     HKEY key;
     if (RegCreateKeyExA(DYN_DATA, "PerfStats\\StatData", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL) ==
         ERROR_SUCCESS) {
-        SetStat(key, "Dial-Up Adapter\\BytesRecvd", received);
-        SetStat(key, "Dial-Up Adapter\\BytesXmit", sent);
-        SetStat(key, "Dial-Up Adapter\\ConnectSpeed", connected ? speed : 0);
-        SetStat(key, "Dial-Up Adapter\\TotalBytesRecvd", received);
-        SetStat(key, "Dial-Up Adapter\\TotalBytesXmit", sent);
+        PublishStat(key, "Dial-Up Adapter\\BytesRecvd", received);
+        PublishStat(key, "Dial-Up Adapter\\BytesXmit", sent);
+        PublishStat(key, "Dial-Up Adapter\\ConnectSpeed", connected ? speed : 0);
+        PublishStat(key, "Dial-Up Adapter\\TotalBytesRecvd", received);
+        PublishStat(key, "Dial-Up Adapter\\TotalBytesXmit", sent);
         WriteStatSection(key);
         RegCloseKey(key);
     }

@@ -1,0 +1,33 @@
+"""The companion lights program's WM_COPYDATA message is hostile input
+(Windows 98 mode): a well-formed message, one without its NUL, numbers far
+beyond 32 bits, a byte count larger than the text, a megabyte of text and
+one of digits, an empty message and another identifier, sent by
+lightsmsg.exe with "DUNLights" and "Run Lights" on. Blinkery takes every
+one, keeps running and answering, and closes normally. (Wine here ends any
+program that receives a WM_COPYDATA of 2 MB or more, even one whose window
+procedure ignores it, so larger texts are left to the unit tests.)"""
+import harness as h
+import standin_call as call
+
+VARIANTS = ["normal", "nonul", "huge", "overcount", "megabytes", "empty", "otherid", "digits", "normal"]
+
+
+def lights_message(s):
+    call.install(s, "lightsmsg.exe")
+    s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
+                            {"Lampwatcher on COM1": {"DUNLights": "1", "Run Lights": "1"}}))
+    app = s.start()
+    s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
+    code, out, err = h.run_captured([h.WINE, "C:\\blinkery\\lightsmsg.exe", *VARIANTS], env=s.env, cwd=s.app_dir,
+                                    timeout=600)
+    results = [line.split("\t") for line in out.decode(errors="replace").splitlines() if "\t" in line]
+    assert code == 0, f"lightsmsg failed ({code}): {err.decode(errors='replace')[-2000:]}"
+    assert [r[0] for r in results] == VARIANTS, results
+    assert all(r[1] == "sent" for r in results), results
+    assert app.running, app.output()
+    assert s.send("Blinkery", 0, cls="TMainWindow") == 0   # WM_NULL: still answering
+    s.close("Blinkery", cls="TMainWindow")
+    assert app.wait_exit(timeout=60) == 0, app.output()
+
+
+h.main(lights_message, versions=("win98",))
