@@ -216,7 +216,7 @@ def run_version(test_exe, version):
     modem.start()
     try:
         started = time.monotonic()
-        returncode, output = run_tests(test_exe, version, "*Devices*:-*DevicesDriverService*", RUN_TIMEOUT, modem)
+        returncode, output = run_tests(test_exe, version, "DevicesGuard.*:DevicesStandIn.*:DISABLED_DevicesModem.*", RUN_TIMEOUT, modem)
         print(f"---- {version} ({time.monotonic() - started:.0f} s)\n{output}", flush=True)
     finally:
         modem.stop()
@@ -234,7 +234,7 @@ def run_version(test_exe, version):
         # prefix.
         for attempt in range(1, DRIVER_ATTEMPTS + 1):
             started = time.monotonic()
-            returncode, output = run_tests(test_exe, version, "*DevicesDriverService*", DRIVER_TIMEOUT)
+            returncode, output = run_tests(test_exe, version, "DISABLED_DevicesDriverService.*", DRIVER_TIMEOUT)
             print(f"---- {version}, driver service, attempt {attempt} ({time.monotonic() - started:.0f} s)\n"
                   f"{output}", flush=True)
             driver_failures = check_output(version, returncode, output)
