@@ -98,8 +98,9 @@ void LampDisplayWindow::SetSizeable(bool sizeable)
 
 void LampDisplayWindow::Resize(int width, int height)
 {
+    // A minimised window keeps its icon; the size is applied once it is back.
     RECT r;
-    if (GetWindowRect(hwnd_, &r) && r.right - r.left == width && r.bottom - r.top == height)
+    if (IsIconic(hwnd_) || (GetWindowRect(hwnd_, &r) && r.right - r.left == width && r.bottom - r.top == height))
         return;
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
