@@ -35,8 +35,12 @@ void RasCounters::ReadConnection(CounterSample& sample)
         return;
     }
 
-    if (ras.CurConnName() != g.ActiveConnectionName) {
-        g.ActiveConnectionName = ras.CurConnName();
+    // A new connection is adopted; so is the same one when the component
+    // holds no handle for it (a session end drops the handle while the
+    // connection may still be there), else it would never be watched again.
+    if (ras.CurConnName() != g.ActiveConnectionName || ras.RASConn == 0) {
+        if (ras.CurConnName() != g.ActiveConnectionName)
+            g.ActiveConnectionName = ras.CurConnName();
         ras.SelectConnection(0);
     }
     ras.GetStatusText();

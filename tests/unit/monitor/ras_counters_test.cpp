@@ -168,6 +168,24 @@ TEST_F(RasCountersTest, AConnectionThatGoesAwayIsReleased)
     EXPECT_EQ(api.HangUps, (std::vector<uint32_t>{0x5000})) << "the stale handle is released once";
 }
 
+// A connection that leaves the connected state for a while ends the
+// session, which drops the component's handle; once connected again it
+// must be watched again, although its name has not changed.
+TEST_F(RasCountersTest, AConnectionBackFromAnotherStateIsWatchedAgain)
+{
+    fakes::RasLiveConnection& c = Connect("Office");
+    Tick();
+    ASSERT_TRUE(g.ModemSignals.CD);
+    c.State = 11; // calculating link speed
+    Tick();
+    ASSERT_FALSE(g.ModemSignals.CD);
+    EXPECT_EQ(ras->RASConn, 0u);
+    c.State = 0x2000;
+    Tick();
+    EXPECT_TRUE(g.ModemSignals.CD);
+    EXPECT_EQ(ras->RASConn, 0x5000u);
+}
+
 TEST_F(RasCountersTest, WithDirectHardwareAccessTheUartKeepsCarrier)
 {
     g.NoDirectHardwareAcesss = 0;
