@@ -1042,6 +1042,22 @@ def _cls_text(cls):
 
 # ---------------------------------------------------------------- runner
 
+def gtest_failures(version, returncode, output):
+    """What went wrong in a GoogleTest run under Wine: a hang (returncode
+    None), a non-zero exit, no passing summary, or a test that skipped."""
+    failures = []
+    if returncode is None:
+        failures.append(f"{version}: the tests hung and were ended")
+    elif returncode != 0:
+        failures.append(f"{version}: the tests exited with {returncode}")
+    if "[  PASSED  ]" not in output:
+        failures.append(f"{version}: no passing summary")
+    for text in output.splitlines():
+        if text.startswith("[  SKIPPED ]") and "." in text:
+            failures.append(f"{version}: {text.split()[3]} was skipped")
+    return failures
+
+
 def scenario_name():
     return Path(sys.argv[0]).stem
 

@@ -196,20 +196,6 @@ def run_tests(test_exe, version, gtest_filter, timeout, modem=None):
         shutil.rmtree(run, ignore_errors=True)
 
 
-def check_output(version, returncode, output):
-    failures = []
-    if returncode is None:
-        failures.append(f"{version}: the tests hung and were ended")
-    elif returncode != 0:
-        failures.append(f"{version}: the tests exited with {returncode}")
-    if "[  PASSED  ]" not in output:
-        failures.append(f"{version}: no passing summary")
-    for text in output.splitlines():
-        if text.startswith("[  SKIPPED ]") and "." in text:
-            failures.append(f"{version}: {text.split()[3]} was skipped")
-    return failures
-
-
 def run_version(test_exe, version):
     """Runs the Devices tests in one Windows version; a list of failures."""
     modem = TestModem()
@@ -220,7 +206,7 @@ def run_version(test_exe, version):
         print(f"---- {version} ({time.monotonic() - started:.0f} s)\n{output}", flush=True)
     finally:
         modem.stop()
-    failures = check_output(version, returncode, output)
+    failures = h.gtest_failures(version, returncode, output)
     carried = [bytes_ for bytes_ in modem.sessions if bytes_]
     if carried != EXPECTED_SESSIONS:
         failures.append(f"{version}: the modem received {carried!r}, expected {EXPECTED_SESSIONS!r}")
@@ -237,7 +223,7 @@ def run_version(test_exe, version):
             returncode, output = run_tests(test_exe, version, "DISABLED_DevicesDriverService.*", DRIVER_TIMEOUT)
             print(f"---- {version}, driver service, attempt {attempt} ({time.monotonic() - started:.0f} s)\n"
                   f"{output}", flush=True)
-            driver_failures = check_output(version, returncode, output)
+            driver_failures = h.gtest_failures(version, returncode, output)
             if not driver_failures:
                 break
         failures += driver_failures

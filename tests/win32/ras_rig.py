@@ -59,16 +59,7 @@ def run_version(test_exe, version):
     output = log.read_text(errors="replace")
     print(f"---- {version} ({time.monotonic() - started:.0f} s)\n{output}", flush=True)
 
-    failures = []
-    if returncode is None:
-        failures.append(f"{version}: the tests hung and were ended")
-    elif returncode != 0:
-        failures.append(f"{version}: the tests exited with {returncode}")
-    if "[  PASSED  ]" not in output:
-        failures.append(f"{version}: no passing summary")
-    for text in output.splitlines():
-        if text.startswith("[  SKIPPED ]") and "." in text:
-            failures.append(f"{version}: {text.split()[3]} was skipped")
+    failures = h.gtest_failures(version, returncode, output)
     if not failures:
         h._remove_tree(folder)
     return failures

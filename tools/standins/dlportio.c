@@ -21,6 +21,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "beside_exe.h"
+
 #define PORT_COUNT 8
 #define CONTROL_MAX 65536
 
@@ -33,21 +35,6 @@ static const USHORT kBases[PORT_COUNT] = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2
 static Uart uarts[PORT_COUNT];
 static char lastControl[CONTROL_MAX + 1];
 static DWORD lastControlSize = (DWORD)-1;
-
-static void BesideExe(const char* name, char* path)
-{
-    DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
-    char* slash = NULL;
-    for (DWORD i = 0; i < n; ++i)
-        if (path[i] == '\\' || path[i] == '/')
-            slash = path + i;
-    if (slash)
-        slash[1] = '\0';
-    else
-        path[0] = '\0';
-    if (strlen(path) + strlen(name) < MAX_PATH)
-        strcat(path, name);
-}
 
 static DWORD ReadControlFile(char* data)
 {

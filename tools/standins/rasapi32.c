@@ -52,6 +52,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "beside_exe.h"
+
 #define CONNECTION_HANDLE 0x5A5A0001u
 #define ENTRY_PREFIX "RAS Entry "
 #define MAX_DIAL_STATES 32
@@ -181,21 +183,7 @@ static struct {
 } dial;
 static LONG lingerPolls;
 
-static void Beside(const char* name, char* path)
-{
-    DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
-    char* slash = NULL;
-    for (DWORD i = 0; i < n; ++i)
-        if (path[i] == '\\' || path[i] == '/')
-            slash = path + i;
-    if (slash)
-        slash[1] = '\0';
-    else
-        path[0] = '\0';
-    strcat(path, name);
-}
-
-static void ControlPath(char* path) { Beside("standin.ini", path); }
+static void ControlPath(char* path) { BesideExe("standin.ini", path); }
 
 static void GetText(const char* section, const char* key, const char* fallback, char* out, DWORD size)
 {
@@ -223,7 +211,7 @@ static void Log(const char* format, ...)
     char path[MAX_PATH + 16];
     char line[700];
     va_list args;
-    Beside("standin.log", path);
+    BesideExe("standin.log", path);
     va_start(args, format);
     int n = vsnprintf(line, sizeof line - 32, format, args);
     va_end(args);

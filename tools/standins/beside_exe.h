@@ -1,0 +1,23 @@
+/* The stand-ins keep their control file and log next to the program that
+   loaded them: path receives that folder followed by name (MAX_PATH bytes;
+   a name that would not fit is left off). */
+#pragma once
+
+#include <windows.h>
+
+#include <string.h>
+
+static void BesideExe(const char* name, char* path)
+{
+    DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
+    char* slash = NULL;
+    for (DWORD i = 0; i < n; ++i)
+        if (path[i] == '\\' || path[i] == '/')
+            slash = path + i;
+    if (slash)
+        slash[1] = '\0';
+    else
+        path[0] = '\0';
+    if (strlen(path) + strlen(name) < MAX_PATH)
+        strcat(path, name);
+}
