@@ -23,7 +23,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 file(GLOB_RECURSE BLINKERY_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(blinkery_win32_tests ${BLINKERY_WIN32_TEST_SOURCES})
-target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tools/standins)
 target_compile_options(blinkery_win32_tests PRIVATE ${BLINKERY_WARNINGS})
 target_link_libraries(blinkery_win32_tests PRIVATE blinkery_win32 gtest gtest_main)
 

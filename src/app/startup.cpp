@@ -111,7 +111,7 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     if (g.InitModem == 1 && !g.ModemInitString.empty())
         host.InitModem();
     host.ClearSignalMemory();
-    host.SetPollTimer(PollPeriodMs(g.TimerInterval));
+    host.SetPollPeriod(PollPeriodMs(g.TimerInterval));
     g.ConnectStart = sc.Clock.Now();
     BuildGdiFonts(g, sc.Fonts);
 
@@ -167,5 +167,10 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     host.ClearEngine();
     if (g.OsKind == OsWin9x)
         FindDialUpHelpers(g, sc.System.SystemDirectory(), ctx.Files);
+
+    // The logo and the boxes above dispatch messages: a tick run among them
+    // would see the line before the detection aids are open and before the
+    // engine is cleared, so the timer ticks only from here on.
+    host.StartPollTimer();
     return true;
 }

@@ -28,8 +28,11 @@ public:
     virtual void SetUpdateNowItem(bool present) = 0;
     virtual void InitModem() = 0;
     virtual void ClearSignalMemory() = 0;
-    virtual void SetPollTimer(uint32_t periodMs) = 0; // 0 stops it
-    virtual void ShowLogo() = 0;                      // the logo window, its sound, 3000 ms
+    // The poll period (0: no timer); the timer does not tick yet.
+    virtual void SetPollPeriod(uint32_t periodMs) = 0;
+    // Arms the poll timer with that period, once start-up has finished.
+    virtual void StartPollTimer() = 0;
+    virtual void ShowLogo() = 0; // the logo window, its sound, 3000 ms
     virtual bool OpenHelperVxd() = 0;                 // false when the VxD cannot be opened
     virtual bool HelperVxdOpen() = 0;
     virtual bool HookHelperVxd() = 0;

@@ -9,10 +9,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     static win32::TMainWindow mainWindow;
     if (!mainWindow.Create(instance, commandLine ? commandLine : ""))
         return 1;
-    MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
-    return 0;
+    return mainWindow.RunMessageLoop();
 }

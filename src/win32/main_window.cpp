@@ -69,6 +69,37 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
     return RunStartUp(Settings, commandTail, ctx);
 }
 
+int TMainWindow::RunMessageLoop()
+{
+    MSG m;
+    int failures = 0; // GetMessage failures in a row
+    for (;;) {
+        const BOOL got = GetMessageA(&m, nullptr, 0, 0);
+        if (got == 0)
+            break;
+        if (got == -1) {
+            // A message the system could not hand over (Wine fails so on an
+            // oversized WM_COPYDATA from another process): it is lost, the
+            // program is not. Should failures repeat, do not spin.
+            if (++failures > 8)
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            continue;
+        }
+        failures = 0;
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    // A WM_QUIT that did not come from the window's own close (another
+    // program may post one to this thread) still saves everything, without
+    // questions, as at the end of a Windows session.
+    if (Settings.ClosingState == 0) {
+        RunShutDown(true);
+        if (IsWindow(hwnd_))
+            DestroyWindow(hwnd_);
+    }
+    return static_cast<int>(m.wParam);
+}
+
 LRESULT CALLBACK TMainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_NCCREATE) {
@@ -123,6 +154,9 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
         EndPaint(hwnd_, &ps);
         return 0;
     }
+    case WM_MOVE:
+        OnMove();
+        return 0;
     case WM_SIZE:
         if (lampDisplay_)
             lampDisplay_->OnSize(wp);
@@ -295,12 +329,26 @@ void TMainWindow::RedrawActiveCaption()
 
 void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
 {
-    // The restored position, also while the window is minimised.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (GetWindowPlacement(hwnd_, &placement)) {
-        left = placement.rcNormalPosition.left;
-        top = placement.rcNormalPosition.top;
+    // Screen coordinates, as start-up places the window with them. A
+    // minimised or maximised window gives its last normal position, kept
+    // at each move: the placement's normal position would be in workspace
+    // coordinates, off by a task bar at the top or left.
+    RECT r{};
+    if (!IsIconic(hwnd_) && !IsZoomed(hwnd_) && GetWindowRect(hwnd_, &r)) {
+        left = r.left;
+        top = r.top;
+    } else if (normalPositionKnown_) {
+        left = normalPosition_.x;
+        top = normalPosition_.y;
+    }
+}
+
+void TMainWindow::OnMove()
+{
+    RECT r{};
+    if (!IsIconic(hwnd_) && !IsZoomed(hwnd_) && GetWindowRect(hwnd_, &r)) {
+        normalPosition_ = {r.left, r.top};
+        normalPositionKnown_ = true;
     }
 }
 

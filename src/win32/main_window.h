@@ -43,10 +43,15 @@ public:
     // start.
     bool Create(HINSTANCE instance, const std::string& commandTail);
 
+    // Runs the message loop until the window has closed. However the loop
+    // ends, shut-down has run by then, so the settings are saved.
+    int RunMessageLoop();
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     void OnSysCommand(WPARAM id);
+    void OnMove();
     void RunShutDown(bool endingSession);
 
     // StartupHost
@@ -61,7 +66,9 @@ private:
     void SetUpdateNowItem(bool present) override;
     void InitModem() override;
     void ClearSignalMemory() override;
-    void SetPollTimer(uint32_t periodMs) override;
+    void SetPollPeriod(uint32_t periodMs) override { pollPeriod_ = periodMs; }
+    void StartPollTimer() override { SetPollTimer(pollPeriod_); }
+    void SetPollTimer(uint32_t periodMs);
     void ShowLogo() override;
     bool OpenHelperVxd() override;
     bool HelperVxdOpen() override { return vxd_.IsOpen(); }
@@ -95,6 +102,8 @@ private:
     HDC memoryDc_ = nullptr;
     UINT_PTR timer_ = 0;
     uint32_t pollPeriod_ = 0; // the poll timer's period as last set
+    POINT normalPosition_{};  // screen position while neither minimised nor maximised
+    bool normalPositionKnown_ = false;
 
     Win32Profile profile_;
     Win32SystemInfo system_;

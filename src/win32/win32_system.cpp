@@ -106,6 +106,75 @@ uint32_t Win32Clock::TickCount()
     return GetTickCount();
 }
 
+namespace {
+
+RECT ChildRect(HWND dialog, HWND child)
+{
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Windows has no box with just Abort and Retry: the Abort/Retry/Ignore box
+// loses its Ignore button once it has laid itself out, and the other two
+// move to the middle. Does nothing to other boxes.
+void TrimIgnoreButton(HWND dialog)
+{
+    HWND ignore = GetDlgItem(dialog, IDIGNORE);
+    HWND abort = GetDlgItem(dialog, IDABORT);
+    HWND retry = GetDlgItem(dialog, IDRETRY);
+    if (!ignore || !abort || !retry)
+        return;
+    DestroyWindow(ignore);
+    const RECT a = ChildRect(dialog, abort);
+    const RECT r = ChildRect(dialog, retry);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const int shift = (client.right - (r.right - a.left)) / 2 - a.left;
+    SetWindowPos(abort, nullptr, a.left + shift, a.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(retry, nullptr, r.left + shift, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const char OriginalProcProperty[] = "Blinkery.BoxProc";
+
+// The box's window procedure, wrapped from its creation on: the box lays
+// out its buttons in WM_INITDIALOG (activation comes before that on some
+// systems and after it on others), so the trim follows that message.
+LRESULT CALLBACK BoxProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp)
+{
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(dialog, OriginalProcProperty));
+    if (!original)
+        return DefDlgProcA(dialog, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        RemovePropA(dialog, OriginalProcProperty);
+        SetWindowLongA(dialog, GWL_WNDPROC, reinterpret_cast<LONG>(original));
+        return CallWindowProcA(original, dialog, msg, wp, lp);
+    }
+    const LRESULT result = CallWindowProcA(original, dialog, msg, wp, lp);
+    if (msg == WM_INITDIALOG)
+        TrimIgnoreButton(dialog);
+    return result;
+}
+
+HHOOK abortRetryHook = nullptr;
+
+LRESULT CALLBACK AbortRetryHook(int code, WPARAM wp, LPARAM lp)
+{
+    if (code == HCBT_CREATEWND) {
+        HWND window = reinterpret_cast<HWND>(wp);
+        char cls[16] = {};
+        GetClassNameA(window, cls, sizeof cls);
+        if (lstrcmpA(cls, "#32770") == 0 && !GetPropA(window, OriginalProcProperty)) {
+            SetPropA(window, OriginalProcProperty, reinterpret_cast<HANDLE>(GetWindowLongA(window, GWL_WNDPROC)));
+            SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(&BoxProc));
+        }
+    }
+    return CallNextHookEx(abortRetryHook, code, wp, lp);
+}
+
+} // namespace
+
 platform::MbResult Win32MessageBoxes::Show(const std::string& text, const std::string& caption,
                                            platform::MbButtons buttons, platform::MbIcon icon)
 {
@@ -125,7 +194,16 @@ platform::MbResult Win32MessageBoxes::Show(const std::string& text, const std::s
     case platform::MbIcon::Information: type |= MB_ICONINFORMATION; break;
     }
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
-    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), type)) {
+    // One hook serves boxes nested inside this one too.
+    const bool hooking = buttons == platform::MbButtons::AbortRetry && !abortRetryHook;
+    if (hooking)
+        abortRetryHook = SetWindowsHookExA(WH_CBT, AbortRetryHook, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    if (hooking && abortRetryHook) {
+        UnhookWindowsHookEx(abortRetryHook);
+        abortRetryHook = nullptr;
+    }
+    switch (answer) {
     case IDYES: return platform::MbResult::Yes;
     case IDNO: return platform::MbResult::No;
     case IDABORT: return platform::MbResult::Abort;

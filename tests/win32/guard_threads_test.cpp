@@ -15,14 +15,14 @@
 #include <cstring>
 #include <vector>
 
+#include "access_violation.h"
 #include "win32/win32_port_io.h"
 
 namespace {
 
 uint32_t __stdcall Faulting(uint32_t, uint32_t)
 {
-    volatile uintptr_t nowhere = 0;
-    return *reinterpret_cast<volatile uint32_t*>(nowhere);
+    return RaiseAccessViolation();
 }
 
 uint32_t __stdcall Raising(uint32_t code, uint32_t)

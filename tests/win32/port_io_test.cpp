@@ -11,6 +11,7 @@
 #include <string>
 
 #include "devices/port_io.h"
+#include "access_violation.h"
 #include "win32/win32_port_io.h"
 #include "win32/win32_services.h"
 
@@ -49,8 +50,7 @@ std::string ReadText(const std::string& path)
 
 uint32_t __stdcall Faulting(uint32_t, uint32_t)
 {
-    volatile uintptr_t nowhere = 0;
-    return *reinterpret_cast<volatile uint32_t*>(nowhere);
+    return RaiseAccessViolation();
 }
 
 uint32_t __stdcall Adding(uint32_t a, uint32_t b) { return a + b; }

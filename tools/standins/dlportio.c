@@ -21,6 +21,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "access_violation.h"
 #include "beside_exe.h"
 
 #define PORT_COUNT 8
@@ -125,10 +126,8 @@ static USHORT ReadRegister(ULONG port)
     Uart* uart = Find(port, &offset);
     if (!uart || !uart->present)
         return 0xFFFF;
-    if (uart->fault) {
-        volatile ULONG_PTR nowhere = 0;
-        return *(volatile USHORT*)nowhere; /* an access violation, as a broken driver would give */
-    }
+    if (uart->fault)
+        return (USHORT)RaiseAccessViolation(); /* as a broken driver would give */
     if (uart->absent)
         return 0xFFFF;
     return offset == 6 ? uart->msr : offset == 4 ? uart->mcr : 0;

@@ -1,6 +1,7 @@
-"""Blinkery starts in Windows 98, NT 4 and 2000 modes, shows its main
-window on Wine's desktop (checked in a screenshot), and a WM_CLOSE ends the
-process cleanly."""
+"""Blinkery starts in Windows 98, NT 4 and 2000 modes and in Wine's default
+mode (Windows 10, as on a modern Windows), shows its main window on Wine's
+desktop (checked in a screenshot), and a WM_CLOSE ends the process cleanly
+with its settings file written."""
 import time
 
 import harness as h
@@ -20,6 +21,9 @@ def starts_and_closes(s):
     assert code == 0, f"exit code {code}, expected 0; output:\n{app.output()}"
     print(f"     closed in {time.monotonic() - started:.1f} s")
     s.wait_gone("Blinkery", cls="TMainWindow", timeout=5)
+    ini = s.read_ini()
+    assert ini.get("Lampwatcher: Main", "Default Port") == "1"
+    assert ini.get("Lampwatcher on COM1", "Timer Interval") == "18", "the port's settings were not written"
 
 
 BLACK = (0, 0, 0)
@@ -46,4 +50,4 @@ def check_screen(s):
           f"{len(picture.colours(*box))} colours")
 
 
-h.main(starts_and_closes)
+h.main(starts_and_closes, versions=h.KNOWN_VERSIONS)

@@ -30,7 +30,8 @@ public:
     void SetUpdateNowItem(bool present) override { Log(present ? "UpdateNow+" : "UpdateNow-"); }
     void InitModem() override { Log("InitModem"); }
     void ClearSignalMemory() override { Log("ClearSignalMemory"); }
-    void SetPollTimer(uint32_t ms) override { Period = ms; }
+    void SetPollPeriod(uint32_t ms) override { Period = ms; }
+    void StartPollTimer() override { Log("StartPollTimer"); }
     void ShowLogo() override { Log("ShowLogo"); }
     bool OpenHelperVxd() override
     {
@@ -124,7 +125,9 @@ TEST_F(StartupTest, PortArgumentsAndRefusals)
         SettingsTest::SetUp();
         Quiet(1);
         boxes.Shown.clear();
+        host.Calls.clear();
         EXPECT_EQ(Start(c.tail), c.starts) << c.tail;
+        EXPECT_EQ(host.Called("StartPollTimer"), c.starts) << c.tail;
         if (c.starts) {
             EXPECT_EQ(g.Port, c.port) << c.tail;
             EXPECT_TRUE(boxes.Shown.empty()) << c.tail;
@@ -137,9 +140,17 @@ TEST_F(StartupTest, PortArgumentsAndRefusals)
 
 TEST_F(StartupTest, TimerIntervalAndLayout)
 {
-    Quiet(1);
-    SetIni(Ini() + "Timer Interval=7\r\nNewOrientation=2\r\nWindow Position X=40\r\nWindow Position Y=50\r\n");
+    // The timer ticks only once everything else has run: the logo, the
+    // boxes and the launches dispatch messages, and a tick among them would
+    // see the line before the engine is cleared.
+    SetIni("[Lampwatcher: Main]\r\nDefault Port=1\r\n[Lampwatcher on COM1]\r\nTimer Interval=7\r\n"
+           "NewOrientation=2\r\nWindow Position X=40\r\nWindow Position Y=50\r\nAuto Run=1\r\n"
+           "Auto Run Program=x.exe\r\nAskFirstAutoRun=1\r\n");
     ASSERT_TRUE(Start());
+    EXPECT_TRUE(host.Called("ShowLogo"));
+    EXPECT_EQ(boxes.Shown.size(), 2u); // the driver, the launch question
+    EXPECT_EQ(host.Calls.back(), "StartPollTimer");
+    EXPECT_EQ(std::count(host.Calls.begin(), host.Calls.end(), "StartPollTimer"), 1);
     EXPECT_EQ(host.Period, 143u);
     EXPECT_FALSE(host.Called("UpdateNow+"));
     EXPECT_TRUE(host.Called("Single 40,50,100,10"));
