@@ -10,8 +10,8 @@
        huge          numbers far beyond 32 bits and a minus sign
        overcount     a byte count larger than the text (the rest not NUL-terminated)
        megabytes     1 MB of text without a NUL (text:<bytes> for another size;
-                     Wine here ends any receiver of 2 MB or more, even an empty
-                     window procedure)
+                     Wine fails to hand over 2 MB or more: the receiver's
+                     GetMessage returns -1 and the sender is told it failed)
        empty         a byte count of 0 and no data
        otherid       identifier 7 with binary junk
        digits        1 MB of digits
