@@ -186,7 +186,7 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 
 void TMainWindow::OnSysCommand(WPARAM id)
 {
-    if (id == CmdUpdateNow && poll_)
+    if (id == CmdUpdateNow && poll_ && startedUp_)
         poll_->TimerEvent();
 }
 
@@ -287,6 +287,12 @@ void TMainWindow::SetPollTimer(uint32_t periodMs)
     }
     if (periodMs > 0)
         timer_ = SetTimer(hwnd_, PollTimerId, periodMs, nullptr);
+}
+
+void TMainWindow::StartPollTimer()
+{
+    startedUp_ = true;
+    SetPollTimer(pollPeriod_);
 }
 
 // Stops the poll timer for a while, or starts it again with its period.

@@ -67,7 +67,7 @@ private:
     void InitModem() override;
     void ClearSignalMemory() override;
     void SetPollPeriod(uint32_t periodMs) override { pollPeriod_ = periodMs; }
-    void StartPollTimer() override { SetPollTimer(pollPeriod_); }
+    void StartPollTimer() override;
     void SetPollTimer(uint32_t periodMs);
     void ShowLogo() override;
     bool OpenHelperVxd() override;
@@ -104,6 +104,7 @@ private:
     uint32_t pollPeriod_ = 0; // the poll timer's period as last set
     POINT normalPosition_{};  // screen position while neither minimised nor maximised
     bool normalPositionKnown_ = false;
+    bool startedUp_ = false;  // start-up has finished: ticks may run
 
     Win32Profile profile_;
     Win32SystemInfo system_;
