@@ -60,6 +60,8 @@ void AppendCommStatusText(std::string& buffer, TGVar& g, platform::HelperVxd& vx
     buffer += ' ';
     if (uint32_t baud = NormalisedBaudRate(line.BaudRate))
         buffer += std::to_string(baud);
-    if (!g.ConnectionState.ConnectionText.empty())
-        buffer += ' ' + g.ConnectionState.ConnectionText;
+    if (!g.ConnectionState.ConnectionText.empty()) {
+        buffer += ' '; // two appends: no temporary string on every paint
+        buffer += g.ConnectionState.ConnectionText;
+    }
 }
