@@ -89,7 +89,7 @@ public:
 
     // owner: the form that owns the icon (must not be 0).
     TTrayIcon95(const TrayServices& services, TrayHandle owner);
-    ~TTrayIcon95();
+    virtual ~TTrayIcon95();
     TTrayIcon95(const TTrayIcon95&) = delete;
     TTrayIcon95& operator=(const TTrayIcon95&) = delete;
 
