@@ -137,8 +137,8 @@ struct Rig {
     Vxd vxd;
     NoPorts ports;
     Window window;
-    display::PaintParts parts;
-    display::TLampDisplay display{Settings, {resources, metrics, clock, vxd, ports}, window, parts};
+    NoWindowParts parts;
+    display::TLampDisplay display{Settings, {resources, metrics, clock, vxd, ports}, window, parts.Parts};
 
     explicit Rig(Panel panel)
     {

@@ -28,7 +28,7 @@ void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
     if (g.RAS == 1)
         host.CloseRasConnection(endingSession);
     host.StopPollTimer();
-    g.SetupActivePage = host.SetupActivePage();
+    g.SetupActivePage = ctx.Parts.Setup.ActivePage(g.SetupActivePage);
     if (g.ClosingState != 0) // closed meanwhile, from inside the RAS question
         return;
     g.ClosingState = -1;
@@ -41,11 +41,12 @@ void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
     if (ctx.PortIO.ActiveHW())
         ctx.PortIO.CloseDriver();
     if (g.Title == 1 || g.Title == 2)
-        host.RedrawActiveCaption();
+        ctx.Parts.TitleStrip.RedrawForegroundCaption();
 
     host.MainWindowPosition(g.WindowPositionX, g.WindowPositionY);
-    int32_t left = 0, top = 0, width = 0, height = 0;
-    host.GraphWindowRect(left, top, width, height);
+    int32_t left = g.ThroughputWindowPositionX, top = g.ThroughputWindowPositionY;
+    int32_t width = static_cast<int32_t>(g.TWindowSizeX), height = static_cast<int32_t>(g.TWindowSizeY);
+    ctx.Parts.Graph.GraphWindowRect(left, top, width, height);
     g.ThroughputWindowPositionX = left;
     g.ThroughputWindowPositionY = top;
     g.TWindowSizeX = static_cast<uint32_t>(width < 0 ? 0 : width);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/settings_file.h"
+#include "app/window_parts.h"
 #include "devices/port_io.h"
 
 inline constexpr const char* StillConnectedText = "Still connected! Exit Blinkery anyway?";
@@ -22,12 +23,9 @@ public:
     // Windows is shutting down, so nobody is asked).
     virtual void CloseRasConnection(bool endingSession) = 0;
     virtual void StopPollTimer() = 0;
-    virtual int32_t SetupActivePage() = 0;
     virtual void CloseHelperVxd() = 0;
     virtual void UnloadHelperLibrary() = 0;
-    virtual void RedrawActiveCaption() = 0;
     virtual void MainWindowPosition(int32_t& left, int32_t& top) = 0;
-    virtual void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) = 0;
     virtual void FreeGdiObjects() = 0; // displays' objects, fonts, memory DC, help, process handles
 };
 
@@ -36,6 +34,7 @@ struct ShutdownContext {
     platform::MessageBoxes& Boxes;
     devices::TDLPortIO& PortIO;
     ShutdownHost& Host;
+    MainWindowParts& Parts;
 };
 
 // Shut-down. Runs from the close query and again from the close event (and

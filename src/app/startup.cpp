@@ -62,7 +62,7 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     g.ProgramStartTime = sc.Clock.Now();
     g.OsKind = OsKindOf(sc.System.GetVersion());
     g.HelpFile = ChangeFileExtension(program, ".hlp");
-    host.LoadTrayIcons();
+    ctx.Parts.Tray.LoadTrayIcons();
 
     // 4-7: the port
     const int32_t filePort = ReadDefaultPort(sc.Profile);
@@ -103,11 +103,11 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
 
     // 14-21
     if (g.RAS == 1)
-        host.ConnectRasEvents();
+        ctx.Parts.Setup.ConnectRasEvents();
     host.ClearEngine();
-    host.AddSystemMenuItems();
+    ctx.Parts.Menu.AddSystemMenuItems();
     if (g.TimerInterval == 0)
-        host.SetUpdateNowItem(true);
+        ctx.Parts.Menu.SetUpdateNowItem(true);
     if (g.InitModem == 1 && !g.ModemInitString.empty())
         host.InitModem();
     host.ClearSignalMemory();
@@ -148,9 +148,9 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
         Warn(g, ctx.Boxes, monitor::VxdHookFailedText, platform::MbIcon::Warning);
 
     // 29-33
-    host.ConnectApplicationEvents();
+    ctx.Parts.Menu.ConnectApplicationEvents();
     if (g.ShowTrayIcon == 1)
-        host.ShowTrayIcon(g.NewOrientation < 0);
+        ctx.Parts.Tray.ShowTrayIcon(g.NewOrientation < 0);
     host.ShowMainWindow();
     if (g.AutoRun == 1)
         Launch(g, g.AutoRunProgram, g.AskFirstAutoRun, FileNamePart(program), ctx.Boxes, ctx.Launcher);

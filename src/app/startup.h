@@ -6,26 +6,23 @@
 #include <string>
 
 #include "app/settings_file.h"
+#include "app/window_parts.h"
 #include "devices/port_io.h"
 #include "platform/file_info.h"
 #include "platform/launcher.h"
 #include "platform/serial.h"
 
-// What start-up asks of the main window and the components it owns. Steps
-// that later parts of the program fill do nothing until then.
+// What start-up asks of the main window and the components it owns; the
+// features' steps go to the window's parts.
 class StartupHost {
 public:
     virtual ~StartupHost() = default;
-    virtual void LoadTrayIcons() = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     // sizeable: a sizeable border (layouts 3-5), else a single one.
     virtual void PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height) = 0;
     virtual void CreateMemoryDc() = 0;
     virtual void RemoveCaption() = 0;
-    virtual void ConnectRasEvents() = 0;
     virtual void ClearEngine() = 0;
-    virtual void AddSystemMenuItems() = 0;
-    virtual void SetUpdateNowItem(bool present) = 0;
     virtual void InitModem() = 0;
     virtual void ClearSignalMemory() = 0;
     // The poll period (0: no timer); the timer does not tick yet.
@@ -36,8 +33,6 @@ public:
     virtual bool OpenHelperVxd() = 0;                 // false when the VxD cannot be opened
     virtual bool HelperVxdOpen() = 0;
     virtual bool HookHelperVxd() = 0;
-    virtual void ConnectApplicationEvents() = 0;
-    virtual void ShowTrayIcon(bool hideApplication) = 0;
     virtual void ShowMainWindow() = 0;
 };
 
@@ -49,6 +44,7 @@ struct StartupContext {
     platform::SerialPorts& Ports;
     devices::TDLPortIO& PortIO;
     StartupHost& Host;
+    MainWindowParts& Parts;
 };
 
 // Runs start-up with the command-line tail; false when the program must not

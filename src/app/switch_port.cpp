@@ -45,8 +45,8 @@ bool SwitchPort(TGVar& g, int32_t n, SwitchPortContext& ctx)
     }
 
     if (n != g.Port) {
-        if (ctx.Host.TrayIconShown())
-            ctx.Host.ShowFromTray();
+        if (ctx.Parts.Tray.TrayIconShown())
+            ctx.Parts.Tray.ShowFromTray();
         SetDisplayRequests(g);
         g.Port = n;
         // Fresh font objects, as at start: reading only adds styles, so the
@@ -63,13 +63,13 @@ bool SwitchPort(TGVar& g, int32_t n, SwitchPortContext& ctx)
 
     ctx.Host.ClearSignalMemory();
     ctx.Host.SetPollTimer(PollPeriodMs(g.TimerInterval));
-    ctx.Host.SetUpdateNowItem(g.TimerInterval <= 0);
+    ctx.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
 
     SetDisplayRequests(g);
     ctx.Host.MoveMainWindow(g.WindowPositionX, g.WindowPositionY, g.WindowSizeX);
     if (g.NewOrientation < 0) {
-        ctx.Host.MinimiseApplication();
-        ctx.Host.EnableMinimiseItem(false);
+        ctx.Parts.Menu.MinimiseApplication();
+        ctx.Parts.Menu.EnableMinimiseItem(false);
     }
 
     BuildGdiFonts(g, ctx.Settings.Fonts);

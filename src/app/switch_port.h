@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/settings_file.h"
+#include "app/window_parts.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
 
@@ -10,19 +11,12 @@ class SwitchPortHost {
 public:
     virtual ~SwitchPortHost() = default;
     virtual void MainWindowPosition(int32_t& left, int32_t& top) = 0;
-    virtual bool TrayIconShown() = 0;
-    virtual void ShowFromTray() = 0;
     virtual void ClearSignalMemory() = 0;
     // 0 stops the poll timer.
     virtual void SetPollTimer(uint32_t periodMs) = 0;
-    // Removes "Update Lamps &Now!" from the system menu, and adds it again
-    // when present is true.
-    virtual void SetUpdateNowItem(bool present) = 0;
     // Moves the main window without activating it (the layout decides the
     // height) and shows it normally.
     virtual void MoveMainWindow(int32_t left, int32_t top, int32_t width) = 0;
-    virtual void MinimiseApplication() = 0;
-    virtual void EnableMinimiseItem(bool enabled) = 0;
     virtual void ClearInactivityTimers() = 0;
     virtual void Repaint() = 0;
 };
@@ -33,6 +27,7 @@ struct SwitchPortContext {
     platform::SerialPorts& Ports;
     platform::MessageBoxes& Boxes;
     SwitchPortHost& Host;
+    MainWindowParts& Parts;
 };
 
 // Switches to port n (1-8). False when the switch was abandoned: the port

@@ -6,7 +6,7 @@
 
 namespace display {
 
-TLampDisplay::TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& window, PaintParts& parts)
+TLampDisplay::TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& window, MainWindowParts& parts)
     : g_(g), s_(services), window_(window), parts_(parts), pictures_(g, services.Resources)
 {
 }
@@ -17,12 +17,12 @@ void TLampDisplay::FormPaint()
 
     // 1-5. The main window's duties, the title-bar strip, the tray icon,
     // the automatic restore and the throughput mode.
-    parts_.MinimisedDuties();
-    parts_.DrawTitleBarDisplay();
-    parts_.UpdateTrayIcon();
+    parts_.Menu.MinimisedDuties();
+    parts_.TitleStrip.DrawTitleBarDisplay();
+    parts_.Tray.UpdateTrayIcon();
     g.RepaintRequested = false;
-    parts_.AutoRestore();
-    parts_.ThroughputMode();
+    parts_.Menu.AutoRestore();
+    parts_.Graph.ThroughputMode();
 
     // 6. Minimised: nothing to show.
     if (g.NewOrientation < 0)
@@ -32,7 +32,7 @@ void TLampDisplay::FormPaint()
         return;
 
     // 7.
-    window_.SetTopmost((g.OnTop == 1 || (g.OnTop == 2 && parts_.OnTopActive())) && !g.SetupDialogOpen);
+    window_.SetTopmost((g.OnTop == 1 || (g.OnTop == 2 && parts_.Menu.OnTopActive())) && !g.SetupDialogOpen);
 
     // 8.
     font_ = window_.SelectDisplayFont(g.DisplayFontHandle);
@@ -47,7 +47,7 @@ void TLampDisplay::FormPaint()
         g.WindowSizeX = minWidth_;
 
     // 12-13.
-    parts_.DrawThroughputInDisplay(displayHeight_);
+    parts_.Graph.DrawThroughputInDisplay(displayHeight_);
     window_.Resize(g.WindowSizeX, g.GraphMode == 2 ? g.WindowSizeY : displayHeight_);
 
     // 14. The picture, then every lamp in the table's order. HS is drawn
@@ -85,8 +85,8 @@ void TLampDisplay::FormPaint()
 
     // 20-21.
     if (g.ShowTrayIcon == 1 && g.NewOrientation > 0)
-        parts_.HideTaskbarButton();
-    parts_.RefreshInformationPage();
+        parts_.Menu.HideTaskbarButton();
+    parts_.Setup.RefreshInformationPage();
 }
 
 void TLampDisplay::FormResize(int width, int height)

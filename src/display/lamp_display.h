@@ -2,13 +2,14 @@
 // layout, draws the lamps into the layout picture and shows it with the
 // text lines; `FormResize` notes a new size. The window itself is reached
 // through LampWindow; the steps that other parts of the program own are
-// called through PaintParts at their place in the paint.
+// called through the main window's parts at their place in the paint.
 #pragma once
 
 #include <span>
 #include <string_view>
 
 #include "app/settings.h"
+#include "app/window_parts.h"
 #include "display/bitmap.h"
 #include "display/display_text.h"
 #include "display/picture_cache.h"
@@ -62,29 +63,6 @@ public:
     virtual void Invalidate() = 0;
 };
 
-// The steps of a paint that belong to the main window's behaviour, the
-// title-bar strip, the tray icon, the throughput graph and the settings
-// dialog. Each does nothing until its part of the program fills it.
-class PaintParts {
-public:
-    virtual ~PaintParts() = default;
-    // The first-run request, a minimised start, minimising again while minimised.
-    virtual void MinimisedDuties() {}
-    virtual void DrawTitleBarDisplay() {}
-    // The tray icon and its hint.
-    virtual void UpdateTrayIcon() {}
-    // Restores the window on activity while minimised ("AutoMaximize").
-    virtual void AutoRestore() {}
-    // Sets `GraphMode` and the throughput timer; shows or hides the graph window.
-    virtual void ThroughputMode() {}
-    // The automatic on-top flag of "OnTop" = 2.
-    virtual bool OnTopActive() { return false; }
-    // The graph inside the display; it may change the display height and "WindowSizeY".
-    virtual void DrawThroughputInDisplay(int& /*displayHeight*/) {}
-    virtual void HideTaskbarButton() {}
-    virtual void RefreshInformationPage() {}
-};
-
 struct LampDisplayServices {
     platform::BitmapResources& Resources;
     platform::SystemMetrics& Metrics;
@@ -95,7 +73,7 @@ struct LampDisplayServices {
 
 class TLampDisplay {
 public:
-    TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& window, PaintParts& parts);
+    TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& window, MainWindowParts& parts);
 
     // The main window's paint; also called by the poll tick when a repaint
     // is requested. Clears `RepaintRequested`, `ReloadPictures` and
@@ -116,7 +94,7 @@ private:
     TGVar& g_;
     LampDisplayServices s_;
     LampWindow& window_;
-    PaintParts& parts_;
+    MainWindowParts& parts_;
     DisplayPictureCache pictures_;
     DisplayText text_;
     FontMetrics font_;

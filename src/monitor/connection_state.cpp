@@ -106,7 +106,7 @@ void TConnectionSteps::SessionEnd()
     // window redraws its own caption.
     if (g.Title == 2 || g.DisplayConnectTimeInTitlebar == 1 || g.DisplayTotalConnectTimeInTitlebar == 1) {
         g.RepaintRequested = true;
-        host_.RedrawForegroundCaption();
+        parts_.TitleStrip.RedrawForegroundCaption();
     }
 
     g.AutoExitPending = g.CDAutoExit == 1;
@@ -129,7 +129,7 @@ void TConnectionSteps::SessionEnd()
         ras_->RASConn = 0;
         ras_->ResetStatistics();
         if (g.ModalActive)
-            host_.SetupStateChanged();
+            parts_.Setup.SetupStateChanged();
     }
 
     if (g.AutoRunCDLow == 1)
@@ -138,7 +138,7 @@ void TConnectionSteps::SessionEnd()
 
     if (g.Throughput == 2) {
         cs.GraphRx = cs.GraphTx = 0;
-        host_.ClearThroughputHistory();
+        parts_.Graph.ClearThroughputHistory();
     }
 }
 
@@ -157,7 +157,7 @@ void TConnectionSteps::AutoResetTotal()
     g.TotalConnectReset = now;
     g.ConnectStart = now;
     g.ConnectResetLoggerTimeRef = next;
-    host_.SetupChangeForm();
+    parts_.Setup.SetupChangeForm();
 }
 
 void TConnectionSteps::ConnectTimeLabel()
@@ -190,7 +190,7 @@ void TConnectionSteps::ShowLabel(double total)
     if (label_ == lastLabel_)
         return;
     lastLabel_ = label_;
-    host_.SetConnectTimeLabel(lastLabel_);
+    parts_.Setup.SetConnectTimeLabel(lastLabel_);
 }
 
 } // namespace monitor

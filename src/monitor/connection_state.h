@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/settings.h"
-#include "monitor/engine_host.h"
+#include "app/window_parts.h"
 #include "monitor/poll_parts.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
@@ -37,9 +37,9 @@ void BuildConnectTimeLabel(double total, double since, const platform::DateTimeP
 class TConnectionSteps final : public ConnectionSteps {
 public:
     // ras: the main window's RAS component; none while there is none.
-    TConnectionSteps(TGVar& g, platform::Clock& clock, platform::LocaleInfo& locale, EngineHost& host,
+    TConnectionSteps(TGVar& g, platform::Clock& clock, platform::LocaleInfo& locale, MainWindowParts& parts,
                      devices::TRAS* ras = nullptr)
-        : g_(g), clock_(clock), locale_(locale), host_(host), ras_(ras)
+        : g_(g), clock_(clock), locale_(locale), parts_(parts), ras_(ras)
     {
     }
 
@@ -57,7 +57,7 @@ private:
     TGVar& g_;
     platform::Clock& clock_;
     platform::LocaleInfo& locale_;
-    EngineHost& host_;
+    MainWindowParts& parts_;
     devices::TRAS* ras_;
     platform::DateTimePatterns patterns_;
     bool havePatterns_ = false;

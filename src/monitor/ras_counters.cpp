@@ -30,7 +30,7 @@ void RasCounters::ReadConnection(CounterSample& sample)
             ras.HangUp();
             ras.ResetStatistics();
             if (g.ModalActive)
-                host_.SetupStateChanged();
+                setup_.SetupStateChanged();
         }
         return;
     }

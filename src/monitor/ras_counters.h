@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/settings.h"
-#include "monitor/engine_host.h"
+#include "app/window_parts.h"
 #include "monitor/poll_parts.h"
 #include "platform/ras_api.h"
 
@@ -16,7 +16,7 @@ namespace monitor {
 
 class RasCounters {
 public:
-    RasCounters(TGVar& g, EngineHost& host) : g_(g), host_(host) {}
+    RasCounters(TGVar& g, SetupPart& setup) : g_(g), setup_(setup) {}
     // The main window's RAS component and the RAS library it runs on.
     void Attach(devices::TRAS* ras, platform::RasApi* api)
     {
@@ -30,7 +30,7 @@ private:
     void ReadConnection(CounterSample& sample);
 
     TGVar& g_;
-    EngineHost& host_;
+    SetupPart& setup_;
     devices::TRAS* ras_ = nullptr;
     platform::RasApi* api_ = nullptr;
 };

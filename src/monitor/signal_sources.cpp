@@ -33,7 +33,7 @@ TSignalSources::TSignalSources(TGVar& g, SignalServices s)
       lights_(g, s.Lights),
       rnaapp_(g, s.Rnaapp, s.Boxes, s.Host),
       registry_(g, s.StatData, s.Boxes),
-      ras_(g, s.Host),
+      ras_(g, s.Setup),
       tapi_(s.Tapi)
 {
 }

@@ -24,6 +24,7 @@ struct SignalServices {
     platform::TapiLines& Tapi;
     platform::MessageBoxes& Boxes;
     EngineHost& Host;
+    SetupPart& Setup;
 };
 
 // The helper VxD's byte counts: increments since the last query, added to

@@ -11,7 +11,7 @@ constexpr LONG SizeableBits = WS_THICKFRAME | WS_MAXIMIZEBOX;
 } // namespace
 
 LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
-                                     platform::SerialPorts& ports, display::PaintParts& parts)
+                                     platform::SerialPorts& ports, MainWindowParts& parts)
     : hwnd_(hwnd), resources_(module), display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
 {
 }

@@ -20,7 +20,7 @@ namespace win32 {
 class LampDisplayWindow final : private display::LampWindow {
 public:
     LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
-                      platform::SerialPorts& ports, display::PaintParts& parts);
+                      platform::SerialPorts& ports, MainWindowParts& parts);
     LampDisplayWindow(const LampDisplayWindow&) = delete;
     LampDisplayWindow& operator=(const LampDisplayWindow&) = delete;
 

@@ -14,13 +14,6 @@ namespace {
 const char WindowClass[] = "TMainWindow";
 constexpr UINT_PTR PollTimerId = 1;
 
-enum SystemCommand : WPARAM {
-    CmdUpdateNow = 300,
-    CmdSetup = 301,
-    CmdHelp = 302,
-    CmdAbout = 303,
-};
-
 constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW;
 constexpr uint32_t LogoMilliseconds = 3000;
@@ -38,20 +31,14 @@ TMainWindow::~TMainWindow()
 bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
 {
     instance_ = instance;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(instance, "MODEM1_NC");
-    wc.lpszClassName = WindowClass;
-    RegisterClassA(&wc);
-
-    hwnd_ = CreateWindowExA(0, WindowClass, "Blinkery", SingleBorder, CW_USEDEFAULT, CW_USEDEFAULT, 100, 10,
-                            nullptr, nullptr, instance, this);
-    if (!hwnd_)
+    if (!CreateWindowOf(instance, WindowClass, LoadIconA(instance, "MODEM1_NC"), 0, "Blinkery", SingleBorder,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 100, 10, nullptr))
         return false;
-    boxes_.SetOwner(hwnd_);
-    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd_, instance, clock_, vxd_.Device(), ports_, paintParts_);
+    HWND hwnd = Handle();
+    boxes_.SetOwner(hwnd);
+    menu_.SetWindow(hwnd);
+    setup_.SetInstance(instance);
+    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
 
     const std::string program = system_.ProgramPath();
     rnaapp_.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
@@ -65,7 +52,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
     poll_ = std::make_unique<monitor::TPollCycle>(Settings, pollServices, parts);
 
     SettingsContext settings{profile_, system_, clock_, fonts_};
-    StartupContext ctx{settings, boxes_, files_, launcher_, ports_, *portIO_, *this};
+    StartupContext ctx{settings, boxes_, files_, launcher_, ports_, *portIO_, *this, parts_};
     return RunStartUp(Settings, commandTail, ctx);
 }
 
@@ -94,100 +81,80 @@ int TMainWindow::RunMessageLoop()
     // questions, as at the end of a Windows session.
     if (Settings.ClosingState == 0) {
         RunShutDown(true);
-        if (IsWindow(hwnd_))
-            DestroyWindow(hwnd_);
+        if (IsWindow(Handle()))
+            DestroyWindow(Handle());
     }
     return static_cast<int>(m.wParam);
-}
-
-LRESULT CALLBACK TMainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-        auto* self = static_cast<TMainWindow*>(create->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongA(hwnd, GWL_USERDATA, reinterpret_cast<LONG>(self));
-    }
-    auto* self = reinterpret_cast<TMainWindow*>(GetWindowLongA(hwnd, GWL_USERDATA));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return self->OnMessage(msg, wp, lp);
-    } catch (...) {
-        // Nothing may unwind through the system's frames.
-        return 0;
-    }
 }
 
 LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
-    case WM_TIMER:
-        if (wp == PollTimerId && poll_)
-            poll_->TimerEvent();
-        return 0;
-    case WM_SYSCOMMAND:
-        if (wp >= CmdUpdateNow && wp <= CmdAbout) {
-            OnSysCommand(wp);
-            return 0;
-        }
-        break;
-    case WM_CLOSE:
-        if (Settings.ClosingState == 0 && !CloseQuery(Settings, boxes_))
-            return 0;
-        RunShutDown(false);
-        DestroyWindow(hwnd_);
-        return 0;
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    case WM_ENDSESSION:
-        if (wp)
-            RunShutDown(true);
-        return 0;
-    case WM_PAINT: {
-        if (lampDisplay_) {
-            lampDisplay_->OnPaint();
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd_, &ps);
-        EndPaint(hwnd_, &ps);
-        return 0;
+    case WM_TIMER: return wp == PollTimerId && poll_ ? (poll_->TimerEvent(), 0) : Default(msg, wp, lp);
+    case WM_SYSCOMMAND: return OnSysCommand(msg, wp, lp);
+    case WM_CLOSE: return OnClose();
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: return wp ? (RunShutDown(true), 0) : 0;
+    case WM_PAINT: return OnPaint();
+    case WM_MOVE: return OnMove(), 0;
+    case WM_SIZE: return lampDisplay_ ? (lampDisplay_->OnSize(wp), 0) : 0;
+    case WM_GETMINMAXINFO: return lampDisplay_ ? (lampDisplay_->OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp)), 0) : 0;
+    case WM_COPYDATA: return OnCopyData(msg, wp, lp);
+    case WM_NCHITTEST: return OnNcHitTest(msg, wp, lp);
+    case WM_ERASEBKGND: return 1; // the display paints every pixel itself
+    case WM_DESTROY: return PostQuitMessage(0), 0;
+    default: return Default(msg, wp, lp);
     }
-    case WM_MOVE:
-        OnMove();
-        return 0;
-    case WM_SIZE:
-        if (lampDisplay_)
-            lampDisplay_->OnSize(wp);
-        return 0;
-    case WM_GETMINMAXINFO:
-        if (lampDisplay_)
-            lampDisplay_->OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp));
-        return 0;
-    case WM_COPYDATA: {
-        // The companion lights program's message; any process may send it.
-        const LRESULT result = DefWindowProcA(hwnd_, msg, wp, lp);
-        if (const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp))
-            monitor::ReceiveLightsMessage(Settings, launcher_, static_cast<uint32_t>(data->dwData), data->lpData,
-                                          data->cbData);
-        return result;
-    }
-    case WM_ERASEBKGND:
-        return 1; // the display paints every pixel itself
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        break;
-    }
-    return DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
-void TMainWindow::OnSysCommand(WPARAM id)
+LRESULT TMainWindow::OnSysCommand(UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (id == CmdUpdateNow && poll_ && startedUp_)
-        poll_->TimerEvent();
+    if (wp == CmdUpdateNow) {
+        if (poll_ && startedUp_)
+            poll_->TimerEvent();
+        return 0;
+    }
+    if (wp >= CmdSetup && wp <= CmdAbout)
+        return 0;
+    return Default(msg, wp, lp);
+}
+
+LRESULT TMainWindow::OnClose()
+{
+    if (Settings.ClosingState == 0 && !CloseQuery(Settings, boxes_))
+        return 0;
+    RunShutDown(false);
+    DestroyWindow(Handle());
+    return 0;
+}
+
+LRESULT TMainWindow::OnPaint()
+{
+    if (lampDisplay_) {
+        lampDisplay_->OnPaint();
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    BeginPaint(Handle(), &ps);
+    EndPaint(Handle(), &ps);
+    return 0;
+}
+
+LRESULT TMainWindow::OnCopyData(UINT msg, WPARAM wp, LPARAM lp)
+{
+    // The companion lights program's message; any process may send it.
+    const LRESULT result = Default(msg, wp, lp);
+    if (const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp))
+        monitor::ReceiveLightsMessage(Settings, launcher_, static_cast<uint32_t>(data->dwData), data->lpData,
+                                      data->cbData);
+    return result;
+}
+
+// The window is dragged by any point of its face.
+LRESULT TMainWindow::OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp)
+{
+    const LRESULT hit = Default(msg, wp, lp);
+    return hit == HTCLIENT && (GetKeyState(VK_LBUTTON) & 0x8000) ? HTCAPTION : hit;
 }
 
 void TMainWindow::RunShutDown(bool endingSession)
@@ -195,47 +162,37 @@ void TMainWindow::RunShutDown(bool endingSession)
     if (!portIO_)
         return;
     SettingsContext settings{profile_, system_, clock_, fonts_};
-    ShutdownContext ctx{settings, boxes_, *portIO_, *this};
+    ShutdownContext ctx{settings, boxes_, *portIO_, *this, parts_};
     ShutDown(Settings, ctx, endingSession);
 }
 
 // --- Start-up
 
-void TMainWindow::LoadTrayIcons() {}
-
 void TMainWindow::SetCaption(const std::string& caption)
 {
-    SetWindowTextA(hwnd_, caption.c_str());
+    SetWindowTextA(Handle(), caption.c_str());
 }
 
 void TMainWindow::PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(sizeable ? SizeableBorder : SingleBorder));
-    SetWindowPos(hwnd_, nullptr, left, top, width > 0 ? width : 100, height > 0 ? height : 10,
+    SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(sizeable ? SizeableBorder : SingleBorder));
+    SetWindowPos(Handle(), nullptr, left, top, width > 0 ? width : 100, height > 0 ? height : 10,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TMainWindow::CreateMemoryDc()
 {
-    HDC windowDc = GetWindowDC(hwnd_);
+    HDC windowDc = GetWindowDC(Handle());
     memoryDc_ = CreateCompatibleDC(windowDc);
-    ReleaseDC(hwnd_, windowDc);
+    ReleaseDC(Handle(), windowDc);
     fonts_.SetDeviceContext(memoryDc_);
 }
 
 void TMainWindow::RemoveCaption()
 {
-    LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
-    SetWindowLongA(hwnd_, GWL_STYLE, style & ~static_cast<LONG>(WS_CAPTION));
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-}
-
-void TMainWindow::ConnectRasEvents()
-{
-    ras_.SetApplicationWindow(hwnd_);
-    // The settings dialog's connection status handler takes the state
-    // changes; it shows them only while the dialog is open.
-    devices::ConnectRasStateEvent(ras_.Component(), Settings, [](devices::TRAS&) {});
+    LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    SetWindowLongA(Handle(), GWL_STYLE, style & ~static_cast<LONG>(WS_CAPTION));
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
 void TMainWindow::CloseRasConnection(bool endingSession)
@@ -246,23 +203,6 @@ void TMainWindow::CloseRasConnection(bool endingSession)
         return;
     }
     devices::CloseDownRasConnection(ras, Settings, boxes_, [&] { devices::HangUpRasConnection(ras, Settings); });
-}
-
-void TMainWindow::AddSystemMenuItems()
-{
-    HMENU menu = GetSystemMenu(hwnd_, FALSE);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, CmdSetup, "&Setup...");
-    AppendMenuA(menu, MF_STRING, CmdAbout, "&About...");
-    AppendMenuA(menu, MF_STRING, CmdHelp, "&HELP");
-}
-
-void TMainWindow::SetUpdateNowItem(bool present)
-{
-    HMENU menu = GetSystemMenu(hwnd_, FALSE);
-    DeleteMenu(menu, CmdUpdateNow, MF_BYCOMMAND);
-    if (present)
-        AppendMenuA(menu, MF_STRING, CmdUpdateNow, "Update Lamps &Now!");
 }
 
 void TMainWindow::InitModem()
@@ -282,11 +222,11 @@ void TMainWindow::SetPollTimer(uint32_t periodMs)
 {
     pollPeriod_ = periodMs;
     if (timer_) {
-        KillTimer(hwnd_, PollTimerId);
+        KillTimer(Handle(), PollTimerId);
         timer_ = 0;
     }
     if (periodMs > 0)
-        timer_ = SetTimer(hwnd_, PollTimerId, periodMs, nullptr);
+        timer_ = SetTimer(Handle(), PollTimerId, periodMs, nullptr);
 }
 
 void TMainWindow::StartPollTimer()
@@ -301,7 +241,7 @@ void TMainWindow::EnablePollTimer(bool on)
     if (on) {
         SetPollTimer(pollPeriod_);
     } else if (timer_) {
-        KillTimer(hwnd_, PollTimerId);
+        KillTimer(Handle(), PollTimerId);
         timer_ = 0;
     }
 }
@@ -318,20 +258,11 @@ bool TMainWindow::OpenHelperVxd()
 
 void TMainWindow::ShowMainWindow()
 {
-    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, Settings.NewOrientation < 0 ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowWindow(Handle(), Settings.NewOrientation < 0 ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
 }
 
 // --- Shut-down
-
-void TMainWindow::RedrawActiveCaption()
-{
-    HWND active = GetForegroundWindow();
-    while (active && GetParent(active))
-        active = GetParent(active);
-    if (active)
-        PostMessageA(active, WM_NCACTIVATE, TRUE, 0);
-}
 
 void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
 {
@@ -340,7 +271,7 @@ void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
     // at each move: the placement's normal position would be in workspace
     // coordinates, off by a task bar at the top or left.
     RECT r{};
-    if (!IsIconic(hwnd_) && !IsZoomed(hwnd_) && GetWindowRect(hwnd_, &r)) {
+    if (!IsIconic(Handle()) && !IsZoomed(Handle()) && GetWindowRect(Handle(), &r)) {
         left = r.left;
         top = r.top;
     } else if (normalPositionKnown_) {
@@ -352,19 +283,10 @@ void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
 void TMainWindow::OnMove()
 {
     RECT r{};
-    if (!IsIconic(hwnd_) && !IsZoomed(hwnd_) && GetWindowRect(hwnd_, &r)) {
+    if (!IsIconic(Handle()) && !IsZoomed(Handle()) && GetWindowRect(Handle(), &r)) {
         normalPosition_ = {r.left, r.top};
         normalPositionKnown_ = true;
     }
-}
-
-void TMainWindow::GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height)
-{
-    // No graph window yet: its place and size stay as read.
-    left = Settings.ThroughputWindowPositionX;
-    top = Settings.ThroughputWindowPositionY;
-    width = static_cast<int32_t>(Settings.TWindowSizeX);
-    height = static_cast<int32_t>(Settings.TWindowSizeY);
 }
 
 void TMainWindow::FreeGdiObjects()
@@ -373,8 +295,8 @@ void TMainWindow::FreeGdiObjects()
     fonts_.Delete(g.DisplayFontHandle);
     fonts_.Delete(g.TitleFontHandle);
     g.DisplayFontHandle = g.TitleFontHandle = 0;
-    if (hwnd_ && !g.HelpFile.empty())
-        WinHelpA(hwnd_, g.HelpFile.c_str(), HELP_QUIT, 0);
+    if (Handle() && !g.HelpFile.empty())
+        WinHelpA(Handle(), g.HelpFile.c_str(), HELP_QUIT, 0);
     if (memoryDc_) {
         DeleteDC(memoryDc_);
         memoryDc_ = nullptr;
@@ -385,7 +307,7 @@ void TMainWindow::FreeGdiObjects()
 
 void TMainWindow::InvalidateMainWindow()
 {
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TMainWindow::FormPaint()

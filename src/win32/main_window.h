@@ -16,6 +16,9 @@
 #include "monitor/poll_cycle.h"
 #include "monitor/signal_sources.h"
 #include "win32/lamp_display_window.h"
+#include "win32/main_menu.h"
+#include "win32/setup_dialog.h"
+#include "win32/title_strip.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
@@ -26,10 +29,14 @@
 #include "win32/win32_services.h"
 #include "win32/win32_system.h"
 #include "win32/win32_tapi.h"
+#include "win32/window_base.h"
 
 namespace win32 {
 
-class TMainWindow final : private StartupHost,
+// The composition root and message router: owns the long-lived objects and
+// the feature parts, and turns each message into one call.
+class TMainWindow final : public WindowBase,
+                          private StartupHost,
                           private ShutdownHost,
                           private monitor::PollWindows,
                           private monitor::EngineHost {
@@ -48,22 +55,21 @@ public:
     int RunMessageLoop();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-    void OnSysCommand(WPARAM id);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT OnSysCommand(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnClose();
+    LRESULT OnPaint();
+    LRESULT OnCopyData(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp);
     void OnMove();
     void RunShutDown(bool endingSession);
 
     // StartupHost
-    void LoadTrayIcons() override;
     void SetCaption(const std::string& caption) override;
     void PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height) override;
     void CreateMemoryDc() override;
     void RemoveCaption() override;
-    void ConnectRasEvents() override;
     void ClearEngine() override {}
-    void AddSystemMenuItems() override;
-    void SetUpdateNowItem(bool present) override;
     void InitModem() override;
     void ClearSignalMemory() override;
     void SetPollPeriod(uint32_t periodMs) override { pollPeriod_ = periodMs; }
@@ -73,32 +79,25 @@ private:
     bool OpenHelperVxd() override;
     bool HelperVxdOpen() override { return vxd_.IsOpen(); }
     bool HookHelperVxd() override { return vxd_.Hook(); }
-    void ConnectApplicationEvents() override {}
-    void ShowTrayIcon(bool) override {}
     void ShowMainWindow() override;
 
     // ShutdownHost
     void CloseRasConnection(bool endingSession) override;
     void StopPollTimer() override { SetPollTimer(0); }
-    int32_t SetupActivePage() override { return Settings.SetupActivePage; }
     void CloseHelperVxd() override { vxd_.Close(); }
     void UnloadHelperLibrary() override { counters_.Release(); }
-    void RedrawActiveCaption() override;
     void MainWindowPosition(int32_t& left, int32_t& top) override;
-    void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) override;
     void FreeGdiObjects() override;
 
     // PollWindows
     void InvalidateMainWindow() override;
     void FormPaint() override;
-    void InvalidateGraphWindow() override {}
+    void InvalidateGraphWindow() override { parts_.Graph.InvalidateGraphWindow(); }
 
     // EngineHost
     void EnablePollTimer(bool on) override;
-    void RedrawForegroundCaption() override { RedrawActiveCaption(); }
 
     HINSTANCE instance_ = nullptr;
-    HWND hwnd_ = nullptr;
     HDC memoryDc_ = nullptr;
     UINT_PTR timer_ = 0;
     uint32_t pollPeriod_ = 0; // the poll timer's period as last set
@@ -128,9 +127,17 @@ private:
     Win32RnaappHelper rnaapp_;
     Win32Tapi tapi_;
     Win32Locale locale_;
-    monitor::TSignalSources counters_{Settings,
-                                      monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this}};
-    monitor::TConnectionSteps connection_{Settings, clock_, locale_, *this, &ras_.Component()};
+    // The features of the window, as parts.
+    MainMenu menu_;
+    TrayPart tray_;
+    SetupDialog setup_{ras_};
+    GraphPart graph_;
+    TitleStrip titleStrip_;
+    MainWindowParts parts_{tray_, menu_, setup_, graph_, titleStrip_};
+
+    monitor::TSignalSources counters_{
+        Settings, monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this, parts_.Setup}};
+    monitor::TConnectionSteps connection_{Settings, clock_, locale_, parts_, &ras_.Component()};
 
     // The engine's pieces that later parts of the program fill.
     monitor::EventActions events_;
@@ -139,7 +146,6 @@ private:
     std::unique_ptr<monitor::TPollCycle> poll_;
 
     // The lamp display, made once the window exists.
-    display::PaintParts paintParts_;
     std::unique_ptr<LampDisplayWindow> lampDisplay_;
 };
 

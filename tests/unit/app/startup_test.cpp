@@ -8,7 +8,13 @@
 
 namespace {
 
-class RecordingStartupHost : public StartupHost, public ShutdownHost {
+class RecordingStartupHost : public StartupHost,
+                             public ShutdownHost,
+                             public TrayPart,
+                             public MenuPart,
+                             public SetupPart,
+                             public GraphPart,
+                             public TitleStripPart {
 public:
     std::vector<std::string> Calls;
     bool VxdOpens = true, VxdHooks = true, VxdIsOpen = false;
@@ -51,10 +57,10 @@ public:
     // Shut-down
     void CloseRasConnection(bool ending) override { Log(ending ? "RasRelease" : "RasAsk"); }
     void StopPollTimer() override { Log("StopPollTimer"); }
-    int32_t SetupActivePage() override { return 7; }
+    int32_t ActivePage(int32_t) override { return 7; }
     void CloseHelperVxd() override { Log("CloseHelperVxd"); }
     void UnloadHelperLibrary() override { Log("UnloadHelperLibrary"); }
-    void RedrawActiveCaption() override { Log("RedrawActiveCaption"); }
+    void RedrawForegroundCaption() override { Log("RedrawActiveCaption"); }
     void MainWindowPosition(int32_t& l, int32_t& t) override { l = 11, t = 22; }
     void GraphWindowRect(int32_t& l, int32_t& t, int32_t& w, int32_t& h) override { l = 1, t = 2, w = 300, h = 90; }
     void FreeGdiObjects() override { Log("FreeGdiObjects"); }
@@ -67,7 +73,8 @@ protected:
     bool Start(const std::string& tail = "")
     {
         devices::TDLPortIO portIO(library, services, system.Version.PlatformId == 2, system.SystemDir);
-        StartupContext sctx{ctx, boxes, fileQuery, launcher, ports, portIO, host};
+        MainWindowParts parts{host, host, host, host, host};
+        StartupContext sctx{ctx, boxes, fileQuery, launcher, ports, portIO, host, parts};
         bool started = RunStartUp(g, tail, sctx);
         portIOActive = portIO.ActiveHW();
         return started;
@@ -289,7 +296,8 @@ protected:
     void Close(bool ending = false)
     {
         devices::TDLPortIO portIO(library, services, false, system.SystemDir);
-        ShutdownContext sctx{ctx, boxes, portIO, host};
+        MainWindowParts parts{host, host, host, host, host};
+        ShutdownContext sctx{ctx, boxes, portIO, host, parts};
         ShutDown(g, sctx, ending);
     }
 };

@@ -3,7 +3,7 @@
 
 namespace {
 
-class RecordingHost : public SwitchPortHost {
+class RecordingHost : public SwitchPortHost, public TrayPart, public MenuPart {
 public:
     int32_t Left = 40, Top = 50;
     bool Tray = false;
@@ -51,7 +51,9 @@ protected:
     fakes::HelperVxd vxd;
     fakes::SerialPorts ports;
     RecordingHost host;
-    SwitchPortContext sctx{ctx, vxd, ports, boxes, host};
+    NoWindowParts none;
+    MainWindowParts parts{host, host, none.Setup, none.Graph, none.TitleStrip};
+    SwitchPortContext sctx{ctx, vxd, ports, boxes, host, parts};
 };
 
 TEST_F(SwitchPortTest, SavesTheOldPortAndLoadsTheNew)

@@ -111,8 +111,9 @@ public:
 };
 
 // Records the other parts' steps in order.
-class Parts : public display::PaintParts {
+class Parts : public TrayPart, public MenuPart, public SetupPart, public GraphPart, public TitleStripPart {
 public:
+    MainWindowParts Bundle{*this, *this, *this, *this, *this};
     Window* Owner = nullptr; // the steps go into its list of calls
     bool OnTop = false;
     int GraphHeight = 0; // a display height the graph sets; 0 leaves it
@@ -167,7 +168,7 @@ protected:
     fakes::SerialPorts ports;
     Window window;
     Parts parts;
-    display::TLampDisplay display{g, {bitmaps, metrics, clock, vxd, ports}, window, parts};
+    display::TLampDisplay display{g, {bitmaps, metrics, clock, vxd, ports}, window, parts.Bundle};
 };
 
 } // namespace rig

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/window_parts.h"
 #include "monitor/engine_host.h"
 #include "platform/lights_companion.h"
 #include "platform/locale.h"
@@ -226,10 +227,15 @@ public:
     platform::DateTimePatterns Patterns() override { return Value; }
 };
 
-class EngineHost : public monitor::EngineHost {
+// The main window as the engine sees it: its poll timer and the parts the
+// engine asks, recording each request.
+class EngineHost : public monitor::EngineHost, public SetupPart, public GraphPart, public TitleStripPart {
 public:
     std::vector<std::string> Log;
     std::vector<std::string> Labels;
+    NoWindowParts none;
+    MainWindowParts Parts{none.Tray, none.Menu, *this, *this, *this};
+
     void EnablePollTimer(bool on) override { Log.push_back(on ? "TimerOn" : "TimerOff"); }
     void RedrawForegroundCaption() override { Log.push_back("RedrawForegroundCaption"); }
     void ClearThroughputHistory() override { Log.push_back("ClearThroughputHistory"); }

@@ -107,8 +107,10 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
     fakes::Tapi tapi;
     fakes::Locale locale;
     monitor::EngineHost host;
-    monitor::TSignalSources sources{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, boxes, host}};
-    monitor::TConnectionSteps connection{g, clock, locale, host};
+    NoWindowParts parts;
+    monitor::TSignalSources sources{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, boxes, host,
+                                                               parts.Setup}};
+    monitor::TConnectionSteps connection{g, clock, locale, parts.Parts};
     monitor::EventActions events;
     monitor::InactivityRules inactivity;
     monitor::KeyboardLights keyboard;

@@ -82,8 +82,8 @@ public:
     fakes::Tapi tapi;
     fakes::Locale locale;
     fakes::EngineHost host;
-    monitor::TSignalSources sources{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, boxes, host}};
-    monitor::TConnectionSteps connection{g, clock, locale, host};
+    monitor::TSignalSources sources{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, boxes, host, host}};
+    monitor::TConnectionSteps connection{g, clock, locale, host.Parts};
     monitor::EventActions events;
     monitor::InactivityRules inactivity;
     monitor::KeyboardLights keyboard;

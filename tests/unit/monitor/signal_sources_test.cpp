@@ -181,7 +181,7 @@ TEST_F(SignalSourcesTest, MissingBlidllSwitchesTheMethodOffWithTheTimerStopped)
     };
     Boxes scripted;
     scripted.During = [&] { modalDuringBox = g.ModalActive; };
-    monitor::TSignalSources own{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, scripted, host}};
+    monitor::TSignalSources own{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, scripted, host, host}};
     monitor::CounterSample sample{1, 2, 3};
     own.ReadRnaappCounters(sample);
 

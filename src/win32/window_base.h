@@ -1,0 +1,96 @@
+// One small base for Blinkery's windows and dialogs: the procedure thunk
+// keeps `this` in the window's user data and routes every message to the
+// object; nothing may unwind through the system's frames. Handles the
+// windows own sit in small wrappers that free them on every path.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace win32 {
+
+class WindowBase {
+public:
+    WindowBase() = default;
+    WindowBase(const WindowBase&) = delete;
+    WindowBase& operator=(const WindowBase&) = delete;
+    virtual ~WindowBase();
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    // Registers the class (once per class name) and creates the window.
+    bool CreateWindowOf(HINSTANCE instance, const char* className, HICON icon, DWORD exStyle, const char* caption,
+                        DWORD style, int x, int y, int width, int height, HWND parent);
+    // The window's messages; the default handling for what it leaves.
+    virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+    // The window is gone (WM_NCDESTROY): the handle is forgotten.
+    virtual void OnDestroyed() {}
+
+private:
+    static LRESULT CALLBACK Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    HWND hwnd_ = nullptr;
+};
+
+// A modal dialog from a template of the program's resources, with the
+// named hooks a page needs.
+class DialogBase {
+public:
+    DialogBase() = default;
+    DialogBase(const DialogBase&) = delete;
+    DialogBase& operator=(const DialogBase&) = delete;
+    virtual ~DialogBase() = default;
+
+    HWND Handle() const { return hwnd_; }
+    // Shows the dialog modally; the button that ended it (IDOK, IDCANCEL),
+    // or -1 when it could not be shown.
+    INT_PTR RunModal(HINSTANCE instance, const char* templateName, HWND owner);
+
+protected:
+    virtual void OnInit() {}
+    virtual bool OnCommand(WORD /*id*/, WORD /*code*/) { return false; }
+    virtual void OnOk() { EndDialog(hwnd_, IDOK); }
+    virtual void OnCancel() { EndDialog(hwnd_, IDCANCEL); }
+
+private:
+    static INT_PTR CALLBACK Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+    HWND hwnd_ = nullptr;
+};
+
+// Owns one handle and frees it with Free on every path.
+template <typename Handle, BOOL(WINAPI* Free)(Handle)>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(Handle h) : h_(h) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
+    Owned& operator=(Owned&& other) noexcept
+    {
+        Reset(std::exchange(other.h_, nullptr));
+        return *this;
+    }
+    ~Owned() { Reset(); }
+
+    Handle Get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+    void Reset(Handle h = nullptr)
+    {
+        if (h_)
+            Free(h_);
+        h_ = h;
+    }
+
+private:
+    Handle h_ = nullptr;
+};
+
+using OwnedIcon = Owned<HICON, DestroyIcon>;
+using OwnedMenu = Owned<HMENU, DestroyMenu>;
+
+} // namespace win32
