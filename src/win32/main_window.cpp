@@ -38,6 +38,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
     boxes_.SetOwner(hwnd);
     menu_.SetWindow(hwnd);
     setup_.SetInstance(instance);
+    CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
 
     const std::string program = system_.ProgramPath();
@@ -102,9 +103,16 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
     case WM_COPYDATA: return OnCopyData(msg, wp, lp);
     case WM_NCHITTEST: return OnNcHitTest(msg, wp, lp);
     case WM_ERASEBKGND: return 1; // the display paints every pixel itself
-    case WM_DESTROY: return PostQuitMessage(0), 0;
+    case WM_DESTROY: return OnDestroy();
     default: return Default(msg, wp, lp);
     }
+}
+
+LRESULT TMainWindow::OnDestroy()
+{
+    tray_.Release(); // the icon leaves the tray with the window
+    PostQuitMessage(0);
+    return 0;
 }
 
 LRESULT TMainWindow::OnSysCommand(UINT msg, WPARAM wp, LPARAM lp)
@@ -164,6 +172,23 @@ void TMainWindow::RunShutDown(bool endingSession)
     SettingsContext settings{profile_, system_, clock_, fonts_};
     ShutdownContext ctx{settings, boxes_, *portIO_, *this, parts_};
     ShutDown(Settings, ctx, endingSession);
+}
+
+void TMainWindow::CreateTray(HINSTANCE instance)
+{
+    Win32Tray::Forms forms;
+    forms.SetupWindow = [this] { return setup_.Window(); };
+    forms.RunSetupModal = [this] { return setup_.ShowModal(Handle()) ? IDOK : IDCANCEL; };
+    tray_.Create(instance, Handle(), std::move(forms));
+    TTrayIcon95& icon = tray_.Icon();
+    icon.AutoPopup = true;
+    icon.Options = 0;
+    icon.OnDblClick = [this](TTrayIcon95&) { OnTrayDoubleClick(); };
+}
+
+void TMainWindow::OnTrayDoubleClick()
+{
+    tray_.ShowFromTray();
 }
 
 // --- Start-up

@@ -19,6 +19,7 @@
 #include "win32/main_menu.h"
 #include "win32/setup_dialog.h"
 #include "win32/title_strip.h"
+#include "win32/tray_window.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
@@ -58,6 +59,9 @@ private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT OnSysCommand(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnClose();
+    LRESULT OnDestroy();
+    void CreateTray(HINSTANCE instance);
+    void OnTrayDoubleClick();
     LRESULT OnPaint();
     LRESULT OnCopyData(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp);
@@ -129,7 +133,7 @@ private:
     Win32Locale locale_;
     // The features of the window, as parts.
     MainMenu menu_;
-    TrayPart tray_;
+    Win32Tray tray_{clock_, vxd_.Device(), ports_};
     SetupDialog setup_{ras_};
     GraphPart graph_;
     TitleStrip titleStrip_;

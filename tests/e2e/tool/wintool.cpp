@@ -10,6 +10,9 @@
 //   wintool rect <caption> [options]
 //   wintool post <caption> <msg> [wparam] [lparam] [options]
 //   wintool send <caption> <msg> [wparam] [lparam] [options]
+//   wintool broadcast <name>                 posts a registered message to all top-level windows
+//   wintool tray-delete <caption> <id> [options]  removes that window's tray icon, as a
+//                                            restarting shell loses it
 //
 // Options: --class NAME, --match exact|prefix|contains (caption, default
 // exact), --timeout MS (default 0: look once), --visible (ignore hidden
@@ -433,6 +436,29 @@ int Send(const Options &options)
     return kOk;
 }
 
+int Broadcast(const Options &options)
+{
+    Need(options, 1, 1);
+    const UINT msg = RegisterWindowMessageW(options.positional[0].c_str());
+    if (!msg || !PostMessageW(HWND_BROADCAST, msg, 0, 0))
+        return kError;
+    WriteUtf8(L"V\t" + Dec(msg) + L"\n");
+    return kOk;
+}
+
+int TrayDelete(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    if (!hwnd)
+        return kNotFound;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = hwnd;
+    data.uID = static_cast<UINT>(ParseNumber(options.positional[1]));
+    return Shell_NotifyIconW(NIM_DELETE, &data) ? kOk : kError;
+}
+
 int Rect(const Options &options)
 {
     Need(options, 1, 1);
@@ -475,6 +501,10 @@ int Run(const std::vector<std::wstring> &args)
         return Send(options);
     if (command == L"rect")
         return Rect(options);
+    if (command == L"broadcast")
+        return Broadcast(options);
+    if (command == L"tray-delete")
+        return TrayDelete(options);
     throw UsageError{"unknown command"};
 }
 
