@@ -245,6 +245,9 @@ struct TGVar {
     bool TimedDisconnectDone{};      // the connect-time disconnect fired in this session
 
     int32_t FirstRunRequest{};
+    int32_t RasPageRequest{};        // the settings dialog opens on its RAS page (NT/2000)
+    int32_t ThroughputPageRequest{}; // the settings dialog opens on "Throughput Display"
+    bool MinimisedStart{};           // started with SW_SHOWMINNOACTIVE; forgotten at the first minimise
     int32_t ModalActive{};
     int32_t SetupDialogOpen{};
     int32_t ClosingState{};          // 0 running, -1 closing, 1 closed

@@ -71,6 +71,8 @@ public:
     // True when the disconnect at a set date and time fired.
     virtual bool DisconnectAtDateTime() { return false; }
     virtual void DisconnectAfterConnectTime() {}
+    // The hang-up routine, also run by "Hang-up &NOW!" and the N key.
+    virtual void HangUpNow() {}
 };
 
 // The keyboard's lock-key LEDs as modem lights.

@@ -1,0 +1,130 @@
+#include "app/settings_dialog_open.h"
+
+#include "app/fonts.h"
+#include "app/poll_period.h"
+#include "app/settings_snapshot.h"
+
+namespace {
+
+void TakeBackSettings(TGVar& g, const SettingsSnapshot& snapshot, SettingsDialogContext& ctx)
+{
+    const int32_t trayBefore = g.ShowTrayIcon;
+    const int32_t timerBefore = g.TimerInterval;
+
+    if (g.OsKind == OsWin9x)
+        ctx.Host.SetBorder(WindowBorder::None);
+    snapshot.Restore(g, ctx.Settings.Profile);
+    ctx.Host.SetBorder(RestoredLayout(g.NewOrientation) < 3 ? WindowBorder::Single : WindowBorder::Sizeable);
+
+    g.ReloadPictures = true;
+    // The title strip's layout, look and colours may have been taken back too.
+    g.ReloadTitlePictures = true;
+    ctx.Host.RepaintTwice();
+    BuildGdiFonts(g, ctx.Settings.Fonts);
+
+    // The dialog applies these two at once when they change; taking the
+    // value back must take its effect back as well.
+    if (g.TimerInterval != timerBefore)
+        ctx.Host.SetPollTimer(PollPeriodMs(g.TimerInterval));
+    if ((g.ShowTrayIcon == 1) != (trayBefore == 1))
+        ctx.Window.Host.SetTrayIconActive(g.ShowTrayIcon == 1);
+}
+
+} // namespace
+
+void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
+{
+    // A second run while the dialog shows would take a new snapshot over
+    // the one Cancel needs.
+    if (g.SetupDialogOpen) {
+        ctx.Host.BringSettingsDialogToFront();
+        return;
+    }
+
+    // 1.
+    if (g.FirstRunRequest) {
+        g.FirstRunRequest = 0;
+        ctx.Host.SelectSetupPage(SetupPage::Start);
+    }
+
+    // 2. The caption is shown while the dialog is open.
+    g.RealNoTitleBar = g.NoTitleBar;
+    if (g.NoTitleBar == 1) {
+        g.NoTitleBar = 0;
+        ApplyCaptionSwitch(g, ctx.Window);
+    }
+
+    // 3-4.
+    const bool wasMinimised = g.NewOrientation < 0;
+    g.NewOrientation = RestoredLayout(g.NewOrientation);
+    const int32_t port = g.Port;
+    SettingsSnapshot snapshot;
+    snapshot.Take(g);
+
+    // 5-7.
+    ctx.Host.StartAboutTimer();
+    g.SetupDialogOpen = 1;
+    const bool ok = ctx.Host.ShowSettingsDialog();
+    ctx.Host.StopAboutTimer();
+
+    // 8.
+    if (!ok)
+        TakeBackSettings(g, snapshot, ctx);
+
+    // 9.
+    if (g.Port == port && wasMinimised)
+        g.NewOrientation = MinimisedLayout(g.NewOrientation);
+    else
+        g.NewOrientation = RestoredLayout(g.NewOrientation);
+    if (g.NewOrientation < 0 && g.ShowTrayIcon == 1)
+        ctx.Window.Host.HideApplication();
+
+    // 10.
+    ctx.Window.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
+
+    // 11.
+    if (g.RealNoTitleBar == 1) {
+        g.NoTitleBar = 1;
+        ApplyCaptionSwitch(g, ctx.Window);
+    }
+
+    // 12-13. The next paint shows the graph window again when it is due.
+    ctx.Window.Host.HideGraphWindow();
+    g.RepaintRequested = true;
+    g.SetupDialogOpen = 0;
+}
+
+void OpenAboutPage(TGVar& g, SettingsDialogContext& ctx)
+{
+    // A box of the tick may be open underneath: leave its flag as it was.
+    const int32_t wasModal = g.ModalActive;
+    g.ModalActive = 1;
+    ctx.Host.SelectSetupPage(SetupPage::About);
+    OpenSettingsDialog(g, ctx);
+    ctx.Host.InvalidateMainWindow();
+    ctx.Window.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
+    g.RepaintRequested = true;
+    g.ModalActive = wasModal;
+}
+
+void OpenRasDialer(TGVar& g, SettingsDialogContext& ctx)
+{
+    if (g.OsKind == OsWin9x)
+        return;
+    if (g.SetupDialogOpen) {
+        ctx.Host.SelectSetupPage(SetupPage::Ras);
+        return;
+    }
+    g.RasPageRequest = 1;
+    OpenSettingsDialog(g, ctx);
+}
+
+void MinimisedDuties(TGVar& g, SettingsDialogContext& ctx)
+{
+    if (g.FirstRunRequest)
+        OpenSettingsDialog(g, ctx);
+    if (g.MinimisedStart)
+        Minimise(g, ctx.Window);
+    else if (g.NewOrientation < 0 && !g.ModalActive && !g.SetupDialogOpen)
+        ctx.Window.Parts.Menu.MinimiseApplication();
+}

@@ -1,0 +1,62 @@
+#include "app/window_rules.h"
+
+#include <limits>
+
+int32_t MinimisedLayout(int32_t layout)
+{
+    return layout > 0 ? -layout : layout;
+}
+
+int32_t RestoredLayout(int32_t layout)
+{
+    if (layout == std::numeric_limits<int32_t>::min())
+        return std::numeric_limits<int32_t>::max();
+    return layout < 0 ? -layout : layout;
+}
+
+void Minimise(TGVar& g, WindowContext& ctx)
+{
+    g.NewOrientation = MinimisedLayout(g.NewOrientation);
+    ctx.Parts.Menu.MinimiseApplication();
+    ctx.Parts.Menu.EnableMinimiseItem(false);
+    if (g.ShowTrayIcon == 1)
+        ctx.Host.HideApplication();
+    g.RepaintRequested = true;
+    ctx.Host.HideGraphWindow();
+    // A start with SW_SHOWMINNOACTIVE has now been carried out.
+    g.MinimisedStart = false;
+}
+
+void Restore(TGVar& g, WindowContext& ctx)
+{
+    g.NewOrientation = RestoredLayout(g.NewOrientation);
+    ctx.Parts.Menu.EnableMinimiseItem(true);
+    g.ReloadPictures = true;
+}
+
+void RestoreFromTray(TGVar& g, WindowContext& ctx)
+{
+    Restore(g, ctx);
+    ctx.Parts.Tray.ShowFromTray();
+}
+
+void ApplyCaptionSwitch(TGVar& g, WindowContext& ctx)
+{
+    const bool noCaption = g.NoTitleBar == 1;
+    ctx.Host.SetCaptionBit(!noCaption);
+    // The height the display computed still holds the caption; without it
+    // the window loses the caption's height. With the graph inside the
+    // display the window keeps "WindowSizeY", as the paint does.
+    int32_t height = ctx.Host.DisplayHeight();
+    if (noCaption)
+        height -= ctx.Metrics.Get(platform::Metric::CySize) + 1;
+    ctx.Host.ResizeMainWindow(g.WindowSizeX, g.GraphMode == 2 ? g.WindowSizeY : height);
+    g.RepaintRequested = true;
+    g.ReloadPictures = true;
+}
+
+void SettingChanged(TGVar& g)
+{
+    g.ReloadPictures = true;
+    g.RepaintRequested = true;
+}

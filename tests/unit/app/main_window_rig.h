@@ -1,0 +1,59 @@
+// The main window as the menu, the window rules and the settings dialog's
+// opening see it: one recorder of every call, in order.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/main_menu.h"
+#include "settings_fixture.h"
+
+class MainWindowRecorder : public WindowHost, public SettingsDialogHost, public MenuCommandHost,
+                           public TrayPart, public MenuPart, public platform::SystemMetrics,
+                           public monitor::InactivityRules {
+public:
+    std::vector<std::string> Calls;
+    bool Ok = false;                  // what the dialog ends with
+    std::function<void()> WhileShown; // what happens while the dialog shows
+
+    bool Called(const std::string& c) const { return std::find(Calls.begin(), Calls.end(), c) != Calls.end(); }
+    void Log(std::string c) { Calls.push_back(std::move(c)); }
+
+    void HideApplication() override { Log("HideApplication"); }
+    void SetTrayIconActive(bool on) override { Log(on ? "TrayOn" : "TrayOff"); }
+    void HideGraphWindow() override { Log("HideGraph"); }
+    void SetCaptionBit(bool shown) override { Log(shown ? "Caption" : "NoCaption"); }
+    int32_t DisplayHeight() override { return 120; }
+    void ResizeMainWindow(int32_t w, int32_t h) override { Log("Resize " + std::to_string(w) + "x" + std::to_string(h)); }
+    bool ShowSettingsDialog() override { Log("ShowDialog"); if (WhileShown) WhileShown(); return Ok; }
+    void BringSettingsDialogToFront() override { Log("Front"); }
+    void SelectSetupPage(SetupPage page) override { Log("Page " + std::to_string(int(page))); }
+    void StartAboutTimer() override {}
+    void StopAboutTimer() override {}
+    void SetBorder(WindowBorder) override {}
+    void RepaintTwice() override { Log("RepaintTwice"); }
+    void InvalidateMainWindow() override {}
+    void SetPollTimer(uint32_t ms) override { Log("Timer " + std::to_string(ms)); }
+    void ShowHelpTopic(int32_t) override {}
+    void CloseMainWindow() override {}
+    void UpdateLampsNow() override {}
+    void ShowFromTray() override { Log("ShowApplication"); }
+    void MinimiseApplication() override { Log("MinimiseApplication"); }
+    void EnableMinimiseItem(bool on) override { Log(on ? "EnableMin" : "DisableMin"); }
+    void SetUpdateNowItem(bool present) override { Log(present ? "UpdateNowItem" : "NoUpdateNowItem"); }
+    int32_t Get(platform::Metric m) override { return m == platform::Metric::CySize ? 18 : 0; }
+    void HangUpNow() override { Log("HangUpNow"); }
+};
+
+class MainWindowTest : public SettingsTest {
+protected:
+    void Run(MenuCommand command) { RunMenuCommand(g, command, menu); }
+
+    MainWindowRecorder rec;
+    NoWindowParts none;
+    MainWindowParts parts{rec, rec, none.Setup, none.Graph, none.TitleStrip};
+    WindowContext window{rec, parts, rec};
+    SettingsDialogContext dialog{rec, window, ctx};
+    MenuCommandContext menu{rec, dialog, rec, clock};
+};

@@ -1,0 +1,113 @@
+#include "app/fonts.h"
+#include "app/switch_port.h"
+#include "main_window_rig.h"
+
+namespace {
+
+class SwitchRecorder : public SwitchPortHost {
+public:
+    void MainWindowPosition(int32_t& left, int32_t& top) override { left = 10, top = 20; }
+    void ClearSignalMemory() override {}
+    void SetPollTimer(uint32_t) override {}
+    void MoveMainWindow(int32_t, int32_t, int32_t) override {}
+    void ClearInactivityTimers() override {}
+    void Repaint() override {}
+};
+
+class SettingsDialogTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        SetIni("[Lampwatcher on COM1]\r\nFontBold=1\r\nBackgroundColor=255\r\nTotalConnectNew=0.5\r\n"
+               "ConnectResetLoggerEvent=5\r\nConnectResetLoggerTimeRef=45000\r\n"
+               "[Lampwatcher on COM2]\r\nTimer Interval=0\r\nNo Title Bar=1\r\nBackgroundColor=65280\r\n");
+        g.OsKind = OsNT4;
+        Read(1);
+        BuildGdiFonts(g, fonts);
+    }
+    void Open() { OpenSettingsDialog(g, dialog); }
+    void SwitchTo(int32_t port) { ASSERT_TRUE(SwitchPort(g, port, switchCtx)); }
+
+    fakes::HelperVxd vxd;
+    fakes::SerialPorts ports;
+    SwitchRecorder switchHost;
+    SwitchPortContext switchCtx{ctx, vxd, ports, boxes, switchHost, parts};
+};
+
+TEST_F(SettingsDialogTest, CancelAfterAPortSwitchReturnsToTheOldPort)
+{
+    rec.WhileShown = [&] {
+        g.BackgroundColor = 0x123456;
+        g.TotalConnectNew += 0.25; // a connection ended before the switch
+        SwitchTo(2);
+    };
+    Open();
+    EXPECT_EQ(g.Port, 1);
+    EXPECT_EQ(g.BackgroundColor, 255u);
+    EXPECT_TRUE(g.DisplayFont.Bold);
+    EXPECT_TRUE(rec.Called("Timer 56"));  // the poll timer back at 18 ticks a second
+    EXPECT_FALSE(rec.Called("NoCaption")); // COM2's "No Title Bar" stays with COM2
+    EXPECT_EQ(rec.Calls.back(), "HideGraph");
+    EXPECT_EQ(g.TotalConnectNew, 0.75);    // as the switch saved it for COM1
+}
+
+TEST_F(SettingsDialogTest, CancelKeepsRunTimeStateHandlesAndCountedTime)
+{
+    g.ModemSignals.CD = true;
+    g.ConnectionState.SessionRx = 1000;
+    rec.WhileShown = [&] {
+        g.DisplayFont.Size = 14;
+        BuildGdiFonts(g, fonts); // the dialog's font button frees the handles of the snapshot's time
+        g.ModemSignals.CD = false;
+        g.ConnectionState.SessionRx = 5000;
+        g.TotalConnectNew += 0.125; // the session ended
+    };
+    Open();
+    EXPECT_EQ(g.DisplayFont.Size, 10);
+    EXPECT_FALSE(g.ModemSignals.CD);
+    EXPECT_EQ(g.ConnectionState.SessionRx, 5000u);
+    EXPECT_EQ(g.TotalConnectNew, 0.625);
+    for (platform::FontHandle h : {g.DisplayFontHandle, g.TitleFontHandle})
+        EXPECT_EQ(std::count(fonts.Deleted.begin(), fonts.Deleted.end(), h), 0) << h;
+    EXPECT_EQ(fonts.Created.rbegin()[1].Height, 13); // rebuilt from the restored 10 points
+}
+
+TEST_F(SettingsDialogTest, CancelKeepsTheAutomaticResetButNotAMovedReference)
+{
+    const std::pair<double, double> cases[] = {{45001, 45001}, {45002, 45002}, {45000.5, 45000}}; // set, kept
+    for (const auto& [set, kept] : cases) {
+        g.ConnectResetLoggerTimeRef = 45000;
+        rec.WhileShown = [&] { g.ConnectResetLoggerTimeRef = set, g.TotalConnectNew = 0; };
+        Open();
+        EXPECT_EQ(g.ConnectResetLoggerTimeRef, kept) << set;
+        EXPECT_EQ(g.TotalConnectNew, 0.0);
+    }
+}
+
+TEST_F(SettingsDialogTest, FirstRunOpensOnTheStartPage)
+{
+    g.FirstRunRequest = 1;
+    MinimisedDuties(g, dialog);
+    EXPECT_EQ(g.FirstRunRequest, 0);
+    EXPECT_EQ(rec.Calls.front(), "Page 0");
+    EXPECT_TRUE(rec.Called("ShowDialog"));
+}
+
+TEST_F(SettingsDialogTest, MinimisedSignAndCaptionComeBackAfterTheDialog)
+{
+    g.NewOrientation = -3;
+    g.NoTitleBar = g.ShowTrayIcon = 1;
+    rec.Ok = true;
+    rec.WhileShown = [&] { EXPECT_TRUE(g.NewOrientation == 3 && g.NoTitleBar == 0); };
+    Open();
+    EXPECT_TRUE(g.NewOrientation == -3 && g.NoTitleBar == 1);
+    EXPECT_TRUE(rec.Called("HideApplication") && rec.Called("NoCaption"));
+
+    rec.WhileShown = [&] { SwitchTo(2); }; // another port: the window comes back shown
+    g.NewOrientation = -3;
+    Open();
+    EXPECT_GT(g.NewOrientation, 0);
+}
+
+} // namespace
