@@ -123,7 +123,9 @@ void ReadSettings(TGVar& g, SettingsContext& ctx)
         else
             key.Int(g) = ReadInt(profile, section, key.Name, def);
     }
-    const int32_t layout = std::abs(g.NewOrientation);
+    // -2147483648 has no magnitude that std::abs could give (every later
+    // use of the layout takes it), so it reads as an unknown layout: 3.
+    const int32_t layout = g.NewOrientation == INT32_MIN ? 0 : std::abs(g.NewOrientation);
     if (layout == 0 || layout == 6)
         g.NewOrientation = 3;
     if (g.OsKind != OsWin9x)

@@ -70,7 +70,7 @@ TEST_F(SettingsTest, LayoutZeroAndSixReadAsThree)
     struct Case {
         const char* value;
         int32_t layout;
-    } cases[] = {{"0", 3}, {"6", 3}, {"-6", 3}, {"-4", -4}, {"5", 5}, {"7", 7}};
+    } cases[] = {{"0", 3}, {"6", 3}, {"-6", 3}, {"-4", -4}, {"5", 5}, {"7", 7}, {"-2147483648", 3}};
     for (const Case& c : cases) {
         SetIni(std::string("[Lampwatcher on COM1]\r\nNewOrientation=") + c.value + "\r\n");
         Read(1);
