@@ -32,6 +32,8 @@ public:
     void OnSize(WPARAM type);
     // WM_GETMINMAXINFO: the display's minimum width.
     void OnGetMinMaxInfo(MINMAXINFO& info) const;
+    // The window height the display computed at its last paint.
+    int DisplayHeight() const { return display_.DisplayHeight(); }
 
 private:
     void PaintOn(HDC dc);

@@ -4,10 +4,10 @@
 
 #include "win32/main_window.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
     static win32::TMainWindow mainWindow;
-    if (!mainWindow.Create(instance, commandLine ? commandLine : ""))
+    if (!mainWindow.Create(instance, commandLine ? commandLine : "", showCommand))
         return 1;
     return mainWindow.RunMessageLoop();
 }

@@ -13,6 +13,7 @@ namespace {
 
 const char WindowClass[] = "TMainWindow";
 constexpr UINT_PTR PollTimerId = 1;
+constexpr UINT WM_APP_MINIMISED_DUTIES = WM_APP + 1;
 
 constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW;
@@ -28,15 +29,22 @@ TMainWindow::~TMainWindow()
     FreeGdiObjects();
 }
 
-bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail)
+bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int showCommand)
 {
     instance_ = instance;
+    Settings.MinimisedStart = showCommand == SW_SHOWMINNOACTIVE;
     if (!CreateWindowOf(instance, WindowClass, LoadIconA(instance, "MODEM1_NC"), 0, "Blinkery", SingleBorder,
                         CW_USEDEFAULT, CW_USEDEFAULT, 100, 10, nullptr))
         return false;
     HWND hwnd = Handle();
     boxes_.SetOwner(hwnd);
     menu_.SetWindow(hwnd);
+    menu_.RequestMinimisedDuties = [this] {
+        // Run after the paint, not inside it: the duties may open the
+        // settings dialog or minimise the window.
+        if (!dutiesPosted_)
+            dutiesPosted_ = PostMessageA(Handle(), WM_APP_MINIMISED_DUTIES, 0, 0) != FALSE;
+    };
     setup_.SetInstance(instance);
     CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
@@ -102,6 +110,12 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
     case WM_GETMINMAXINFO: return lampDisplay_ ? (lampDisplay_->OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp)), 0) : 0;
     case WM_COPYDATA: return OnCopyData(msg, wp, lp);
     case WM_NCHITTEST: return OnNcHitTest(msg, wp, lp);
+    case WM_COMMAND: return OnCommand(msg, wp, lp);
+    case WM_CHAR: return OnChar(msg, wp, lp);
+    case WM_INITMENUPOPUP: return menu_.Refresh(reinterpret_cast<HMENU>(wp), Settings), 0;
+    case WM_RBUTTONUP: return OnContextMenu();
+    case WM_SETTINGCHANGE: return OnSettingChange(msg, wp, lp); // also WM_WININICHANGE
+    case WM_APP_MINIMISED_DUTIES: return OnMinimisedDuties();
     case WM_ERASEBKGND: return 1; // the display paints every pixel itself
     case WM_DESTROY: return OnDestroy();
     default: return Default(msg, wp, lp);
@@ -117,14 +131,83 @@ LRESULT TMainWindow::OnDestroy()
 
 LRESULT TMainWindow::OnSysCommand(UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (wp == CmdUpdateNow) {
-        if (poll_ && startedUp_)
-            poll_->TimerEvent();
+    const bool wasMinimised = IsIconic(Handle()) != 0;
+    const LRESULT result = Default(msg, wp, lp);
+    switch (wp & 0xFFF0) {
+    case SC_MINIMIZE: // the user minimised the application
+        RunWindowRule(&Minimise);
+        return result;
+    case SC_RESTORE:
+    case SC_MAXIMIZE:
+        if (wasMinimised) // the user restored it
+            RunWindowRule(&Restore);
+        return result;
+    default:
+        break;
+    }
+    if (const auto command = SystemMenuCommand(static_cast<uint32_t>(wp)))
+        RunCommand(*command);
+    return result;
+}
+
+LRESULT TMainWindow::OnCommand(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (const auto command = MainMenu::CommandOf(wp)) {
+        RunCommand(*command);
         return 0;
     }
-    if (wp >= CmdSetup && wp <= CmdAbout)
-        return 0;
     return Default(msg, wp, lp);
+}
+
+LRESULT TMainWindow::OnChar(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (const auto command = KeyCommand(Settings, static_cast<uint32_t>(wp))) {
+        RunCommand(*command);
+        return 0;
+    }
+    return Default(msg, wp, lp);
+}
+
+LRESULT TMainWindow::OnContextMenu()
+{
+    POINT at{};
+    GetCursorPos(&at);
+    menu_.ShowPopup(at);
+    return 0;
+}
+
+LRESULT TMainWindow::OnSettingChange(UINT msg, WPARAM wp, LPARAM lp)
+{
+    const LRESULT result = Default(msg, wp, lp);
+    SettingChanged(Settings);
+    return result;
+}
+
+LRESULT TMainWindow::OnMinimisedDuties()
+{
+    dutiesPosted_ = false;
+    SettingsContext settings{profile_, system_, clock_, fonts_};
+    WindowContext window{*this, parts_, metrics_};
+    SettingsDialogContext dialog{*this, window, settings};
+    MinimisedDuties(Settings, dialog);
+    return 0;
+}
+
+void TMainWindow::RunCommand(MenuCommand command)
+{
+    if (!startedUp_)
+        return;
+    SettingsContext settings{profile_, system_, clock_, fonts_};
+    WindowContext window{*this, parts_, metrics_};
+    SettingsDialogContext dialog{*this, window, settings};
+    MenuCommandContext menu{*this, dialog, inactivity_, clock_};
+    RunMenuCommand(Settings, command, menu);
+}
+
+void TMainWindow::RunWindowRule(void (*rule)(TGVar&, WindowContext&))
+{
+    WindowContext window{*this, parts_, metrics_};
+    rule(Settings, window);
 }
 
 LRESULT TMainWindow::OnClose()
@@ -183,12 +266,15 @@ void TMainWindow::CreateTray(HINSTANCE instance)
     TTrayIcon95& icon = tray_.Icon();
     icon.AutoPopup = true;
     icon.Options = 0;
+    icon.PopupMenu = reinterpret_cast<platform::TrayHandle>(menu_.Popup());
     icon.OnDblClick = [this](TTrayIcon95&) { OnTrayDoubleClick(); };
+    setup_.OnShown = [this] { tray_.Icon().FormShown(TrayForm::SetupForm); };
+    setup_.OnClosing = [this] { tray_.Icon().FormClosing(TrayForm::SetupForm); };
 }
 
 void TMainWindow::OnTrayDoubleClick()
 {
-    tray_.ShowFromTray();
+    RunWindowRule(&RestoreFromTray);
 }
 
 // --- Start-up
@@ -341,6 +427,70 @@ void TMainWindow::FormPaint()
         lampDisplay_->Paint();
     else
         Settings.RepaintRequested = false;
+    if (repaintTwice_) {
+        repaintTwice_ = false;
+        Settings.RepaintRequested = true;
+        InvalidateMainWindow();
+    }
+}
+
+// --- The window's rules, the settings dialog and the menu commands
+
+void TMainWindow::SetTrayIconActive(bool active)
+{
+    if (!active) {
+        tray_.HideTrayIcon();
+        return;
+    }
+    tray_.Icon().SetActive(true);
+    tray_.UpdateTrayIcon();
+}
+
+void TMainWindow::SetCaptionBit(bool shown)
+{
+    const LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    const LONG wanted = shown ? (style | WS_BORDER) : (style & ~static_cast<LONG>(WS_BORDER));
+    if (wanted == style)
+        return;
+    SetWindowLongA(Handle(), GWL_STYLE, wanted);
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TMainWindow::ResizeMainWindow(int32_t width, int32_t height)
+{
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TMainWindow::ShowSettingsDialog()
+{
+    return tray_.Icon().ShowModalForm(TrayForm::SetupForm) == IDOK;
+}
+
+void TMainWindow::BringSettingsDialogToFront()
+{
+    tray_.Icon().ShowForm(TrayForm::SetupForm);
+}
+
+void TMainWindow::SetBorder(WindowBorder border)
+{
+    const LONG keep = GetWindowLongA(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_DISABLED);
+    const DWORD style = border == WindowBorder::None     ? WS_POPUP
+                        : border == WindowBorder::Single ? SingleBorder
+                                                         : SizeableBorder;
+    SetWindowLongA(Handle(), GWL_STYLE, keep | static_cast<LONG>(style));
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TMainWindow::ShowHelpTopic(int32_t topic)
+{
+    if (!Settings.HelpFile.empty())
+        WinHelpA(Handle(), Settings.HelpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(topic));
+}
+
+void TMainWindow::UpdateLampsNow()
+{
+    if (poll_ && startedUp_)
+        poll_->TimerEvent();
 }
 
 } // namespace win32

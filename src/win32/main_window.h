@@ -7,8 +7,11 @@
 
 #include <windows.h>
 
+#include "app/main_menu.h"
+#include "app/settings_dialog_open.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/window_rules.h"
 #include "devices/port_io.h"
 #include "devices/serial_com.h"
 #include "monitor/helper_vxd_client.h"
@@ -29,6 +32,7 @@
 #include "win32/win32_signal_sources.h"
 #include "win32/win32_services.h"
 #include "win32/win32_system.h"
+#include "win32/win32_system_metrics.h"
 #include "win32/win32_tapi.h"
 #include "win32/window_base.h"
 
@@ -40,7 +44,10 @@ class TMainWindow final : public WindowBase,
                           private StartupHost,
                           private ShutdownHost,
                           private monitor::PollWindows,
-                          private monitor::EngineHost {
+                          private monitor::EngineHost,
+                          private WindowHost,
+                          private SettingsDialogHost,
+                          private MenuCommandHost {
 public:
     TMainWindow();
     TMainWindow(const TMainWindow&) = delete;
@@ -49,7 +56,8 @@ public:
 
     // Creates the window and runs start-up; false when the program must not
     // start.
-    bool Create(HINSTANCE instance, const std::string& commandTail);
+    // showCommand: WinMain's; SW_SHOWMINNOACTIVE starts minimised.
+    bool Create(HINSTANCE instance, const std::string& commandTail, int showCommand);
 
     // Runs the message loop until the window has closed. However the loop
     // ends, shut-down has run by then, so the settings are saved.
@@ -65,6 +73,13 @@ private:
     LRESULT OnPaint();
     LRESULT OnCopyData(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnCommand(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnChar(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnContextMenu();
+    LRESULT OnSettingChange(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMinimisedDuties();
+    void RunCommand(MenuCommand command);
+    void RunWindowRule(void (*rule)(TGVar&, WindowContext&));
     void OnMove();
     void RunShutDown(bool endingSession);
 
@@ -78,7 +93,7 @@ private:
     void ClearSignalMemory() override;
     void SetPollPeriod(uint32_t periodMs) override { pollPeriod_ = periodMs; }
     void StartPollTimer() override;
-    void SetPollTimer(uint32_t periodMs);
+    void SetPollTimer(uint32_t periodMs) override;
     void ShowLogo() override;
     bool OpenHelperVxd() override;
     bool HelperVxdOpen() override { return vxd_.IsOpen(); }
@@ -101,6 +116,29 @@ private:
     // EngineHost
     void EnablePollTimer(bool on) override;
 
+    // WindowHost
+    void HideApplication() override { tray_.Icon().HideApplication(); }
+    void SetTrayIconActive(bool active) override;
+    void HideGraphWindow() override {}
+    void SetCaptionBit(bool shown) override;
+    int32_t DisplayHeight() override { return lampDisplay_ ? lampDisplay_->DisplayHeight() : 0; }
+    void ResizeMainWindow(int32_t width, int32_t height) override;
+
+    // SettingsDialogHost
+    bool ShowSettingsDialog() override;
+    void BringSettingsDialogToFront() override;
+    void SelectSetupPage(SetupPage) override {}
+    void StartAboutTimer() override {}
+    void StopAboutTimer() override {}
+    void SetBorder(WindowBorder border) override;
+    void RepaintTwice() override { repaintTwice_ = true; }
+    // InvalidateMainWindow and SetPollTimer as above.
+
+    // MenuCommandHost
+    void ShowHelpTopic(int32_t topic) override;
+    void CloseMainWindow() override { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+    void UpdateLampsNow() override;
+
     HINSTANCE instance_ = nullptr;
     HDC memoryDc_ = nullptr;
     UINT_PTR timer_ = 0;
@@ -108,6 +146,9 @@ private:
     POINT normalPosition_{};  // screen position while neither minimised nor maximised
     bool normalPositionKnown_ = false;
     bool startedUp_ = false;  // start-up has finished: ticks may run
+    bool repaintTwice_ = false;  // the next paint is followed by one more
+    bool dutiesPosted_ = false;  // the paint's minimised duties are on their way
+    Win32SystemMetrics metrics_;
 
     Win32Profile profile_;
     Win32SystemInfo system_;

@@ -10,6 +10,26 @@ bool SetupDialog::ShowModal(HWND owner)
     return RunModal(instance_, MAKEINTRESOURCEA(IDD_SETUP), owner) == IDOK;
 }
 
+void SetupDialog::OnInit()
+{
+    if (OnShown)
+        OnShown();
+}
+
+void SetupDialog::OnOk()
+{
+    if (OnClosing)
+        OnClosing();
+    EndDialog(Handle(), IDOK);
+}
+
+void SetupDialog::OnCancel()
+{
+    if (OnClosing)
+        OnClosing();
+    EndDialog(Handle(), IDCANCEL);
+}
+
 void SetupDialog::ConnectRasEvents()
 {
     // The connections page's status handler takes the state changes; it

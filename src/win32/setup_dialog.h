@@ -3,6 +3,8 @@
 // and Cancel.
 #pragma once
 
+#include <functional>
+
 #include <windows.h>
 
 #include "app/settings.h"
@@ -14,6 +16,9 @@ namespace win32 {
 
 class SetupDialog final : public SetupPart, private DialogBase {
 public:
+    // The tray follows the dialog: shown, and about to close.
+    std::function<void()> OnShown, OnClosing;
+
     explicit SetupDialog(Win32Ras& ras) : ras_(ras) {}
     void SetInstance(HINSTANCE instance) { instance_ = instance; }
 
@@ -26,6 +31,10 @@ public:
     void ConnectRasEvents() override;
 
 private:
+    void OnInit() override;
+    void OnOk() override;
+    void OnCancel() override;
+
     HINSTANCE instance_ = nullptr;
     Win32Ras& ras_;
 };
