@@ -241,11 +241,14 @@ LRESULT TMainWindow::OnCopyData(UINT msg, WPARAM wp, LPARAM lp)
     return result;
 }
 
-// The window is dragged by any point of its face.
+// The window is dragged by any point of its face. The button's state is
+// asked at this moment: the hit test of a button press comes before the
+// press is the thread's key state.
 LRESULT TMainWindow::OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp)
 {
     const LRESULT hit = Default(msg, wp, lp);
-    return hit == HTCLIENT && (GetKeyState(VK_LBUTTON) & 0x8000) ? HTCAPTION : hit;
+    const int left = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    return hit == HTCLIENT && (GetAsyncKeyState(left) & 0x8000) ? HTCAPTION : hit;
 }
 
 void TMainWindow::RunShutDown(bool endingSession)
@@ -301,9 +304,7 @@ void TMainWindow::CreateMemoryDc()
 
 void TMainWindow::RemoveCaption()
 {
-    LONG style = GetWindowLongA(Handle(), GWL_STYLE);
-    SetWindowLongA(Handle(), GWL_STYLE, style & ~static_cast<LONG>(WS_CAPTION));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetCaptionBit(false);
 }
 
 void TMainWindow::CloseRasConnection(bool endingSession)
