@@ -955,18 +955,26 @@ class Scenario:
                 values[fields[0]] = [int(v) for v in fields[1:5]]
         return Rect(*values["R"], *values["K"])
 
+    def _xdotool(self, *commands):
+        env = dict(os.environ, DISPLAY=display_name(self.xvfb.display))
+        _run(["xdotool", *map(str, commands)], env=env, timeout=60)
+
+    def click(self, point, button=1, repeat=1):
+        """Clicks a mouse button at a screen point, as a user does (xdotool);
+        repeat 2 is a double click."""
+        self._xdotool("mousemove", point[0], point[1], "sleep", "0.3", "click", "--repeat", repeat,
+                      "--delay", 80, button)
+
     def drag(self, start, end, steps=10):
-        """Drags with the left mouse button held, as a user does, through the
-        X server of the scenario (xdotool); start and end are screen points."""
-        display = display_name(self.xvfb.display)
-        env = dict(os.environ, DISPLAY=display)
+        """Drags with the left mouse button held, as a user does (xdotool);
+        start and end are screen points."""
         (x0, y0), (x1, y1) = start, end
         commands = ["mousemove", str(x0), str(y0), "sleep", "0.3", "mousedown", "1", "sleep", "0.3"]
         for i in range(1, steps + 1):
             commands += ["mousemove", str(x0 + (x1 - x0) * i // steps), str(y0 + (y1 - y0) * i // steps),
                          "sleep", "0.05"]
         commands += ["sleep", "0.3", "mouseup", "1"]
-        _run(["xdotool", *commands], env=env, timeout=60)
+        self._xdotool(*commands)
 
     def screenshot(self, name=None):
         """Saves the whole virtual screen as PNG in the run folder."""

@@ -1,12 +1,9 @@
 """Blinkery's icon in the notification area, as the screen shows it: the
-embedded MODEM icons found pixel for pixel in the task bar, and the tray's
-callback messages as the shell sends them to the icon's message window."""
+embedded MODEM icons found pixel for pixel in the task bar."""
 import harness as h
 import lamp_panel as lp
 
 MESSAGE_WINDOW = "TTrayIconMsgWindow"
-CALLBACK = 1124
-MOUSE = {"move": 0x200, "left down": 0x201, "left double": 0x203, "right down": 0x204}
 
 
 def find_icon(picture, name, bar):
@@ -41,8 +38,3 @@ def icon_gone(s, names, timeout=30):
     bar = s.rect("*", cls="Shell_TrayWnd")
     s.wait_screen(lambda picture: all(find_icon(picture, n, bar) is None for n in names), timeout=timeout,
                   what="no tray icon")
-
-
-def mouse(s, what):
-    """The shell's callback for a mouse event over the icon."""
-    s.post("", CALLBACK, 42, MOUSE[what], cls=MESSAGE_WINDOW)

@@ -3,10 +3,12 @@
 the stand-in raises DCD; a right click on it opens the popup menu; the M key
 hides Blinkery into the tray (no window, no task-bar button) and a double
 click on the icon brings it back; when the shell has lost the icon, its
-"TaskbarCreated" broadcast brings it back."""
+"TaskbarCreated" broadcast brings it back. The clicks are the user's, on
+the icon in Wine's task bar."""
 import time
 
 import harness as h
+import lamp_panel as lp
 import standin_modem as modem
 import tray_icon as tray
 
@@ -28,7 +30,11 @@ def tray_icon(s):
     print(f"     icon at {at}")
 
     modem.set_registers(s, 2, modem.CTS | modem.DSR | modem.DCD)
-    tray.wait_icon(s, "MODEM1")
+    at = tray.wait_icon(s, "MODEM1")
+    bar = s.rect("*", cls="Shell_TrayWnd")
+    icon_area = h.Rect(at[0] - 40, bar.top, bar.right, bar.bottom, 0, 0, 0, 0)
+    lp.save_crop(s, [icon_area], "tray-icon", margin=0)
+    middle = (at[0] + 8, at[1] + 8)
 
     # The shell loses the icon (as when Explorer restarts) and announces a
     # new task bar.
@@ -37,12 +43,13 @@ def tray_icon(s):
     tray.icon_gone(s, ["MODEM1"])
     code, _ = s.wintool("broadcast", "TaskbarCreated")
     assert code == 0
-    tray.wait_icon(s, "MODEM1")
+    at = tray.wait_icon(s, "MODEM1")
+    middle = (at[0] + 8, at[1] + 8)
 
-    tray.mouse(s, "move")
-    tray.mouse(s, "right down")
+    s.click(middle, button=3)
     menu = s.wait_window("*", cls="#32768", timeout=20)
-    s.screenshot("popup")
+    time.sleep(0.5)
+    lp.save_crop(s, [s.rect(f"hwnd:{menu.hwnd:#x}"), icon_area], "tray-popup", margin=4)
     s.post(f"hwnd:{menu.hwnd:#x}", "WM_KEYDOWN", VK_ESCAPE)
     s.wait_gone("*", cls="#32768", timeout=20)
 
@@ -54,10 +61,8 @@ def tray_icon(s):
         time.sleep(0.3)
     assert not s.find_window("Blinkery", cls="TMainWindow").visible, "M left the window shown"
     assert not taskbar_button_shown(s, window.hwnd), "M left the task-bar button"
-    tray.wait_icon(s, "MODEM1_NC")
-
-    tray.mouse(s, "left down")
-    tray.mouse(s, "left double")
+    at = tray.wait_icon(s, "MODEM1_NC")
+    s.click((at[0] + 8, at[1] + 8), repeat=2)
     deadline = time.monotonic() + 20
     while not s.find_window("Blinkery", cls="TMainWindow").visible and time.monotonic() < deadline:
         time.sleep(0.3)

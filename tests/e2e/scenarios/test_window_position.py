@@ -25,20 +25,23 @@ def closes_in(s, command):
     assert moved != rect, "the window did not change"
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=30) == 0, app.output()
-    section = s.read_ini()
-    return int(section.get("Lampwatcher on COM1", "Window Position X")), \
-        int(section.get("Lampwatcher on COM1", "Window Position Y")), moved
+    ini = s.read_ini()
+    return int(ini.get("Lampwatcher on COM1", "Window Position X")), \
+        int(ini.get("Lampwatcher on COM1", "Window Position Y")), moved, ini
 
 
 def window_position(s):
-    s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
-                            {"Lampwatcher on COM1": {"NewOrientation": "3", "Window Position X": str(X),
-                                                     "Window Position Y": str(Y), "WindowSizeX": "200",
-                                                     "WindowSizeY": "80"}}))
-    for command, what in ((SC_MINIMIZE, "minimised"), (SC_MAXIMIZE, "maximised")):
-        x, y, moved = closes_in(s, command)
+    for command, what, layout in ((SC_MINIMIZE, "minimised", "-3"), (SC_MAXIMIZE, "maximised", "3")):
+        s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
+                                {"Lampwatcher on COM1": {"NewOrientation": "3", "Window Position X": str(X),
+                                                         "Window Position Y": str(Y), "WindowSizeX": "200",
+                                                         "WindowSizeY": "80"}}))
+        x, y, moved, ini = closes_in(s, command)
         print(f"     closed {what} at {moved}: stored {x},{y}")
         assert (x, y) == (X, Y), f"closed {what}, stored {x},{y}"
+        # The layout's sign records a minimised window for the next start.
+        assert ini.get("Lampwatcher on COM1", "NewOrientation") == layout, ini.get("Lampwatcher on COM1",
+                                                                                    "NewOrientation")
 
 
 h.main(window_position, versions=("win98", "win2k"))
