@@ -25,6 +25,12 @@ pictures: build
 	@convert build/pictures.bmp build/pictures.png && rm build/pictures.bmp
 	@echo "wrote build/pictures.png"
 
+# Each fuzz target to 1,000,000 executions (not part of `make test`, which
+# runs each for a few seconds); BLINKERY_FUZZ_RUNS sets another count.
+.PHONY: fuzz
+fuzz: setup
+	@scripts/fuzz
+
 # Time and instructions of a quiet poll tick (not part of `make test`);
 # installs Google Benchmark and valgrind when missing.
 .PHONY: bench
