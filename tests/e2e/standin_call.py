@@ -99,3 +99,35 @@ def ever(seen, signal):
 def total_seconds(ini, port=2):
     """"TotalConnectNew" of a port's section, in seconds."""
     return float(ini.get(f"Lampwatcher on COM{port}", "TotalConnectNew")) * 86400
+
+
+def dial_up_call(s, line, rect, layout):
+    """A call of the dial-up application at 57600 bps with data both ways:
+    CD, HS, RD and TD must light, RD flicker with the ticks, and CD go out
+    after the hang-up. Gives the call's length in seconds."""
+    line.msr = CTS | DSR | DCD
+    line.rnaapp = {"Connected": 1, "Speed": 57600, "Received": 0, "Sent": 0,
+                   "ReceivedPerSecond": 5000, "SentPerSecond": 1500}
+    line.write()
+    connected_at = time.monotonic()
+    seen = watch(s, rect, layout, 20, until=lambda lit: {"CD", "HS"} <= lit)
+    assert ever(seen, "CD") and ever(seen, "HS"), f"no carrier or high speed: {seen}"
+    seen = watch(s, rect, layout, 15)
+    for signal in ("CD", "HS", "RD", "TD"):
+        assert ever(seen, signal), f"{signal} never lit while connected: {seen}"
+    assert not all("RD" in lit for lit in seen), "RD must flicker with the ticks, not stay lit"
+
+    line.msr = CTS | DSR
+    line.rnaapp = {"Connected": 0, "Speed": 0}
+    line.write()
+    length = time.monotonic() - connected_at
+    seen = watch(s, rect, layout, 20, until=lambda lit: "CD" not in lit)
+    assert "CD" not in seen[-1], f"CD still lit after the disconnect: {seen[-1]}"
+    return length
+
+
+def check_total(s, length, delay):
+    """The stored total connect time is the call plus the negotiation delay."""
+    total = total_seconds(s.read_ini())
+    print(f"     session {length:.2f} s + {delay} s delay; stored total {total:.2f} s")
+    assert abs(total - (length + delay)) < 1.0, (total, length)

@@ -5,7 +5,6 @@ RI pulses light the ring lamp, DCD lights CD, bytes flowing both ways light
 RD and TD, the 57600 bps connect speed lights HS; after the carrier drops,
 the total connect time stored at close is the session's length plus
 "Negotiation Delay" within a second."""
-import time
 
 import harness as h
 import standin_call as call
@@ -39,30 +38,11 @@ def registry_call(s):
         seen = call.watch(s, rect, LAYOUT, 8, until=lambda lit: "RI" not in lit)
         assert "RI" not in seen[-1], seen[-1]
 
-    line.msr = call.CTS | call.DSR | call.DCD
-    line.rnaapp = {"Connected": 1, "Speed": 57600, "Received": 0, "Sent": 0,
-                   "ReceivedPerSecond": 5000, "SentPerSecond": 1500}
-    line.write()
-    connected_at = time.monotonic()
-    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: {"CD", "HS"} <= lit)
-    assert call.ever(seen, "CD") and call.ever(seen, "HS"), f"no carrier or high speed: {seen}"
-    seen = call.watch(s, rect, LAYOUT, 15)
-    for signal in ("CD", "HS", "RD", "TD"):
-        assert call.ever(seen, signal), f"{signal} never lit while connected: {seen}"
-    assert not all("RD" in lit for lit in seen), "RD must flicker with the ticks, not stay lit"
-
-    line.msr = call.CTS | call.DSR
-    line.rnaapp = {"Connected": 0, "Speed": 0}
-    line.write()
-    length = time.monotonic() - connected_at
-    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "CD" not in lit)
-    assert "CD" not in seen[-1], f"CD still lit after the disconnect: {seen[-1]}"
+    length = call.dial_up_call(s, line, rect, LAYOUT)
 
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=60) == 0, app.output()
-    total = call.total_seconds(s.read_ini())
-    print(f"     session {length:.2f} s + {DELAY} s delay; stored total {total:.2f} s")
-    assert abs(total - (length + DELAY)) < 1.0, (total, length)
+    call.check_total(s, length, DELAY)
 
 
 h.main(registry_call, versions=("win98",))

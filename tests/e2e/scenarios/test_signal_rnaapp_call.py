@@ -79,28 +79,11 @@ def rnaapp_call(s):
         s.close("Blinkery", cls="TMainWindow")
         assert app.wait_exit(timeout=60) == 0, app.output()
         h.skip("ReadProcessMemory does not read this machine's emulated memory: the call part is not run")
-    line.msr = call.CTS | call.DSR | call.DCD
-    line.rnaapp = {"Connected": 1, "Speed": 57600, "Received": 0, "Sent": 0,
-                   "ReceivedPerSecond": 5000, "SentPerSecond": 1500}
-    line.write()
-    connected_at = time.monotonic()
-    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: {"CD", "HS"} <= lit)
-    assert call.ever(seen, "CD") and call.ever(seen, "HS"), f"no carrier or high speed: {seen}"
-    seen = call.watch(s, rect, LAYOUT, 15)
-    for signal in ("CD", "HS", "RD", "TD"):
-        assert call.ever(seen, signal), f"{signal} never lit while connected: {seen}"
-    line.msr = call.CTS | call.DSR
-    line.rnaapp = {"Connected": 0, "Speed": 0}
-    line.write()
-    length = time.monotonic() - connected_at
-    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "CD" not in lit)
-    assert "CD" not in seen[-1], f"CD still lit after the disconnect: {seen[-1]}"
+    length = call.dial_up_call(s, line, rect, LAYOUT)
 
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=60) == 0, app.output()
-    total = call.total_seconds(s.read_ini())
-    print(f"     session {length:.2f} s + {DELAY} s delay; stored total {total:.2f} s")
-    assert abs(total - (length + DELAY)) < 1.0, (total, length)
+    call.check_total(s, length, DELAY)
 
 
 h.main(rnaapp_call, versions=("win98",))
