@@ -99,20 +99,20 @@ int TMainWindow::RunMessageLoop()
 LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
-    case WM_TIMER: return wp == PollTimerId && poll_ ? (poll_->TimerEvent(), 0) : Default(msg, wp, lp);
+    case WM_TIMER: return OnTimer(msg, wp, lp);
     case WM_SYSCOMMAND: return OnSysCommand(msg, wp, lp);
     case WM_CLOSE: return OnClose();
     case WM_QUERYENDSESSION: return TRUE;
-    case WM_ENDSESSION: return wp ? (RunShutDown(true), 0) : 0;
+    case WM_ENDSESSION: return OnEndSession(wp != 0);
     case WM_PAINT: return OnPaint();
-    case WM_MOVE: return OnMove(), 0;
-    case WM_SIZE: return lampDisplay_ ? (lampDisplay_->OnSize(wp), 0) : 0;
-    case WM_GETMINMAXINFO: return lampDisplay_ ? (lampDisplay_->OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp)), 0) : 0;
+    case WM_MOVE: return OnMove();
+    case WM_SIZE: return OnSize(wp);
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lp));
     case WM_COPYDATA: return OnCopyData(msg, wp, lp);
     case WM_NCHITTEST: return OnNcHitTest(msg, wp, lp);
     case WM_COMMAND: return OnCommand(msg, wp, lp);
     case WM_CHAR: return OnChar(msg, wp, lp);
-    case WM_INITMENUPOPUP: return menu_.Refresh(reinterpret_cast<HMENU>(wp), Settings), 0;
+    case WM_INITMENUPOPUP: return OnInitMenuPopup(reinterpret_cast<HMENU>(wp));
     case WM_RBUTTONUP: return OnContextMenu();
     case WM_SETTINGCHANGE: return OnSettingChange(msg, wp, lp); // also WM_WININICHANGE
     case WM_APP_MINIMISED_DUTIES: return OnMinimisedDuties();
@@ -120,6 +120,41 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
     case WM_DESTROY: return OnDestroy();
     default: return Default(msg, wp, lp);
     }
+}
+
+LRESULT TMainWindow::OnTimer(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (wp != PollTimerId || !poll_)
+        return Default(msg, wp, lp);
+    poll_->TimerEvent();
+    return 0;
+}
+
+LRESULT TMainWindow::OnEndSession(bool ending)
+{
+    if (ending)
+        RunShutDown(true);
+    return 0;
+}
+
+LRESULT TMainWindow::OnSize(WPARAM type)
+{
+    if (lampDisplay_)
+        lampDisplay_->OnSize(type);
+    return 0;
+}
+
+LRESULT TMainWindow::OnGetMinMaxInfo(MINMAXINFO& info)
+{
+    if (lampDisplay_)
+        lampDisplay_->OnGetMinMaxInfo(info);
+    return 0;
+}
+
+LRESULT TMainWindow::OnInitMenuPopup(HMENU menu)
+{
+    menu_.Refresh(menu, Settings);
+    return 0;
 }
 
 LRESULT TMainWindow::OnDestroy()
@@ -392,13 +427,14 @@ void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
     }
 }
 
-void TMainWindow::OnMove()
+LRESULT TMainWindow::OnMove()
 {
     RECT r{};
     if (!IsIconic(Handle()) && !IsZoomed(Handle()) && GetWindowRect(Handle(), &r)) {
         normalPosition_ = {r.left, r.top};
         normalPositionKnown_ = true;
     }
+    return 0;
 }
 
 void TMainWindow::FreeGdiObjects()

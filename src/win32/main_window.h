@@ -55,8 +55,7 @@ public:
     ~TMainWindow() override;
 
     // Creates the window and runs start-up; false when the program must not
-    // start.
-    // showCommand: WinMain's; SW_SHOWMINNOACTIVE starts minimised.
+    // start. showCommand is WinMain's: SW_SHOWMINNOACTIVE starts minimised.
     bool Create(HINSTANCE instance, const std::string& commandTail, int showCommand);
 
     // Runs the message loop until the window has closed. However the loop
@@ -80,7 +79,12 @@ private:
     LRESULT OnMinimisedDuties();
     void RunCommand(MenuCommand command);
     void RunWindowRule(void (*rule)(TGVar&, WindowContext&));
-    void OnMove();
+    LRESULT OnMove();
+    LRESULT OnTimer(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnEndSession(bool ending);
+    LRESULT OnSize(WPARAM type);
+    LRESULT OnGetMinMaxInfo(MINMAXINFO& info);
+    LRESULT OnInitMenuPopup(HMENU menu);
     void RunShutDown(bool endingSession);
 
     // StartupHost

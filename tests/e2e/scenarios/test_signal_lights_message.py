@@ -4,8 +4,8 @@ beyond 32 bits, a byte count larger than the text, a megabyte of text and
 one of digits, an empty message, another identifier and a message of 4 MB,
 sent by lightsmsg.exe with "DUNLights" and "Run Lights" on. Blinkery takes
 every one (Wine fails to hand the 4 MB one over: the receiver's GetMessage
-returns -1, which must not end the program), keeps running and answering,
-and closes normally with its settings saved."""
+returns -1, which must not end the program), keeps running and answering.
+A WM_QUIT posted by another program ends it with its settings saved."""
 import harness as h
 import standin_call as call
 
@@ -30,10 +30,11 @@ def lights_message(s):
     print("     " + ", ".join(f"{r[0]} {r[1]}" for r in results if r[0] in MAY_FAIL))
     assert app.running, app.output()
     assert s.send("Blinkery", 0, cls="TMainWindow") == 0   # WM_NULL: still answering
-    s.close("Blinkery", cls="TMainWindow")
+    s.post("Blinkery", "WM_QUIT", cls="TMainWindow")
     assert app.wait_exit(timeout=60) == 0, app.output()
     ini = s.read_ini()
-    assert ini.get("Lampwatcher on COM1", "Timer Interval") == "17", "the settings were not saved"
+    assert ini.get("Lampwatcher on COM1", "TotalConnectNew") is not None, "the settings were not saved"
+    assert ini.get("Lampwatcher on COM1", "Timer Interval") == "17"
     assert ini.get("Lampwatcher on COM1", "ConnectSound") == "C:\\sounds\\up.wav"
 
 
