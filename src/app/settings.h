@@ -239,6 +239,17 @@ struct TGVar {
     int32_t RnaappWindow{};          // its window and process handles, as BLIDLL fills them in
     int32_t RnaappProcess{};
 
+    // Event actions.
+    int32_t RingCount{};             // 0 no call counted; else the current call's rings + 1
+    double LastRingTime{};           // the current call's latest ring
+    int32_t DcdLogState{};           // 0 idle, 1 connected but not logged, 2 connect part written
+    bool OnTopActive{};              // "OnTop" 2 wants the window on top now
+    double OnTopTime{};              // the on-top rule's last activity
+
+    // Inactivity rules.
+    bool DisconnectBusy{};           // the inactivity disconnect's message shows
+    bool WarnBusy{};                 // the inactivity warning's question shows
+
     // Armed at a disconnect.
     bool AutoExitPending{};          // the automatic exit after a disconnect is armed
     double AutoExitStart{};          // since when

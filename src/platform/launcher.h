@@ -5,7 +5,7 @@
 
 namespace platform {
 
-enum class ShowState { Normal, Default };
+enum class ShowState { Normal, Default, Hidden }; // SW_SHOWNORMAL, SW_SHOWDEFAULT, SW_HIDE
 
 class ProcessLauncher {
 public:

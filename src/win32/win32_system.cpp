@@ -91,7 +91,10 @@ bool Win32FileQuery::Find(const std::string& path, platform::FileInfo& info)
 
 bool Win32Launcher::Exec(const std::string& commandLine, platform::ShowState show)
 {
-    return WinExec(commandLine.c_str(), show == platform::ShowState::Default ? SW_SHOWDEFAULT : SW_SHOWNORMAL) > 31;
+    const UINT state = show == platform::ShowState::Default  ? SW_SHOWDEFAULT
+                       : show == platform::ShowState::Hidden ? SW_HIDE
+                                                             : SW_SHOWNORMAL;
+    return WinExec(commandLine.c_str(), state) > 31;
 }
 
 double Win32Clock::Now()
