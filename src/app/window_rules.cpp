@@ -40,6 +40,12 @@ void RestoreFromTray(TGVar& g, WindowContext& ctx)
     ctx.Parts.Tray.ShowFromTray();
 }
 
+void AutoRestore(TGVar& g, WindowContext& ctx, bool hiddenInTray)
+{
+    if (g.ActivityRestore && hiddenInTray && !g.ModalActive && !g.SetupDialogOpen)
+        RestoreFromTray(g, ctx);
+}
+
 void ApplyCaptionSwitch(TGVar& g, WindowContext& ctx)
 {
     const bool noCaption = g.NoTitleBar == 1;

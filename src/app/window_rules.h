@@ -44,6 +44,9 @@ void Minimise(TGVar& g, WindowContext& ctx);
 void Restore(TGVar& g, WindowContext& ctx);
 // A double click on the tray icon: restore, and back from the tray.
 void RestoreFromTray(TGVar& g, WindowContext& ctx);
+// At a paint: activity brings a window hidden in the tray back
+// ("AutoMaximize"), unless a box or the settings dialog is open.
+void AutoRestore(TGVar& g, WindowContext& ctx, bool hiddenInTray);
 
 // Adds or removes the caption according to "No Title Bar" and resizes the
 // window to match.

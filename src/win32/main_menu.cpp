@@ -87,4 +87,10 @@ void MainMenu::MinimisedDuties()
         RequestMinimisedDuties();
 }
 
+void MainMenu::AutoRestore()
+{
+    if (RequestAutoRestore)
+        RequestAutoRestore();
+}
+
 } // namespace win32

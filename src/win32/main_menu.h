@@ -25,8 +25,9 @@ enum SystemCommand : WPARAM {
 
 class MainMenu final : public MenuPart {
 public:
-    // The paint's minimised duties, run by the main window after the paint.
-    std::function<void()> RequestMinimisedDuties;
+    // The paint's minimised duties, run by the main window after the paint,
+    // and the restore on activity.
+    std::function<void()> RequestMinimisedDuties, RequestAutoRestore;
 
     void SetWindow(HWND hwnd);
     // The popup menu, for the window's right click and the tray icon.
@@ -43,6 +44,7 @@ public:
     void SetUpdateNowItem(bool present) override;
     void MinimiseApplication() override;
     void MinimisedDuties() override;
+    void AutoRestore() override;
 
 private:
     HWND hwnd_ = nullptr;

@@ -45,6 +45,10 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
         if (!dutiesPosted_)
             dutiesPosted_ = PostMessageA(Handle(), WM_APP_MINIMISED_DUTIES, 0, 0) != FALSE;
     };
+    menu_.RequestAutoRestore = [this] {
+        WindowContext window{*this, parts_, metrics_};
+        ::AutoRestore(Settings, window, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
+    };
     setup_.SetInstance(instance);
     CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);

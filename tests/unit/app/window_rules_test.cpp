@@ -22,6 +22,28 @@ TEST_F(MainWindowTest, MinimiseAndRestoreKeepTheLayoutInTheSign)
     }
 }
 
+// Activity brings Blinkery back from the tray, but not over an open box or
+// the settings dialog, and not a window that is merely minimised.
+TEST_F(MainWindowTest, ActivityRestoresOnlyFromTheTrayWhenNothingIsOpen)
+{
+    struct Case {
+        bool activity, inTray;
+        int32_t modal, setup;
+        bool restored;
+    } cases[] = {{true, true, 0, 0, true}, {false, true, 0, 0, false}, {true, false, 0, 0, false},
+                 {true, true, 1, 0, false}, {true, true, 0, 1, false}};
+    for (const Case& c : cases) {
+        rec.Calls.clear();
+        g.NewOrientation = -5;
+        g.ActivityRestore = c.activity;
+        g.ModalActive = c.modal;
+        g.SetupDialogOpen = c.setup;
+        AutoRestore(g, window, c.inTray);
+        EXPECT_EQ(rec.Called("ShowApplication"), c.restored);
+        EXPECT_EQ(g.NewOrientation, c.restored ? 5 : -5);
+    }
+}
+
 TEST_F(MainWindowTest, CaptionSwitchTakesTheCaptionHeightOff)
 {
     g.WindowSizeX = 150;
