@@ -955,6 +955,22 @@ class Scenario:
                 values[fields[0]] = [int(v) for v in fields[1:5]]
         return Rect(*values["R"], *values["K"])
 
+    def hold_file(self, path, seconds):
+        """Another program keeps a file (Windows path) open with no sharing
+        for that long, as one that locks it would; returns once it holds it."""
+        log = self.folder / f"hold-{self._counter}.log"
+        self._counter += 1
+        with open(log, "wb") as out:
+            process = subprocess.Popen([WINE, f"C:\\{APP_FOLDER}\\wintool.exe", "hold", path, str(int(seconds * 1000))],
+                                       env=self.env, cwd=self.app_dir, stdin=subprocess.DEVNULL, stdout=out,
+                                       stderr=subprocess.STDOUT, start_new_session=True, preexec_fn=_die_with_parent)
+        deadline = time.monotonic() + 60
+        while b"H" not in log.read_bytes():
+            if process.poll() is not None or time.monotonic() > deadline:
+                raise ScenarioError(f"wintool could not hold {path}: {log.read_bytes()!r}")
+            time.sleep(0.1)
+        return process
+
     def _xdotool(self, *commands):
         env = dict(os.environ, DISPLAY=display_name(self.xvfb.display))
         _run(["xdotool", *map(str, commands)], env=env, timeout=60)

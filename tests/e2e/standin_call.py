@@ -11,6 +11,8 @@ import lamp_panel as lp
 
 CTS, DSR, RI, DCD = 0x10, 0x20, 0x40, 0x80
 
+RAS_ENTRY = {"Number": "123456", "DeviceType": "modem", "DeviceName": "Standard Modem"}
+
 COLOURS = {"BackgroundColor": 0xC0C0C0, "TextColor": 0x000000, "LightColorOn": 0x0000FF,
            "LightColorOff": 0x828282}
 
@@ -51,6 +53,14 @@ def install(s, *names):
     """Copies stand-ins from the build folder beside Blinkery.exe."""
     for name in names:
         shutil.copy2(h.exe_path().parent / name, s.app_dir / name)
+
+
+def install_ras_standin(s):
+    """The stand-in RASAPI32.DLL beside Blinkery.exe, loaded in place of
+    Wine's own (the prefix's DLL override)."""
+    install(s, "RASAPI32.DLL")
+    h._run([h.WINE, "reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", "rasapi32", "/d", "native", "/f"],
+           env=s.env, timeout=120)
 
 
 def lit_lamps(screen, rect, layout, look=0, colours=COLOURS):

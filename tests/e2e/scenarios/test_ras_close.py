@@ -3,6 +3,7 @@ modes, the stand-in RASAPI32.DLL in place of Wine's own): shut-down asks
 "Close Down Dial-Up Connection?"; Yes hangs the connection up, No leaves it
 up and Blinkery ends all the same."""
 import harness as h
+import standin_call as call
 
 QUESTION = "Close Down Dial-Up Connection?"
 STILL_CONNECTED = "Still connected! Exit Blinkery anyway?"
@@ -16,14 +17,6 @@ CONTROL = ("[RAS]\r\n"
            "Number=123456\r\n"
            "DeviceType=modem\r\n"
            "DeviceName=Standard Modem\r\n")
-
-
-def install_ras_standin(s):
-    """The stand-in beside Blinkery.exe, loaded in place of Wine's own
-    RASAPI32 (the prefix's DLL override)."""
-    (s.app_dir / "RASAPI32.DLL").write_bytes((h.exe_path().parent / "RASAPI32.DLL").read_bytes())
-    h._run([h.WINE, "reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", "rasapi32", "/d", "native", "/f"],
-           env=s.env, timeout=120)
 
 
 def control(s):
@@ -55,7 +48,7 @@ def close_and_answer(s, answer):
 
 
 def ras_close(s):
-    install_ras_standin(s)
+    call.install_ras_standin(s)
     s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
                             {"Lampwatcher on COM1": {"Warn when Exiting": "0"}}))
 

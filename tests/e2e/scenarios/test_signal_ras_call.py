@@ -12,22 +12,13 @@ import standin_call as call
 
 LAYOUT = 5
 DELAY = 20
-ENTRY = {"Number": "123456", "DeviceType": "modem", "DeviceName": "Standard Modem"}
-
-
-def install_ras_standin(s):
-    """The stand-in beside Blinkery.exe, loaded in place of Wine's own
-    RASAPI32 (the prefix's DLL override)."""
-    call.install(s, "RASAPI32.DLL")
-    h._run([h.WINE, "reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", "rasapi32", "/d", "native", "/f"],
-           env=s.env, timeout=120)
 
 
 def ras_call(s):
-    install_ras_standin(s)
+    call.install_ras_standin(s)
     line = call.Line(s, port=1)
     line.ras = {"Device1": "modem,Standard Modem,COM1", "Connection": ""}
-    line.ras_entries = {"Work": ENTRY}
+    line.ras_entries = {"Work": call.RAS_ENTRY}
     line.write()
     ini = h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
                       {"Lampwatcher on COM1": {"NewOrientation": LAYOUT, "LampLook": 0,

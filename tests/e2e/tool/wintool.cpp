@@ -13,6 +13,8 @@
 //   wintool broadcast <name>                 posts a registered message to all top-level windows
 //   wintool tray-delete <caption> <id> [options]  removes that window's tray icon, as a
 //                                            restarting shell loses it
+//   wintool hold <path> <ms>                 keeps a file open with no sharing (as a program
+//                                            that locks it), printing H when it holds it
 //
 // Options: --class NAME, --match exact|prefix|contains (caption, default
 // exact), --timeout MS (default 0: look once), --visible (ignore hidden
@@ -459,6 +461,19 @@ int TrayDelete(const Options &options)
     return Shell_NotifyIconW(NIM_DELETE, &data) ? kOk : kError;
 }
 
+int Hold(const Options &options)
+{
+    Need(options, 2, 2);
+    HANDLE file = CreateFileW(options.positional[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return kError;
+    WriteUtf8(L"H\n");
+    Sleep(static_cast<DWORD>(ParseNumber(options.positional[1])));
+    CloseHandle(file);
+    return kOk;
+}
+
 int Rect(const Options &options)
 {
     Need(options, 1, 1);
@@ -505,6 +520,8 @@ int Run(const std::vector<std::wstring> &args)
         return Broadcast(options);
     if (command == L"tray-delete")
         return TrayDelete(options);
+    if (command == L"hold")
+        return Hold(options);
     throw UsageError{"unknown command"};
 }
 
