@@ -310,15 +310,22 @@ void TPollCycle::TimerEvent()
     else
         g.CdHighTime = 0;
 
-    // 20-24.
+    // 20-24. A log that could not be written, or the automatic exit's
+    // close, ends the tick there.
     p_.Events.AutoExit();
+    if (p_.Events.TakeEndOfTick())
+        return;
     p_.Events.LaunchOnCDHigh();
     p_.Events.LaunchOnCDLow();
     p_.Events.RingLog();
     s.PrevRI = s.RI;
+    if (p_.Events.TakeEndOfTick())
+        return;
     p_.Inactivity.DisconnectIfInactive();
     p_.Inactivity.WarnIfInactive();
     p_.Events.ConnectLog();
+    if (p_.Events.TakeEndOfTick())
+        return;
 
     // 25. Line settings for the status line; without the VxD there is no
     // open handle, so speed and data bits read 0.

@@ -60,6 +60,9 @@ public:
     virtual void LaunchOnCDLow() {}
     virtual void RingLog() {}
     virtual void ConnectLog() {}
+    // True once after a step ended the tick's remaining steps (a log that
+    // could not be written, or the automatic exit closed the window).
+    virtual bool TakeEndOfTick() { return false; }
 };
 
 // Inactivity and the automatic disconnections.
