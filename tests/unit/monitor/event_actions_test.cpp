@@ -1,8 +1,9 @@
 // The event actions through the poll tick, on the real connection
-// bookkeeping: sounds, the two logs with their exact lines, the CD
-// launches, the automatic exit, a log that cannot be written, and a quiet
-// tick with everything switched on.
+// bookkeeping: sounds, the two logs' exact lines, the CD launches, the
+// automatic exit, a log that cannot be written, and a quiet tick.
 #include <functional>
+#include <tuple>
+#include <utility>
 
 #include "allocation_counter.h"
 #include "engine_rig.h"
@@ -21,23 +22,19 @@ public:
     std::vector<std::string> Log;
     bool CloseAccepted = true;
     void EnablePollTimer(bool on) override { Log.push_back(on ? "TimerOn" : "TimerOff"); }
-    bool CloseMainWindow() override
-    {
-        Log.push_back("Close");
-        return CloseAccepted;
-    }
+    bool CloseMainWindow() override { return Log.push_back("Close"), CloseAccepted; }
 };
 
-// Boxes that run a tick beneath them, as a real box's message loop does.
+// Boxes under which a tick runs, as under a real box's message loop.
 class NestingBoxes : public fakes::MessageBoxes {
 public:
     std::function<void()> Beneath;
-    platform::MbResult Show(const std::string& text, const std::string& caption, platform::MbButtons buttons,
-                            platform::MbIcon icon) override
+    platform::MbResult Show(const std::string& t, const std::string& c, platform::MbButtons b,
+                            platform::MbIcon i) override
     {
-        if (Beneath)
-            Beneath();
-        return fakes::MessageBoxes::Show(text, caption, buttons, icon);
+        if (auto beneath = std::exchange(Beneath, nullptr))
+            beneath();
+        return fakes::MessageBoxes::Show(t, c, b, i);
     }
 };
 
@@ -45,6 +42,14 @@ class EventActionsTest : public enginetest::EngineRig {
 public:
     void Tick(double seconds = 0) { clock.NowValue += seconds * Second, eventPoll.TimerEvent(); }
     void Ring() { library.Registers[enginetest::Msr2] |= 0x40, Tick(1), library.Registers[enginetest::Msr2] &= ~0x40; }
+    // From 12:00:01 on a fresh clock; the byte counts are set while it is up.
+    void Connection(double seconds)
+    {
+        clock.NowValue = 45000.5;
+        Carrier(true), Tick(1);
+        cs.SessionTx = 812, cs.SessionRx = 956;
+        Tick(seconds), Carrier(false), Tick();
+    }
 
     fakes::EventSound sound;
     fakes::LogFiles logs;
@@ -57,160 +62,91 @@ public:
                                   monitor::PollParts{sources, connection, actions, inactivity, keyboard, windows}};
 };
 
-TEST_F(EventActionsTest, CallsAreLoggedOnceTheRingingStopped)
+TEST_F(EventActionsTest, RingsAreHeardAndTheCallLoggedOnceTheRingingStopped)
 {
     g.LogRI = 1;
+    g.RIPlaySound = 2;
     Carrier(false);
-    Tick();
-    Ring();
-    Tick(9);
+    Ring(), Tick(9);
     EXPECT_EQ(logs.Appends, 0) << "the call may go on";
     Tick(2);
     EXPECT_EQ(logs.Files[RiLog], "Call: 15/03/2023 12:00:01   Signals= 1\r\n");
     for (int i = 0; i < 3; ++i)
         Ring(), Tick(3);
     Tick(9);
-    EXPECT_EQ(logs.Appends, 2);
     EXPECT_TRUE(logs.Files[RiLog].ends_with("\r\nCall: 15/03/2023 12:00:21   Signals= 3\r\n")) << logs.Files[RiLog];
+    EXPECT_EQ(sound.Beeps, 4);
 }
 
-TEST_F(EventActionsTest, EachRingPlaysItsSoundSetting)
+// Entries follow their settings; a last line that is a lone connect part,
+// or an empty log, gets a line break before the next entry.
+TEST_F(EventActionsTest, ConnectionLinesFollowTheirSettingsAndStartOnANewLine)
 {
-    const std::pair<int32_t, std::vector<std::string>> cases[] = {
-        {0, {}}, {1, {"ring.wav", "ring.wav"}}, {2, {"beep", "beep"}}};
-    g.RISound = "ring.wav";
-    Carrier(false);
-    for (const auto& [setting, heard] : cases) {
-        sound.Played.clear();
-        g.RIPlaySound = setting;
-        Ring(), Tick(), Ring(), Tick();
-        EXPECT_EQ(sound.Played, heard) << setting;
-    }
-}
-
-// Connects for the given seconds (from 12:00:01 on a fresh clock) and
-// disconnects; the session's byte counts are set while the line is up.
-void Connection(EventActionsTest& t, double seconds)
-{
-    t.clock.NowValue = 45000.5;
-    t.Carrier(true);
-    t.Tick(1);
-    t.cs.SessionTx = 812;
-    t.cs.SessionRx = 956;
-    t.Tick(seconds);
-    t.Carrier(false);
-    t.Tick(0);
-}
-
-TEST_F(EventActionsTest, ConnectionLinesFollowTheirSettings)
-{
-    g.LogDCD = 1;
-    g.DCDInterval = 30;
-    g.NegotiationDelay = 20;
-    Connection(*this, 20);
-    Tick(30);
+    g.LogDCD = 1, g.DCDInterval = 30, g.NegotiationDelay = 20;
+    Connection(20), Tick(30);
     EXPECT_EQ(logs.Appends + logs.Reads, 0) << "shorter than the interval";
-    EXPECT_EQ(g.DcdLogState, monitor::DcdIdle);
-
-    const std::string line = "Connected: 15/03/2023 12:00:01  Disconnected: 15/03/2023 12:32:11  Session Time = "
-                             "0:32:30  Total Time = 27:32:30";
-    const std::pair<int32_t, std::string> cases[] = {{0, line + "\r\n"},
-                                                     {1, line + "  Sent: 812  Received: 956 bytes\r\n"}};
-    for (const auto& [totalBytes, expected] : cases) {
+    const std::string entry = "Connected: 15/03/2023 12:00:01  Disconnected: 15/03/2023 12:32:11  Session Time = "
+                              "0:32:30  Total Time = 27:32:30";
+    const std::string lone = "Connected: 01/03/2023 09:00:00", full = lone + "  Disconnected: 01/03/2023 09:10\r\n";
+    const std::tuple<int32_t, const char*, std::string> cases[] = {
+        {0, nullptr, entry + "\r\n"},
+        {1, "", "\r\n" + entry + "  Sent: 812  Received: 956 bytes\r\n"},
+        {0, lone.c_str(), lone + "\r\n" + entry + "\r\n"},
+        {0, full.c_str(), full + entry + "\r\n"},
+    };
+    for (const auto& [totalBytes, before, expected] : cases) {
         logs.Files.clear();
-        g.LogTotalBytes = totalBytes;
-        g.TotalConnectNew = 27 * 3600 * Second;
-        Connection(*this, 1930);
+        if (before)
+            logs.Files[DcdLog] = before;
+        g.LogTotalBytes = totalBytes, g.TotalConnectNew = 27 * 3600 * Second;
+        Connection(1930);
         EXPECT_EQ(logs.Files[DcdLog], expected);
     }
 }
 
-TEST_F(EventActionsTest, ALoneConnectPartOrAnEmptyLogGetsALineBreakFirst)
+TEST_F(EventActionsTest, TheStartInhibitHoldsBackOnlyAnEarlyLaunch)
 {
-    struct Case {
-        const char* What;
-        bool Exists;
-        std::string Before, Break;
-    };
-    const Case cases[] = {
-        {"missing", false, "", ""},
-        {"empty", true, "", "\r\n"},
-        {"lone connect part", true, "Connected: 01/03/2023 09:00:00", "\r\n"},
-        {"complete entry", true, "Connected: 01/03/2023 09:00:00  Disconnected: 01/03/2023 09:10:00\r\n", ""},
-    };
-    g.LogDCD = 1;
-    for (const Case& c : cases) {
-        logs.Files.clear();
-        if (c.Exists)
-            logs.Files[DcdLog] = c.Before;
-        Connection(*this, 1);
-        EXPECT_TRUE(logs.Files[DcdLog].starts_with(c.Before + c.Break + "Connected: 15/03/2023 12:00:01  Disc"))
-            << c.What << ": " << logs.Files[DcdLog];
-    }
-}
-
-TEST_F(EventActionsTest, CarrierLaunchesWaitTheirDelayAndTheStartInhibit)
-{
-    struct Case {
-        int32_t Inhibit;
-        uint32_t Delay;
-        bool Launched;
-    };
-    const Case cases[] = {{1, 5, false}, {1, 15, true}, {0, 5, true}};
-    g.AutoRunCDHigh = 1;
-    g.AutoRunProgramCDHigh = "C:\\NET\\MAIL.EXE";
-    for (const Case& c : cases) {
+    const std::tuple<int32_t, uint32_t, size_t> cases[] = {{1, 5, 0}, {1, 15, 1}, {0, 5, 1}};
+    g.AutoRunCDHigh = 1, g.AutoRunProgramCDHigh = "C:\\NET\\MAIL.EXE";
+    for (const auto& [inhibit, delay, runs] : cases) {
         launcher.Runs.clear();
-        Carrier(false);
-        Tick();
-        g.ProgramStartTime = clock.NowValue;
-        g.AutoRunCDInhibit = c.Inhibit;
-        g.CDHighDelay = c.Delay;
+        Carrier(false), Tick();
+        g.ProgramStartTime = clock.NowValue, g.AutoRunCDInhibit = inhibit, g.CDHighDelay = delay;
         Carrier(true); // up at the start
         for (int s = 0; s <= 20; ++s)
             Tick(1);
-        ASSERT_EQ(launcher.Runs.size(), c.Launched ? 1u : 0u) << c.Inhibit << " " << c.Delay;
-        if (c.Launched) {
-            EXPECT_EQ(launcher.Runs[0].Command, "C:\\NET\\MAIL.EXE");
-        }
+        EXPECT_EQ(launcher.Runs.size(), runs) << inhibit << " " << delay;
     }
 }
 
-// One box naming the file; the tick ends there; the entry is dropped, so
-// neither a tick beneath the box nor a later one reports it again, and no
-// disconnect part follows a connect part that was not written.
+// One box naming the file, after which the tick ends; the entry is
+// dropped, so neither a tick beneath the box nor a later one reports it
+// again, and no disconnect part follows. The other log goes on working.
 TEST_F(EventActionsTest, ALogThatCannotBeWrittenIsReportedOnceAndDropsItsEntry)
 {
-    g.LogDCD = 1;
-    g.LogRI = 1;
+    g.LogDCD = g.LogRI = 1;
     logs.Failing = {DcdLog};
-    Carrier(true);
+    Carrier(true), Tick(1);
+    g.ReloadPictures = true; // every complete tick paints
+    const int paints = windows.Paints;
+    eventBoxes.Beneath = [&] {
+        Tick(1);
+        EXPECT_EQ(windows.Paints, paints + 1) << "the tick beneath completes";
+    };
     Tick(1);
-    eventBoxes.Beneath = [this] { eventBoxes.Beneath = nullptr, Tick(1); };
-    Tick(1);
-    Tick(5);
+    EXPECT_EQ(windows.Paints, paints + 1) << "the tick with the box ends";
     ASSERT_EQ(eventBoxes.Shown.size(), 1u);
     EXPECT_EQ(eventBoxes.Shown[0].Text, "Unable to write to " + DcdLog);
     EXPECT_EQ(eventBoxes.Shown[0].Caption, "Blinkery");
-    EXPECT_EQ(eventBoxes.Shown[0].Icon, platform::MbIcon::Error);
     EXPECT_EQ(g.ModalActive, 0);
-    Ring(), Tick(11);
-    EXPECT_TRUE(logs.Files[RiLog].starts_with("Call: ")) << "the other log still works";
-    Carrier(false);
-    Tick(1);
-    EXPECT_EQ(logs.Appends, 2) << "no orphan disconnect part";
-    EXPECT_EQ(g.DcdLogState, monitor::DcdIdle);
+    Ring(), Tick(11), Carrier(false), Tick(1);
+    EXPECT_EQ(logs.Appends, 2) << "the call, and no orphan disconnect part";
+    EXPECT_TRUE(logs.Files[RiLog].starts_with("Call: "));
 
     logs.Failing = {RiLog};
-    Ring(), Tick(9);
-    g.ReloadPictures = true; // every complete tick paints
-    const int paints = windows.Paints;
-    Tick(2);
-    EXPECT_EQ(windows.Paints, paints) << "the tick ended at the log";
-    EXPECT_EQ(g.RingCount, 0);
-    Tick(1);
-    EXPECT_EQ(windows.Paints, paints + 1);
+    Ring(), Tick(11), Tick(1);
     EXPECT_EQ(eventBoxes.Shown.size(), 2u);
+    EXPECT_EQ(g.RingCount, 0);
 }
 
 // A refused close leaves Blinkery monitoring as before, without asking
@@ -219,15 +155,11 @@ TEST_F(EventActionsTest, AutomaticExitClosesOrMonitoringGoesOn)
 {
     const std::pair<bool, std::vector<std::string>> cases[] = {{true, {"TimerOff", "Close"}},
                                                                {false, {"TimerOff", "Close", "TimerOn"}}};
-    g.CDAutoExit = 1;
-    g.CDAutoExitDelay = 30;
+    g.CDAutoExit = 1, g.CDAutoExitDelay = 30;
     for (const auto& [accepted, calls] : cases) {
-        eventHost.Log.clear();
-        eventHost.CloseAccepted = accepted;
-        client.Open(OsWin9x, 0, system.ShortProgram);
-        client.Hook();
-        Carrier(true), Tick(1), Carrier(false), Tick(1);
-        Tick(29);
+        eventHost.Log.clear(), eventHost.CloseAccepted = accepted;
+        client.Open(OsWin9x, 0, system.ShortProgram), client.Hook();
+        Carrier(true), Tick(1), Carrier(false), Tick(1), Tick(29);
         EXPECT_TRUE(eventHost.Log.empty());
         g.ReloadPictures = true;
         const int paints = windows.Paints;
@@ -242,12 +174,9 @@ TEST_F(EventActionsTest, AutomaticExitClosesOrMonitoringGoesOn)
 
 TEST_F(EventActionsTest, AQuietTickWithEverythingOnAllocatesNothingAndTouchesNoFile)
 {
-    g.LogRI = g.LogDCD = g.LogTotalBytes = 1;
-    g.DCDInterval = 30;
-    g.AutoRunCDHigh = g.AutoRunCDLow = g.AutoRunCDInhibit = g.CDAutoExit = 1;
+    g.LogRI = g.LogDCD = g.LogTotalBytes = g.AutoRunCDHigh = g.AutoRunCDLow = g.AutoRunCDInhibit = g.CDAutoExit = 1;
     g.AutoRunProgramCDHigh = g.AutoRunProgramCDLow = "C:\\A PROGRAM WITH A LONG NAME\\THAT NEEDS THE HEAP.EXE";
-    g.CDHighDelay = 120;
-    g.OnTop = 2;
+    g.DCDInterval = 30, g.CDHighDelay = 120, g.OnTop = 2;
     g.RIPlaySound = g.ConnectPlaySound = g.DisconnectPlaySound = 1;
     Carrier(true), Tick(1), Tick(40);
     ASSERT_EQ(g.DcdLogState, monitor::DcdConnectLogged);
