@@ -45,6 +45,7 @@ public:
     void MinimiseApplication() override;
     void MinimisedDuties() override;
     void AutoRestore() override;
+    bool OnTopActive() override { return Settings.OnTopActive; }
 
 private:
     HWND hwnd_ = nullptr;

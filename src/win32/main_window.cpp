@@ -61,7 +61,12 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     const bool windowsNT = system_.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     portIO_ = std::make_unique<devices::TDLPortIO>(portIoLibrary_, services_, windowsNT, system_.SystemDirectory());
     monitor::PollServices pollServices{clock_, boxes_, ports_, *portIO_, vxd_};
-    monitor::PollParts parts{counters_, connection_, events_, inactivity_, keyboard_, *this};
+    events_ = std::make_unique<monitor::TEventActions>(
+        Settings, monitor::EventServices{clock_, sound_, logs_, boxes_, launcher_, locale_, system_, vxd_, engineWindow_});
+    inactivity_ = std::make_unique<monitor::TInactivityRules>(
+        Settings, monitor::InactivityServices{clock_, boxes_, sound_, launcher_, ras_.Api(), power_, *portIO_},
+        engineWindow_, &ras_.Component());
+    monitor::PollParts parts{counters_, connection_, *events_, *inactivity_, keyboard_, *this};
     poll_ = std::make_unique<monitor::TPollCycle>(Settings, pollServices, parts);
 
     SettingsContext settings{profile_, system_, clock_, fonts_};
@@ -239,7 +244,7 @@ void TMainWindow::RunCommand(MenuCommand command)
     SettingsContext settings{profile_, system_, clock_, fonts_};
     WindowContext window{*this, parts_, metrics_};
     SettingsDialogContext dialog{*this, window, settings};
-    MenuCommandContext menu{*this, dialog, inactivity_, clock_};
+    MenuCommandContext menu{*this, dialog, *inactivity_, clock_};
     RunMenuCommand(Settings, command, menu);
 }
 
@@ -526,6 +531,17 @@ void TMainWindow::ShowHelpTopic(int32_t topic)
 {
     if (!Settings.HelpFile.empty())
         WinHelpA(Handle(), Settings.HelpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(topic));
+}
+
+bool TMainWindow::EngineWindow::CloseMainWindow()
+{
+    SendMessageA(window_.Handle(), WM_CLOSE, 0, 0);
+    return Settings.ClosingState != 0;
+}
+
+void TMainWindow::EngineWindow::MakeMainWindowTopmost()
+{
+    SetWindowPos(window_.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainWindow::UpdateLampsNow()

@@ -16,6 +16,8 @@
 #include "devices/serial_com.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/connection_state.h"
+#include "monitor/event_actions.h"
+#include "monitor/inactivity_rules.h"
 #include "monitor/poll_cycle.h"
 #include "monitor/signal_sources.h"
 #include "win32/lamp_display_window.h"
@@ -23,6 +25,7 @@
 #include "win32/setup_dialog.h"
 #include "win32/title_strip.h"
 #include "win32/tray_window.h"
+#include "win32/win32_events.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
@@ -189,8 +192,24 @@ private:
     monitor::TConnectionSteps connection_{Settings, clock_, locale_, parts_, &ras_.Component()};
 
     // The engine's pieces that later parts of the program fill.
-    monitor::EventActions events_;
-    monitor::InactivityRules inactivity_;
+    // What the event actions and the automatic disconnections ask of the
+    // window.
+    class EngineWindow final : public monitor::EventHost, public monitor::InactivityHost {
+    public:
+        explicit EngineWindow(TMainWindow& window) : window_(window) {}
+        void EnablePollTimer(bool on) override { window_.EnablePollTimer(on); }
+        bool CloseMainWindow() override;
+        void MakeMainWindowTopmost() override;
+
+    private:
+        TMainWindow& window_;
+    };
+    EngineWindow engineWindow_{*this};
+    Win32EventSound sound_;
+    Win32LogFiles logs_;
+    Win32Power power_;
+    std::unique_ptr<monitor::TEventActions> events_;
+    std::unique_ptr<monitor::TInactivityRules> inactivity_; // made once the port I/O component exists
     monitor::KeyboardLights keyboard_;
     std::unique_ptr<monitor::TPollCycle> poll_;
 
