@@ -18,6 +18,7 @@
 #include "monitor/connection_state.h"
 #include "monitor/event_actions.h"
 #include "monitor/inactivity_rules.h"
+#include "monitor/keyboard_lights.h"
 #include "monitor/poll_cycle.h"
 #include "monitor/signal_sources.h"
 #include "win32/lamp_display_window.h"
@@ -27,6 +28,7 @@
 #include "win32/tray_window.h"
 #include "win32/win32_events.h"
 #include "win32/win32_helper_vxd.h"
+#include "win32/win32_keyboard.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
 #include "win32/win32_profile.h"
@@ -210,7 +212,8 @@ private:
     Win32Power power_;
     std::unique_ptr<monitor::TEventActions> events_;
     std::unique_ptr<monitor::TInactivityRules> inactivity_; // made once the port I/O component exists
-    monitor::KeyboardLights keyboard_;
+    Win32KeyboardState keyboardState_;
+    monitor::TKeyboardLights keyboard_{Settings, keyboardState_};
     std::unique_ptr<monitor::TPollCycle> poll_;
 
     // The lamp display, made once the window exists.
