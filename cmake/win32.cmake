@@ -30,6 +30,14 @@ add_executable(wintool ${CMAKE_SOURCE_DIR}/tests/e2e/tool/wintool.cpp)
 target_compile_options(wintool PRIVATE ${BLINKERY_WARNINGS})
 target_link_options(wintool PRIVATE -mconsole)
 
+# The message hook wintool puts into Blinkery's thread to read its keyboard
+# state (beside wintool.exe).
+add_library(keyhook MODULE ${CMAKE_SOURCE_DIR}/tests/e2e/tool/keyhook.c)
+target_compile_options(keyhook PRIVATE ${BLINKERY_WARNINGS})
+target_link_options(keyhook PRIVATE -static-libgcc)
+set_target_properties(keyhook PROPERTIES PREFIX "" OUTPUT_NAME keyhook SUFFIX .dll
+    LIBRARY_OUTPUT_DIRECTORY $<TARGET_FILE_DIR:wintool>)
+
 # Compares the pictures embedded in Blinkery.exe with the pixel art (Wine scenario).
 add_executable(rescheck ${CMAKE_SOURCE_DIR}/tests/e2e/tool/rescheck.cpp)
 target_compile_options(rescheck PRIVATE ${BLINKERY_WARNINGS})

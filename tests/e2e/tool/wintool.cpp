@@ -15,6 +15,9 @@
 //                                            restarting shell loses it
 //   wintool hold <path> <ms>                 keeps a file open with no sharing (as a program
 //                                            that locks it), printing H when it holds it
+//   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
+//                                            keys of that window's thread to keystate.txt
+//                                            beside its program
 //
 // Options: --class NAME, --match exact|prefix|contains (caption, default
 // exact), --timeout MS (default 0: look once), --visible (ignore hidden
@@ -474,6 +477,29 @@ int Hold(const Options &options)
     return kOk;
 }
 
+int KeyState(const Options &options)
+{
+    Need(options, 1, 1);
+    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    if (!hwnd)
+        return kNotFound;
+    HMODULE hook = LoadLibraryW(L"keyhook.dll");
+    auto proc = hook ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(GetProcAddress(hook, "KeyStateHook@12")))
+                     : nullptr;
+    if (!proc)
+        proc = hook ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(GetProcAddress(hook, "KeyStateHook")))
+                    : nullptr;
+    if (!proc)
+        return kError;
+    HHOOK hhook = SetWindowsHookExW(WH_GETMESSAGE, proc, hook, GetWindowThreadProcessId(hwnd, nullptr));
+    if (!hhook)
+        return kError;
+    PostMessageW(hwnd, WM_NULL, 0, 0);
+    Sleep(1500); // the hook runs when the thread next takes a message
+    UnhookWindowsHookEx(hhook);
+    return kOk;
+}
+
 int Rect(const Options &options)
 {
     Need(options, 1, 1);
@@ -522,6 +548,8 @@ int Run(const std::vector<std::wstring> &args)
         return TrayDelete(options);
     if (command == L"hold")
         return Hold(options);
+    if (command == L"keystate")
+        return KeyState(options);
     throw UsageError{"unknown command"};
 }
 
