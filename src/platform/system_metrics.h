@@ -1,4 +1,4 @@
-// The system's window metrics (frame, caption and minimum sizes).
+// The system's window metrics (frame, border, caption and minimum sizes).
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,12 @@ enum class Metric {
     CyDlgFrame, // SM_CYDLGFRAME
     CySize,     // SM_CYSIZE
     CxMin,      // SM_CXMIN
+    CxSize,     // SM_CXSIZE: a caption button's width
+    CxFrame,    // SM_CXFRAME: a sizing border
+    CyFrame,    // SM_CYFRAME
+    CxBorder,   // SM_CXBORDER: a thin border
+    CyBorder,   // SM_CYBORDER
+    CyCaption,  // SM_CYCAPTION
 };
 
 class SystemMetrics {

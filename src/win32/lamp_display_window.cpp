@@ -132,25 +132,7 @@ void LampDisplayWindow::Present(const display::LampFrame& frame)
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
     RestoreDC(dc, -1);
 
-    // The picture, as a bottom-up DIB: the form every Windows version takes.
-    dib_.resize(picture.Pixels.size());
-    for (int y = 0; y < picture.Height; ++y) {
-        const uint32_t* from = &picture.Pixels[static_cast<size_t>(y) * picture.Width];
-        uint32_t* to = &dib_[static_cast<size_t>(picture.Height - 1 - y) * picture.Width];
-        for (int x = 0; x < picture.Width; ++x) {
-            const uint32_t c = from[x];
-            to[x] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
-        }
-    }
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = picture.Width;
-    format.bmiHeader.biHeight = picture.Height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, frame.X, frame.Y, static_cast<DWORD>(picture.Width), static_cast<DWORD>(picture.Height), 0,
-                      0, 0, static_cast<UINT>(picture.Height), dib_.data(), &format, DIB_RGB_COLORS);
+    blitter_.Draw(dc, frame.X, frame.Y, picture);
 
     // The text lines, opaque in the form colour.
     SetTextColor(dc, frame.Text);

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "display/lamp_display.h"
+#include "win32/dib_blit.h"
 #include "win32/win32_bitmap_resources.h"
 #include "win32/win32_system_metrics.h"
 
@@ -56,7 +57,7 @@ private:
     HGDIOBJ previousFont_ = nullptr;
     bool presented_ = false;
     int minWidth_ = 0;
-    std::vector<uint32_t> dib_; // the picture in the screen's pixel order
+    DibBlitter blitter_;
 };
 
 } // namespace win32

@@ -1,0 +1,31 @@
+// Puts a composed picture on a device context: the picture's pixels
+// (0x00BBGGRR, top row first) become a bottom-up 32-bit DIB, the form every
+// Windows version takes. The buffer is kept, so a repaint of the same size
+// allocates nothing. Used by the lamp display, the graph views and the
+// title-bar strip.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <windows.h>
+
+#include "display/bitmap.h"
+
+namespace win32 {
+
+class DibBlitter {
+public:
+    // At (x, y), pixel for pixel.
+    void Draw(HDC dc, int x, int y, const display::Bitmap& picture);
+    // Into the rectangle (x, y, width, height), stretched.
+    void Stretch(HDC dc, int x, int y, int width, int height, const display::Bitmap& picture);
+
+private:
+    const BITMAPINFO& Convert(const display::Bitmap& picture);
+
+    std::vector<uint32_t> dib_;
+    BITMAPINFO format_{};
+};
+
+} // namespace win32
