@@ -1,0 +1,188 @@
+#include "display/title_bar_display.h"
+
+#include <algorithm>
+
+#include "app/connect_time.h"
+#include "display/lamp_signals.h"
+#include "display/recolouring.h"
+
+namespace display {
+
+namespace {
+
+using platform::Metric;
+using platform::WindowHandle;
+
+constexpr double SecondsPerDay = 86400.0;
+// The offsets' range; a value beyond it (a hand-edited settings file) is
+// held at its end rather than let the caption arithmetic overflow.
+constexpr int32_t OffsetLimit = 1000;
+
+Colour ColourSetting(uint32_t value) { return value & 0x00FFFFFFu; }
+
+int32_t Offset(int32_t value) { return std::clamp(value, -OffsetLimit, OffsetLimit); }
+
+bool HasButtons(const platform::WindowStyle& style) { return style.MinimiseBox || style.MaximiseBox; }
+
+// Whether the caption leaves room for the strip beside the system menu,
+// the caption buttons and the frame; width is 0 when the window's
+// rectangle could not be read.
+int Room(const platform::WindowStyle& style, int width, int usedWidth, platform::SystemMetrics& m)
+{
+    const int cxSize = m.Get(Metric::CxSize);
+    int room = width - usedWidth;
+    if (style.SystemMenu)
+        room -= cxSize;
+    if (HasButtons(style))
+        room -= 2 * cxSize;
+    room -= cxSize;
+    room -= style.SizingBorder ? m.Get(Metric::CxFrame) : m.Get(Metric::CxBorder);
+    if (cxSize > 20)
+        room += 3;
+    return room;
+}
+
+// Only an ordinary application window takes the strip: one with a caption
+// and a minimise box, neither pop-up nor child, not minimised. That keeps
+// it out of dialog and message boxes.
+bool Qualifies(const platform::WindowStyle& style, int room)
+{
+    return style.Caption && !style.Popup && !style.Child && !style.Minimised && style.MinimiseBox && room > 0;
+}
+
+} // namespace
+
+const TitleLayoutInfo& TitleLayoutOf(int32_t orientation)
+{
+    if (const TitleLayoutInfo* layout = FindTitleLayout(orientation))
+        return *layout;
+    return *FindTitleLayout(3);
+}
+
+TitleBarDisplay::TitleBarDisplay(TGVar& g, TitleBarServices services)
+    : g_(g), s_(services), lamps_(g, services.Resources)
+{
+}
+
+void TitleBarDisplay::DrawTitleBarDisplay()
+{
+    const bool connected = g_.ModemSignals.CD;
+    const bool timeEnabled = g_.DisplayConnectTimeInTitlebar == 1 || g_.DisplayTotalConnectTimeInTitlebar == 1;
+    WindowHandle shown = 0;
+    if (g_.Title == 1 || (connected && (g_.Title == 2 || timeEnabled)))
+        shown = Draw(connected, timeEnabled);
+    Forget(shown);
+}
+
+WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
+{
+    platform::ForegroundWindows& w = s_.Windows;
+    platform::SystemMetrics& m = s_.Metrics;
+    const WindowHandle foreground = w.Foreground();
+    if (!foreground)
+        return 0;
+    const WindowHandle target = w.TopLevel(foreground);
+    if (!target)
+        return 0;
+
+    const TitleLayoutInfo& layout = TitleLayoutOf(g_.OrientationTitle);
+    const int usedWidth = layout.UsedWidth;
+    const platform::WindowStyle style = w.Style(target);
+    platform::WindowRect rect;
+    const int width = w.Rect(target, rect) ? rect.Right - rect.Left : 0;
+    if (!Qualifies(style, Room(style, width, usedWidth, m)) || w.OfThisProcess(target))
+        return 0;
+
+    // The strip's top-left corner in the caption, right-aligned before the
+    // caption buttons; "TitleBar Offset" moves it left, "TitleBar OffsetT" down.
+    const int y = (style.SizingBorder ? m.Get(Metric::CyFrame) : m.Get(Metric::CyBorder)) + Offset(g_.TitleBarOffsetT);
+    int x = width - Offset(g_.TitleBarOffset) - usedWidth - 2;
+    if (HasButtons(style))
+        x -= 3 * m.Get(Metric::CxSize);
+    x -= style.SizingBorder ? m.Get(Metric::CxDlgFrame) : m.Get(Metric::CxBorder);
+    const int captionHeight = m.Get(Metric::CyCaption);
+
+    const bool stripWanted = g_.Title == 1 || (g_.Title == 2 && connected);
+    const bool strip = stripWanted && ComposeStrip(layout);
+
+    // The time is drawn when its text differs from the one this window
+    // shows, so at most once a second; a window that did not show it yet
+    // gets it at once.
+    bool time = false;
+    if (connected && timeEnabled) {
+        double value = s_.Clock.Now() - g_.ConnectStart + g_.NegotiationDelay / SecondsPerDay;
+        if (g_.DisplayTotalConnectTimeInTitlebar == 1)
+            value += g_.TotalConnectNew;
+        nextText_ = ConnectTimeText(value);
+        time = target != timeIn_ || nextText_ != timeText_;
+    }
+
+    if ((!strip && !time) || !w.BeginCaption(target, g_.TitleFontHandle))
+        return target;
+    if (strip)
+        w.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
+                        captionHeight - 2);
+    if (time) {
+        // Right-aligned 2 pixels left of the strip, or of where it would end.
+        const int right = (strip ? x : x + usedWidth) - 2;
+        const platform::TextSize size = w.MeasureText(nextText_);
+        w.DrawText(nextText_, {right - size.Width, y, right, y + captionHeight - 1}, ColourSetting(g_.TitleFont.Color),
+                   ColourSetting(g_.FontTitlebarBackgroundColor));
+        timeText_ = nextText_;
+        timeIn_ = target;
+    }
+    w.EndCaption();
+    return target;
+}
+
+bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout)
+{
+    // The picture is recoloured to the display's panel and text colours
+    // only on request: that touches every pixel.
+    if (g_.ReloadTitlePictures || stripLayout_ != layout.Orientation) {
+        int32_t width = 0, height = 0;
+        if (s_.Resources.LoadBitmap(layout.Picture, width, height, strip_.Pixels)) {
+            strip_.Width = width;
+            strip_.Height = height;
+            stripLayout_ = layout.Orientation;
+            RecolourLayoutPicture(strip_, ColourSetting(g_.BackgroundColor), ColourSetting(g_.TextColor));
+        }
+    }
+    // A picture that did not load (or is too small for its layout) is not shown.
+    if (stripLayout_ != layout.Orientation || strip_.Width < layout.UsedWidth || strip_.Height <= 0)
+        return false;
+    for (const LampPosition& lamp : layout.Lamps)
+        lamps_.DrawLamp(strip_, LampStateOf(lamp.Signal, g_), TitleLampGeometry, LampFamily::Title, lamp.Row,
+                        lamp.Column);
+    return true;
+}
+
+void TitleBarDisplay::Forget(WindowHandle shown)
+{
+    // The window drawn into before, when it no longer gets the strip, has
+    // its frame repainted: most windows repaint their caption when they
+    // lose the foreground, but not all, and a strip switched off in the
+    // settings would otherwise stay until the window repaints by chance.
+    if (shownIn_ && shownIn_ != shown) {
+        s_.Windows.RepaintFrame(shownIn_);
+        if (timeIn_ == shownIn_)
+            timeIn_ = 0;
+    }
+    shownIn_ = shown;
+}
+
+void TitleBarDisplay::RedrawForegroundCaption()
+{
+    const WindowHandle foreground = s_.Windows.Foreground();
+    if (!foreground)
+        return;
+    const WindowHandle target = s_.Windows.TopLevel(foreground);
+    if (!target)
+        return;
+    s_.Windows.PostActiveCaption(target);
+    // Its caption loses the time; the next paint that shows one draws it anew.
+    if (timeIn_ == target)
+        timeIn_ = 0;
+}
+
+} // namespace display
