@@ -1,0 +1,277 @@
+#include "display/throughput_graph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace display {
+
+namespace {
+
+// Full scale from a rate in bits per second: two ninths of it (a byte on
+// the line takes about nine bits), rounded.
+int64_t ScaleOfBps(int32_t bps) { return static_cast<int64_t>(std::llround(2.0 * bps / 9.0)); }
+
+// A column part's height in pixels: the integer part of count / scale x height.
+int64_t PartHeight(uint32_t count, int64_t scale, int height)
+{
+    return static_cast<int64_t>(count) * height / scale;
+}
+
+// Rows [from, to) of column x, clipped to the picture.
+void FillColumn(Bitmap& picture, int x, int64_t from, int64_t to, Colour c)
+{
+    const int64_t top = std::max<int64_t>(from, 0);
+    const int64_t end = std::min<int64_t>(to, picture.Height);
+    Colour* p = picture.Pixels.data() + x;
+    for (int64_t y = top; y < end; ++y)
+        p[y * picture.Width] = c;
+}
+
+// One rate in tenths of a kB per second, rounded half up.
+uint64_t RateTenths(uint32_t bytes, uint32_t intervalTenths)
+{
+    const uint64_t num = static_cast<uint64_t>(bytes) * 100;
+    const uint64_t den = static_cast<uint64_t>(1024) * std::max<uint32_t>(intervalTenths, 1);
+    return (2 * num + den) / (2 * den);
+}
+
+} // namespace
+
+int64_t ThroughputScale(const TGVar& g, int64_t automaticMaximum)
+{
+    int64_t scale = automaticMaximum;
+    if (g.TScalingSet == 1)
+        scale = ScaleOfBps(g.TScalingPredefined);
+    else if (g.TScalingSet == 2)
+        scale = ScaleOfBps(g.TScalingValue);
+    return std::max<int64_t>(scale, 1);
+}
+
+void BuildThroughputStatus(ThroughputSample newest, uint32_t intervalTenths, std::string& out)
+{
+    const uint64_t dl = RateTenths(newest.RD, intervalTenths);
+    const uint64_t ul = RateTenths(newest.TD, intervalTenths);
+    char text[80];
+    const int n = std::snprintf(text, sizeof text, "DL:%4llu.%llu kB/s   UL:%4llu.%llu kB/s",
+                                static_cast<unsigned long long>(dl / 10), static_cast<unsigned long long>(dl % 10),
+                                static_cast<unsigned long long>(ul / 10), static_cast<unsigned long long>(ul % 10));
+    out.assign(text, static_cast<size_t>(std::max(n, 0)));
+}
+
+TThroughputGraph::TThroughputGraph(TGVar& g, GraphHost& host) : g_(g), host_(host)
+{
+    // Room for the status texts, so that a new text never allocates.
+    text_.reserve(80);
+    window_.StatusText.reserve(80);
+    display_.StatusText.reserve(80);
+}
+
+void TThroughputGraph::TimerThroughputTimer()
+{
+    TConnectionState& cs = g_.ConnectionState;
+    // The first ticks after start-up discard their bytes.
+    if (skips_ > 0) {
+        --skips_;
+        cs.GraphTx = cs.GraphRx = 0;
+        return;
+    }
+
+    // Shift the history by one; the automatic maximum is the highest
+    // stacked column among those that fit the stored window width.
+    std::copy_backward(samples_.begin(), samples_.end() - 1, samples_.end());
+    int64_t maximum = 1;
+    const int64_t fitting = std::min<int64_t>(GraphSampleCount - 1, static_cast<int64_t>(g_.TWindowSizeX) - 1);
+    for (int64_t k = 1; k <= fitting; ++k) {
+        const ThroughputSample& s = samples_[static_cast<size_t>(k)];
+        maximum = std::max<int64_t>(maximum, static_cast<int64_t>(s.TD) + s.RD);
+    }
+    // The newest sample counts each part alone: its stacked column may stand
+    // above full scale until the next sample.
+    samples_[0] = {cs.GraphTx, cs.GraphRx};
+    maximum = std::max<int64_t>({maximum, samples_[0].TD, samples_[0].RD});
+    automaticMaximum_ = maximum;
+    ++samplesVersion_;
+    cs.GraphTx = cs.GraphRx = 0;
+
+    if (g_.GraphMode == 1)
+        g_.GraphRepaintRequested = true;
+    else if (g_.GraphMode == 2)
+        g_.RepaintRequested = true;
+}
+
+void TThroughputGraph::ClearThroughputHistory()
+{
+    samples_.fill({});
+    ++samplesVersion_;
+    g_.ConnectionState.GraphTx = g_.ConnectionState.GraphRx = 0;
+}
+
+void TThroughputGraph::ThroughputMode()
+{
+    TGVar& g = g_;
+    const bool on = g.Throughput == 1 || (g.Throughput == 2 && g.ModemSignals.CD);
+    g.GraphMode = !on ? 0 : g.ThroughputInDisplay == 1 ? 2 : 1;
+
+    // The timer is told only of a change: setting it again would restart its
+    // period, and a paint each second would starve a longer interval.
+    const uint32_t period = on ? g.ThroghputUpdateSpeed * 100 : 0;
+    if (period != timerPeriod_) {
+        timerPeriod_ = period;
+        host_.SetThroughputTimer(period);
+    }
+
+    GraphBounds bounds;
+    if (!host_.GraphWindowBounds(bounds))
+        return;
+    if (g.GraphMode == 1) {
+        g.ThroughputWindowPositionX = bounds.Left;
+        g.ThroughputWindowPositionY = bounds.Top;
+        g.TWindowSizeX = static_cast<uint32_t>(bounds.Width);
+        g.TWindowSizeY = static_cast<uint32_t>(bounds.Height);
+        if (!g.ModalActive && !windowShown_) {
+            windowShown_ = true;
+            host_.ShowGraphWindow(true);
+        }
+    } else if (windowShown_) {
+        windowShown_ = false;
+        host_.ShowGraphWindow(false);
+    }
+}
+
+void TThroughputGraph::DrawThroughputInDisplay(int& displayHeight)
+{
+    TGVar& g = g_;
+    if (g.GraphMode != 2) {
+        ShowStatus(display_, GraphStatusBar::Display, false);
+        host_.SetDisplayGraph(nullptr, 0);
+        return;
+    }
+    const bool bar = g.ThroughputDataInWindow == 1;
+    const int s = bar ? GraphStatusBarHeight : 0;
+    ShowStatus(display_, GraphStatusBar::Display, bar);
+
+    // No room below the panel: the window grows to hold the status bar.
+    const int extra = g.WindowSizeY - (displayHeight + 2 + s);
+    if (extra <= 0) {
+        g.WindowSizeY = displayHeight + 2 + s;
+        host_.SetDisplayGraph(nullptr, 0);
+        if (bar)
+            UpdateStatusText(display_, GraphStatusBar::Display);
+        return;
+    }
+
+    // The area between the panel and the status bar of the window as it is
+    // about to be sized, one row kept free above the status bar.
+    const GraphSize client = host_.DisplayClientSize(g.WindowSizeX, g.WindowSizeY);
+    const int top = client.Height - extra + 2 - s;
+    const int bottom = client.Height - s - 1;
+    displayHeight = g.WindowSizeY;
+    if (bottom > top && client.Width > 0) {
+        Compose(display_, client.Width, bottom - top, true);
+        host_.SetDisplayGraph(&display_.Picture, top);
+    } else {
+        host_.SetDisplayGraph(nullptr, 0);
+    }
+    if (bar)
+        UpdateStatusText(display_, GraphStatusBar::Display);
+}
+
+void TThroughputGraph::InvalidateGraphWindow() { host_.InvalidateGraphWindow(); }
+
+void TThroughputGraph::GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height)
+{
+    GraphBounds bounds;
+    if (!host_.GraphWindowBounds(bounds))
+        return;
+    left = bounds.Left;
+    top = bounds.Top;
+    width = bounds.Width;
+    height = bounds.Height;
+}
+
+void TThroughputGraph::FormPaint()
+{
+    const bool bar = g_.ThroughputDataInWindow == 1;
+    ShowStatus(window_, GraphStatusBar::Window, bar);
+    const GraphSize client = host_.GraphClientSize();
+    const int h = std::max(client.Height - (bar ? GraphStatusBarHeight : 0), 0);
+    Compose(window_, std::max(client.Width, 0), h, false);
+    host_.PresentGraphWindow(window_.Picture);
+    if (bar)
+        UpdateStatusText(window_, GraphStatusBar::Window);
+}
+
+void TThroughputGraph::FormClose()
+{
+    g_.Throughput = 0;
+    windowShown_ = false;
+    GraphBounds bounds;
+    if (host_.GraphWindowBounds(bounds)) {
+        g_.ThroughputWindowPositionX = bounds.Left;
+        g_.ThroughputWindowPositionY = bounds.Top;
+        g_.TWindowSizeX = static_cast<uint32_t>(bounds.Width);
+        g_.TWindowSizeY = static_cast<uint32_t>(bounds.Height);
+    }
+    // The next paint sets the mode anew and stops the timer.
+    g_.RepaintRequested = true;
+}
+
+TThroughputGraph::ViewKey TThroughputGraph::KeyFor(int width, int height) const
+{
+    return {width,
+            height,
+            Scale(),
+            g_.LightThroughputBackground & 0x00FFFFFFu,
+            g_.LightThroughputRD & 0x00FFFFFFu,
+            g_.LightThroughputTD & 0x00FFFFFFu,
+            samplesVersion_};
+}
+
+void TThroughputGraph::Compose(View& view, int width, int height, bool cutAtFullScale)
+{
+    const ViewKey key = KeyFor(width, height);
+    if (key == view.Built)
+        return;
+    view.Built = key;
+
+    // The picture keeps its storage: a size it held before needs no allocation.
+    Bitmap& p = view.Picture;
+    p.Width = width;
+    p.Height = height;
+    p.Pixels.resize(static_cast<size_t>(width) * height);
+    std::fill(p.Pixels.begin(), p.Pixels.end(), key.Background);
+
+    const int columns = std::min(width, GraphSampleCount);
+    for (int x = 0; x < columns; ++x) {
+        const ThroughputSample& s = samples_[static_cast<size_t>(x)];
+        if (s.TD == 0 && s.RD == 0)
+            continue;
+        const int64_t hT = PartHeight(s.TD, key.Scale, height);
+        const int64_t hR = PartHeight(s.RD, key.Scale, height);
+        if (cutAtFullScale && (hT > height || hR > height))
+            break;
+        FillColumn(p, x, height - hR, height, key.RD);
+        FillColumn(p, x, height - hR - hT, height - hR, key.TD);
+    }
+}
+
+void TThroughputGraph::ShowStatus(View& view, GraphStatusBar bar, bool shown)
+{
+    if (view.StatusKnown && view.StatusShown == shown)
+        return;
+    view.StatusKnown = true;
+    view.StatusShown = shown;
+    host_.ShowStatusBar(bar, shown);
+}
+
+void TThroughputGraph::UpdateStatusText(View& view, GraphStatusBar bar)
+{
+    BuildThroughputStatus(samples_[0], g_.ThroghputUpdateSpeed, text_);
+    if (text_ == view.StatusText)
+        return;
+    view.StatusText.assign(text_);
+    host_.SetStatusText(bar, view.StatusText);
+}
+
+} // namespace display

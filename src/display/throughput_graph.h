@@ -1,0 +1,157 @@
+// The throughput graph: the bytes sent and received in each of the last
+// 601 sample intervals, drawn as a scrolling bar chart (one stacked column
+// per sample, received at the bottom, sent on top, the newest at the left)
+// in a window of its own or below the lamps of the main display, with a
+// status line that gives the newest sample as rates.
+//
+// The logic composes both views into Bitmaps; the window operations are
+// reached through GraphHost, which the Win32 side implements.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/settings.h"
+#include "app/window_parts.h"
+#include "display/bitmap.h"
+
+namespace display {
+
+inline constexpr int GraphSampleCount = 601;
+// Ticks of the throughput timer after start-up that take no sample.
+inline constexpr int GraphStartSkips = 2;
+inline constexpr int GraphStatusBarHeight = 18;
+
+// The bytes of one sample interval.
+struct ThroughputSample {
+    uint32_t TD = 0; // sent
+    uint32_t RD = 0; // received
+};
+
+// The full scale in bytes per sample, the same in both views: the
+// automatic maximum, or round(2 x bps / 9) of "TScalingPredefined" (1) or
+// "TScalingValue" (2); never below 1.
+int64_t ThroughputScale(const TGVar& g, int64_t automaticMaximum);
+
+// "DL:" rate " kB/s   UL:" rate " kB/s" for the newest sample, each rate
+// in kB per second (bytes / 1024 / the interval in seconds; the interval
+// is "ThroghputUpdateSpeed" tenths of a second), one decimal rounded half
+// up, right-aligned in six characters. Writes into out, reusing its storage.
+void BuildThroughputStatus(ThroughputSample newest, uint32_t intervalTenths, std::string& out);
+
+struct GraphSize {
+    int Width = 0;
+    int Height = 0;
+};
+
+struct GraphBounds {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+};
+
+// Which status bar: the graph window's, or the main window's under the
+// in-display graph. Both are one simple panel, 18 pixels high.
+enum class GraphStatusBar { Window, Display };
+
+// The window operations the graph needs; the Win32 side implements them.
+class GraphHost {
+public:
+    virtual ~GraphHost() = default;
+    // The graph window's outer place and size; false while it does not exist.
+    virtual bool GraphWindowBounds(GraphBounds& bounds) = 0;
+    // Shows the graph window without activating it, or hides it.
+    virtual void ShowGraphWindow(bool shown) = 0;
+    // Invalidates the graph window's whole client area without erasing.
+    virtual void InvalidateGraphWindow() = 0;
+    // The graph window's client size (the status bar included).
+    virtual GraphSize GraphClientSize() = 0;
+    // Draws the window view at the client's top-left corner; called from
+    // the graph window's paint.
+    virtual void PresentGraphWindow(const Bitmap& graph) = 0;
+    // The main window's client size when its outer size is the one given.
+    virtual GraphSize DisplayClientSize(int outerWidth, int outerHeight) = 0;
+    // The in-display graph of this paint of the main display, at client
+    // row top, full client width; nullptr: none. It is drawn with the panel
+    // (the panel's background fill must leave it) and stays valid until the
+    // next call.
+    virtual void SetDisplayGraph(const Bitmap* graph, int top) = 0;
+    // Starts the throughput timer with this period in milliseconds, counting
+    // from now; 0 stops it.
+    virtual void SetThroughputTimer(uint32_t periodMs) = 0;
+    // Shows or hides a status bar, and sets its text.
+    virtual void ShowStatusBar(GraphStatusBar bar, bool shown) = 0;
+    virtual void SetStatusText(GraphStatusBar bar, std::string_view text) = 0;
+};
+
+class TThroughputGraph : public GraphPart {
+public:
+    TThroughputGraph(TGVar& g, GraphHost& host);
+
+    // One tick of the throughput timer: takes the accumulated bytes as the
+    // newest sample and asks for the view of the current mode to repaint.
+    void TimerThroughputTimer();
+
+    // GraphPart.
+    void ClearThroughputHistory() override;
+    void ThroughputMode() override;
+    void DrawThroughputInDisplay(int& displayHeight) override;
+    void InvalidateGraphWindow() override;
+    void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) override;
+
+    // The graph window's paint.
+    void FormPaint();
+    // The user closed the graph window (which hides itself): the graph is
+    // switched off and the window's bounds are kept in the settings.
+    void FormClose();
+
+    // Sample i, 0 the newest.
+    ThroughputSample Sample(int i) const { return samples_[static_cast<size_t>(i)]; }
+    int64_t AutomaticMaximum() const { return automaticMaximum_; }
+    int SkipCount() const { return skips_; }
+    int64_t Scale() const { return ThroughputScale(g_, automaticMaximum_); }
+
+private:
+    // What a composed view was built from; equal inputs need no rebuild.
+    struct ViewKey {
+        int Width = -1;
+        int Height = -1;
+        int64_t Scale = 0;
+        Colour Background = 0;
+        Colour RD = 0;
+        Colour TD = 0;
+        uint32_t Samples = 0;
+        friend bool operator==(const ViewKey&, const ViewKey&) = default;
+    };
+    struct View {
+        Bitmap Picture;
+        ViewKey Built;
+        bool StatusShown = false;
+        bool StatusKnown = false; // the status bar's state was set once
+        std::string StatusText;   // the text the status bar shows
+    };
+
+    ViewKey KeyFor(int width, int height) const;
+    // Rebuilds the view's picture when its inputs changed. cutAtFullScale:
+    // the chart ends at the first sample whose part stands above the height.
+    void Compose(View& view, int width, int height, bool cutAtFullScale);
+    void ShowStatus(View& view, GraphStatusBar bar, bool shown);
+    void UpdateStatusText(View& view, GraphStatusBar bar);
+
+    TGVar& g_;
+    GraphHost& host_;
+    std::array<ThroughputSample, GraphSampleCount> samples_{};
+    uint32_t samplesVersion_ = 0; // counts every change of the samples
+    int64_t automaticMaximum_ = 1;
+    int skips_ = GraphStartSkips;
+    uint32_t timerPeriod_ = 0; // the running timer's period; 0 = stopped
+    bool windowShown_ = false;
+    View window_;
+    View display_;
+    std::string text_; // the status text being built
+};
+
+} // namespace display

@@ -1,0 +1,213 @@
+// The throughput graph: sampling, scales, the status text, the columns of
+// both views and the quiet repaint.
+#include <gtest/gtest.h>
+
+#include "display/throughput_graph.h"
+#include "monitor/allocation_counter.h"
+
+using namespace display;
+
+namespace {
+
+constexpr Colour Bg = Rgb(254, 254, 235), Rd = Rgb(0, 200, 0), Td = Rgb(220, 0, 0);
+
+struct Host final : GraphHost {
+    GraphSize Client{200, 40};
+    bool Exists = true;
+    std::vector<std::string> Log;
+    const Bitmap* Window = nullptr;
+    const Bitmap* InDisplay = nullptr;
+    int Top = 0;
+    bool GraphWindowBounds(GraphBounds& b) override { return Exists && (b = {5, 6, 300, 90}, true); }
+    void ShowGraphWindow(bool shown) override { Log.push_back(shown ? "show" : "hide"); }
+    void InvalidateGraphWindow() override {}
+    GraphSize GraphClientSize() override { return Client; }
+    void PresentGraphWindow(const Bitmap& graph) override { Window = &graph; }
+    GraphSize DisplayClientSize(int w, int h) override { return {w - 8, h - 27}; }
+    void SetDisplayGraph(const Bitmap* graph, int top) override { InDisplay = graph, Top = top; }
+    void SetThroughputTimer(uint32_t ms) override { Log.push_back("timer " + std::to_string(ms)); }
+    void ShowStatusBar(GraphStatusBar, bool) override {}
+    void SetStatusText(GraphStatusBar, std::string_view text) override { Status.assign(text); }
+    std::string Status = std::string(80, ' ');
+};
+
+class ThroughputGraphTest : public ::testing::Test {
+protected:
+    TGVar g;
+    Host host;
+    TThroughputGraph graph{g, host};
+    void SetUp() override
+    {
+        g.TWindowSizeX = 601;
+        g.ThroghputUpdateSpeed = 10;
+        g.LightThroughputBackground = Bg, g.LightThroughputRD = Rd, g.LightThroughputTD = Td;
+    }
+    void Tick(uint32_t td, uint32_t rd)
+    {
+        g.ConnectionState.GraphTx = td, g.ConnectionState.GraphRx = rd;
+        graph.TimerThroughputTimer();
+    }
+    void Skip() { Tick(0, 0), Tick(0, 0); }
+};
+
+// Column x from the top as runs: "B5T3R2" is 5 background, 3 sent, 2 received.
+std::string Column(const Bitmap& b, int x)
+{
+    std::string out;
+    for (int y = 0; y < b.Height;) {
+        int n = 0;
+        const Colour c = b.At(x, y);
+        while (y < b.Height && b.At(x, y) == c)
+            ++y, ++n;
+        out += c == Bg ? 'B' : c == Td ? 'T' : c == Rd ? 'R' : '?';
+        out += std::to_string(n);
+    }
+    return out;
+}
+
+TEST_F(ThroughputGraphTest, SamplingSkipsTheFirstTwoTicksAndClearsKeepNothing)
+{
+    g.GraphMode = 1;
+    Tick(50, 60), Tick(70, 80);
+    EXPECT_EQ(graph.Sample(0).RD, 0u);
+    EXPECT_EQ(g.ConnectionState.GraphRx, 0u); // the skipped bytes are dropped
+    EXPECT_FALSE(g.GraphRepaintRequested);
+    Tick(3, 4), Tick(5, 6);
+    EXPECT_EQ(graph.Sample(0).TD, 5u);
+    EXPECT_EQ(graph.Sample(1).RD, 4u);
+    EXPECT_TRUE(g.GraphRepaintRequested);
+    g.ConnectionState.GraphTx = 9;
+    graph.ClearThroughputHistory();
+    EXPECT_EQ(graph.Sample(1).RD + graph.Sample(0).TD + g.ConnectionState.GraphTx, 0u);
+    Tick(1, 1); // no new skips after a clear
+    EXPECT_EQ(graph.Sample(0).TD, 1u);
+}
+
+TEST_F(ThroughputGraphTest, AutomaticMaximumOverTheColumnsThatFit)
+{
+    struct Case { uint32_t windowWidth; uint32_t newestTd, newestRd; int64_t maximum; };
+    // Older columns: 1 holds 10+20, 2 holds 100+200 (stacked sums count).
+    for (const Case c : {Case{601, 5, 6, 300}, {3, 5, 6, 300}, {2, 5, 6, 30}, {1, 5, 6, 6}, {2, 25, 40, 40},
+                         {0, 0, 0, 1}}) {
+        TThroughputGraph fresh{g, host};
+        g.TWindowSizeX = c.windowWidth;
+        g.ConnectionState = {};
+        for (auto [td, rd] : {std::pair{0u, 0u}, {0u, 0u}, {100u, 200u}, {10u, 20u}, {c.newestTd, c.newestRd}})
+            g.ConnectionState.GraphTx = td, g.ConnectionState.GraphRx = rd, fresh.TimerThroughputTimer();
+        EXPECT_EQ(fresh.AutomaticMaximum(), c.maximum) << "width " << c.windowWidth << " newest " << c.newestRd;
+    }
+}
+
+TEST_F(ThroughputGraphTest, Scales)
+{
+    struct Case { int set, predefined, value; int64_t scale; };
+    for (const Case c : {Case{0, 28800, 9, 77}, {1, 28800, 9, 6400}, {1, 33600, 9, 7467}, {1, 56000, 9, 12444},
+                         {2, 28800, 3, 1}, {2, 0, 1, 1}, {2, 0, -900, 1}, {2, 0, 400000, 88889}}) {
+        g.TScalingSet = c.set, g.TScalingPredefined = c.predefined, g.TScalingValue = c.value;
+        EXPECT_EQ(ThroughputScale(g, 77), c.scale) << c.set << " " << c.predefined << " " << c.value;
+    }
+}
+
+TEST_F(ThroughputGraphTest, StatusTextIsPerSecond)
+{
+    struct Case { uint32_t rd, td, tenths; const char* text; };
+    for (const Case c : {Case{1536, 0, 10, "DL:   1.5 kB/s   UL:   0.0 kB/s"},
+                         {2048, 512, 20, "DL:   1.0 kB/s   UL:   0.3 kB/s"}, // half rounds up
+                         {1280, 1024, 1, "DL:  12.5 kB/s   UL:  10.0 kB/s"},
+                         {102400000, 0, 10, "DL:100000.0 kB/s   UL:   0.0 kB/s"}}) {
+        std::string text;
+        BuildThroughputStatus({c.td, c.rd}, c.tenths, text);
+        EXPECT_EQ(text, c.text);
+    }
+}
+
+TEST_F(ThroughputGraphTest, WindowColumnsStackReceivedBelowSentAndClipAtTheTop)
+{
+    g.TScalingSet = 2, g.TScalingValue = 45; // 10 bytes full scale
+    g.ThroughputDataInWindow = 1;
+    host.Client = {4, 28}; // 10 rows above the status bar
+    Skip();
+    for (auto [td, rd] : {std::pair{30u, 1u}, {0u, 0u}, {5u, 5u}, {3u, 2u}})
+        Tick(td, rd);
+    graph.FormPaint();
+    // Newest at the left; too high a column is cut by the window.
+    std::vector<std::string> columns;
+    for (int x = 0; x < 4; ++x)
+        columns.push_back(Column(*host.Window, x));
+    EXPECT_EQ(columns, (std::vector<std::string>{"B5T3R2", "T5R5", "B10", "T9R1"}));
+    EXPECT_EQ(host.Status, "DL:   0.0 kB/s   UL:   0.0 kB/s");
+}
+
+TEST_F(ThroughputGraphTest, InDisplayChartEndsAtTheFirstSampleAboveFullScale)
+{
+    g.GraphMode = 2, g.TScalingSet = 2, g.TScalingValue = 45;
+    g.WindowSizeX = 13, g.WindowSizeY = 75; // 75 - (60 + 2) = 13 rows below the panel
+    Skip();
+    for (auto [td, rd] : {std::pair{2u, 2u}, {11u, 0u}, {10u, 0u}, {6u, 6u}, {3u, 2u}})
+        Tick(td, rd);
+    int height = 60;
+    graph.DrawThroughputInDisplay(height);
+    ASSERT_NE(host.InDisplay, nullptr);
+    EXPECT_EQ(height, 75);
+    EXPECT_EQ(host.Top, 48 - 13 + 2); // client 48 high
+    std::vector<std::string> columns;
+    for (int x = 0; x < 5; ++x)
+        columns.push_back(Column(*host.InDisplay, x));
+    // Exactly full scale is drawn; the sample above it and all older ones are not.
+    EXPECT_EQ(columns, (std::vector<std::string>{"B5T3R2", "T4R6", "T10", "B10", "B10"}));
+
+    // No room: the window grows to hold the status bar, and there is no graph.
+    g.ThroughputDataInWindow = 1, g.WindowSizeY = 70;
+    graph.DrawThroughputInDisplay(height = 60);
+    EXPECT_EQ(host.InDisplay, nullptr);
+    EXPECT_EQ(g.WindowSizeY, 80);
+    EXPECT_EQ(height, 60);
+}
+
+TEST_F(ThroughputGraphTest, ModeTimerAndWindow)
+{
+    struct Case { int throughput, inDisplay; bool cd, modal; int mode; std::vector<std::string> log; };
+    const Case cases[] = {
+        {1, 0, false, false, 1, {"timer 1000", "show"}},
+        {2, 0, true, true, 1, {"timer 1000"}}, // not shown over a message box
+        {2, 1, true, false, 2, {"timer 1000"}},
+        {2, 0, false, false, 0, {}},
+    };
+    for (const Case& c : cases) {
+        TThroughputGraph fresh{g, host};
+        host.Log.clear();
+        g.Throughput = c.throughput, g.ThroughputInDisplay = c.inDisplay, g.ModemSignals.CD = c.cd;
+        g.ModalActive = c.modal;
+        fresh.ThroughputMode();
+        fresh.ThroughputMode(); // a second paint changes nothing
+        EXPECT_EQ(g.GraphMode, c.mode);
+        EXPECT_EQ(host.Log, c.log) << c.throughput << c.inDisplay << c.cd;
+        EXPECT_EQ(g.TWindowSizeX, c.mode == 1 ? 300u : 601u);
+        g.TWindowSizeX = 601;
+        // Switched off: the timer stops and a shown window goes.
+        host.Log.clear();
+        g.Throughput = 0;
+        fresh.ThroughputMode();
+        EXPECT_EQ(host.Log.size(), (c.mode != 0) + (c.mode == 1 && !c.modal)) << c.throughput << c.inDisplay << c.cd;
+    }
+}
+
+TEST_F(ThroughputGraphTest, QuietRepaintAllocatesNothing)
+{
+    g.GraphMode = 2, g.ThroughputDataInWindow = 1, g.WindowSizeX = 200, g.WindowSizeY = 200;
+    Skip();
+    Tick(1000, 3000);
+    int height = 60;
+    graph.FormPaint();
+    graph.DrawThroughputInDisplay(height);
+    alloccount::Start();
+    for (uint32_t i = 0; i < 50; ++i) {
+        Tick(i * 100, i * 7); // a new sample: both views are composed anew
+        graph.FormPaint();
+        graph.FormPaint();
+        graph.DrawThroughputInDisplay(height = 60);
+    }
+    EXPECT_EQ(alloccount::Stop(), 0);
+}
+
+} // namespace
