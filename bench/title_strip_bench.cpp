@@ -1,0 +1,196 @@
+// The title-bar strip at a lamp-display paint: the Courier strip composed
+// and handed to the caption with the connect time beside it. A paint with
+// nothing to reload runs up to 18 times a second while data flows; one with
+// a reload recolours the strip picture and the title lamps (a settings
+// change). Only the composition is timed: the caption takes the pixels and
+// the text and does nothing with them.
+//
+//   title_strip_bench [benchmark flags]    Google Benchmark
+//   title_strip_bench --paints=N quiet|reload
+//                                          N paints, for callgrind
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string_view>
+
+#include "display/picture_library.h"
+#include "display/title_bar_display.h"
+
+namespace {
+
+class SourceFiles final : public platform::FileStore {
+public:
+    bool ReadAll(const std::string& path, std::string& data) override
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return false;
+        std::ostringstream text;
+        text << in.rdbuf();
+        data = text.str();
+        return true;
+    }
+    bool WriteAll(const std::string&, const std::string&) override { return false; }
+};
+
+const display::PictureLibrary& Pictures()
+{
+    static const display::PictureLibrary library = [] {
+        SourceFiles files;
+        display::PictureLibrary loaded;
+        if (!loaded.Load(files, BLINKERY_RESOURCES))
+            throw std::runtime_error(loaded.Error());
+        return loaded;
+    }();
+    return library;
+}
+
+class Resources final : public platform::BitmapResources {
+public:
+    bool LoadBitmap(std::string_view name, int32_t& width, int32_t& height, std::vector<uint32_t>& pixels) override
+    {
+        const display::Picture* picture = Pictures().Find(name);
+        if (!picture)
+            return false;
+        width = picture->Image.Width;
+        height = picture->Image.Height;
+        pixels.assign(picture->Image.Pixels.begin(), picture->Image.Pixels.end());
+        return true;
+    }
+};
+
+// Windows 98's standard scheme.
+class Metrics final : public platform::SystemMetrics {
+public:
+    int32_t Get(platform::Metric metric) override
+    {
+        switch (metric) {
+        case platform::Metric::CxSize: return 18;
+        case platform::Metric::CyCaption: return 19;
+        case platform::Metric::CxFrame:
+        case platform::Metric::CyFrame: return 4;
+        case platform::Metric::CxBorder:
+        case platform::Metric::CyBorder: return 1;
+        default: return 3;
+        }
+    }
+};
+
+// Paints come 18 times a second.
+class Clock final : public platform::Clock {
+public:
+    double Now() override { return now += 1.0 / (18 * 86400); }
+    uint32_t TickCount() override { return 1000; }
+    double now = 45000.5;
+};
+
+// An ordinary application window of another program, 640 pixels wide.
+class Caption final : public platform::ForegroundWindows {
+public:
+    long Blits = 0, Texts = 0;
+    platform::WindowHandle Foreground() override { return 1; }
+    platform::WindowHandle TopLevel(platform::WindowHandle w) override { return w; }
+    platform::WindowStyle Style(platform::WindowHandle) override { return {true, true, true, true, true}; }
+    bool Rect(platform::WindowHandle, platform::WindowRect& r) override
+    {
+        r = {100, 50, 740, 530};
+        return true;
+    }
+    bool OfThisProcess(platform::WindowHandle) override { return false; }
+    bool BeginCaption(platform::WindowHandle, platform::FontHandle) override { return true; }
+    void StretchPixels(const platform::PixelImage& source, int32_t, int32_t, int32_t, int32_t, int32_t) override
+    {
+        benchmark::DoNotOptimize(source.Pixels);
+        ++Blits;
+    }
+    platform::TextSize MeasureText(std::string_view text) override
+    {
+        return {7 * static_cast<int32_t>(text.size()), 16};
+    }
+    void DrawText(std::string_view text, const platform::WindowRect&, uint32_t, uint32_t) override
+    {
+        benchmark::DoNotOptimize(text.data());
+        ++Texts;
+    }
+    void EndCaption() override {}
+    void RepaintFrame(platform::WindowHandle) override {}
+    void PostActiveCaption(platform::WindowHandle) override {}
+};
+
+struct Rig {
+    Resources resources;
+    Metrics metrics;
+    Clock clock;
+    Caption caption;
+    display::TitleBarDisplay strip{Settings, {resources, metrics, clock, caption}};
+
+    Rig()
+    {
+        Settings = TGVar{};
+        TGVar& g = Settings;
+        g.Port = 2;
+        g.Title = 1;
+        g.OrientationTitle = 5;
+        g.LampLookTitle = 1;
+        g.DisplayConnectTimeInTitlebar = 1;
+        g.BackgroundColor = 0xC0C0C0;
+        g.LightColorOn = 0x0000FF;
+        g.LightColorOff = 0x828282;
+        g.ModemSignals.CD = g.ModemSignals.CTS = g.ModemSignals.DSR = true;
+        g.ConnectStart = clock.now - 0.01;
+        g.ReloadTitlePictures = true;
+        strip.DrawTitleBarDisplay(); // the first paint loads the pictures
+    }
+
+    void Paint(long i, bool reload)
+    {
+        Settings.ModemSignals.TD = i & 1;
+        Settings.ModemSignals.RD = i & 2;
+        Settings.ReloadTitlePictures = reload;
+        strip.DrawTitleBarDisplay();
+    }
+};
+
+void StripNothingToReload(benchmark::State& state)
+{
+    Rig rig;
+    long i = 0;
+    for (auto _ : state)
+        rig.Paint(++i, false);
+}
+
+void StripWithReload(benchmark::State& state)
+{
+    Rig rig;
+    long i = 0;
+    for (auto _ : state)
+        rig.Paint(++i, true);
+}
+
+BENCHMARK(StripNothingToReload);
+BENCHMARK(StripWithReload);
+
+// Plain loop for callgrind: instructions are counted inside DrawTitleBarDisplay only.
+int RunPaints(bool reload, long paints)
+{
+    Rig rig;
+    for (long i = 0; i < paints; ++i)
+        rig.Paint(i, reload);
+    return rig.caption.Blits == paints + 1 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    constexpr std::string_view PaintsFlag = "--paints=";
+    if (argc == 3 && std::string_view(argv[1]).starts_with(PaintsFlag))
+        return RunPaints(std::string_view(argv[2]) == "reload", std::atol(argv[1] + PaintsFlag.size()));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
