@@ -267,6 +267,12 @@ void TThroughputGraph::ShowStatus(View& view, GraphStatusBar bar, bool shown)
 
 void TThroughputGraph::UpdateStatusText(View& view, GraphStatusBar bar)
 {
+    // The text follows the newest sample and the interval only.
+    if (view.StatusSamples == samplesVersion_ && view.StatusInterval == g_.ThroghputUpdateSpeed &&
+        !view.StatusText.empty())
+        return;
+    view.StatusSamples = samplesVersion_;
+    view.StatusInterval = g_.ThroghputUpdateSpeed;
     BuildThroughputStatus(samples_[0], g_.ThroghputUpdateSpeed, text_);
     if (text_ == view.StatusText)
         return;

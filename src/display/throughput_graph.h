@@ -132,6 +132,8 @@ private:
         bool StatusShown = false;
         bool StatusKnown = false; // the status bar's state was set once
         std::string StatusText;   // the text the status bar shows
+        uint32_t StatusSamples = 0;  // the samples and interval it was built from
+        uint32_t StatusInterval = 0;
     };
 
     ViewKey KeyFor(int width, int height) const;
