@@ -13,12 +13,11 @@ constexpr Colour Bg = Rgb(254, 254, 235), Rd = Rgb(0, 200, 0), Td = Rgb(220, 0, 
 
 struct Host final : GraphHost {
     GraphSize Client{200, 40};
-    bool Exists = true;
     std::vector<std::string> Log;
     const Bitmap* Window = nullptr;
     const Bitmap* InDisplay = nullptr;
     int Top = 0;
-    bool GraphWindowBounds(GraphBounds& b) override { return Exists && (b = {5, 6, 300, 90}, true); }
+    bool GraphWindowBounds(GraphBounds& b) override { return b = {5, 6, 300, 90}, true; }
     void ShowGraphWindow(bool shown) override { Log.push_back(shown ? "show" : "hide"); }
     void InvalidateGraphWindow() override {}
     GraphSize GraphClientSize() override { return Client; }
@@ -38,8 +37,7 @@ protected:
     TThroughputGraph graph{g, host};
     void SetUp() override
     {
-        g.TWindowSizeX = 601;
-        g.ThroghputUpdateSpeed = 10;
+        g.TWindowSizeX = 601, g.ThroghputUpdateSpeed = 10;
         g.LightThroughputBackground = Bg, g.LightThroughputRD = Rd, g.LightThroughputTD = Td;
     }
     void Tick(uint32_t td, uint32_t rd)
@@ -50,18 +48,18 @@ protected:
     void Skip() { Tick(0, 0), Tick(0, 0); }
 };
 
-// Column x from the top as runs: "B5T3R2" is 5 background, 3 sent, 2 received.
-std::string Column(const Bitmap& b, int x)
+// Columns 0 to n-1 from the top as runs: "B5T3R2" is 5 background, 3 sent, 2 received.
+std::vector<std::string> Columns(const Bitmap& b, int n)
 {
-    std::string out;
-    for (int y = 0; y < b.Height;) {
-        int n = 0;
-        const Colour c = b.At(x, y);
-        while (y < b.Height && b.At(x, y) == c)
-            ++y, ++n;
-        out += c == Bg ? 'B' : c == Td ? 'T' : c == Rd ? 'R' : '?';
-        out += std::to_string(n);
-    }
+    std::vector<std::string> out(static_cast<size_t>(n));
+    for (int x = 0; x < n; ++x)
+        for (int y = 0, run = 1; y < b.Height; ++y, ++run)
+            if (y + 1 == b.Height || b.At(x, y + 1) != b.At(x, y)) {
+                const Colour c = b.At(x, y);
+                out[static_cast<size_t>(x)] += c == Bg ? 'B' : c == Td ? 'T' : c == Rd ? 'R' : '?';
+                out[static_cast<size_t>(x)] += std::to_string(run);
+                run = 0;
+            }
     return out;
 }
 
@@ -69,11 +67,10 @@ TEST_F(ThroughputGraphTest, SamplingSkipsTheFirstTwoTicksAndClearsKeepNothing)
 {
     g.GraphMode = 1;
     Tick(50, 60), Tick(70, 80);
-    EXPECT_EQ(graph.Sample(0).RD, 0u);
-    EXPECT_EQ(g.ConnectionState.GraphRx, 0u); // the skipped bytes are dropped
+    EXPECT_EQ(graph.Sample(0).RD + g.ConnectionState.GraphRx, 0u); // the skipped bytes are dropped
     EXPECT_FALSE(g.GraphRepaintRequested);
     Tick(3, 4), Tick(5, 6);
-    EXPECT_EQ(graph.Sample(0).TD, 5u);
+    EXPECT_EQ(graph.Sample(0).TD, 5u); // newest first
     EXPECT_EQ(graph.Sample(1).RD, 4u);
     EXPECT_TRUE(g.GraphRepaintRequested);
     g.ConnectionState.GraphTx = 9;
@@ -123,18 +120,14 @@ TEST_F(ThroughputGraphTest, StatusTextIsPerSecond)
 
 TEST_F(ThroughputGraphTest, WindowColumnsStackReceivedBelowSentAndClipAtTheTop)
 {
-    g.TScalingSet = 2, g.TScalingValue = 45; // 10 bytes full scale
-    g.ThroughputDataInWindow = 1;
+    g.TScalingSet = 2, g.TScalingValue = 45, g.ThroughputDataInWindow = 1; // 10 bytes full scale
     host.Client = {4, 28}; // 10 rows above the status bar
     Skip();
     for (auto [td, rd] : {std::pair{30u, 1u}, {0u, 0u}, {5u, 5u}, {3u, 2u}})
         Tick(td, rd);
     graph.FormPaint();
     // Newest at the left; too high a column is cut by the window.
-    std::vector<std::string> columns;
-    for (int x = 0; x < 4; ++x)
-        columns.push_back(Column(*host.Window, x));
-    EXPECT_EQ(columns, (std::vector<std::string>{"B5T3R2", "T5R5", "B10", "T9R1"}));
+    EXPECT_EQ(Columns(*host.Window, 4), (std::vector<std::string>{"B5T3R2", "T5R5", "B10", "T9R1"}));
     EXPECT_EQ(host.Status, "DL:   0.0 kB/s   UL:   0.0 kB/s");
 }
 
@@ -150,11 +143,8 @@ TEST_F(ThroughputGraphTest, InDisplayChartEndsAtTheFirstSampleAboveFullScale)
     ASSERT_NE(host.InDisplay, nullptr);
     EXPECT_EQ(height, 75);
     EXPECT_EQ(host.Top, 48 - 13 + 2); // client 48 high
-    std::vector<std::string> columns;
-    for (int x = 0; x < 5; ++x)
-        columns.push_back(Column(*host.InDisplay, x));
     // Exactly full scale is drawn; the sample above it and all older ones are not.
-    EXPECT_EQ(columns, (std::vector<std::string>{"B5T3R2", "T4R6", "T10", "B10", "B10"}));
+    EXPECT_EQ(Columns(*host.InDisplay, 5), (std::vector<std::string>{"B5T3R2", "T4R6", "T10", "B10", "B10"}));
 
     // No room: the window grows to hold the status bar, and there is no graph.
     g.ThroughputDataInWindow = 1, g.WindowSizeY = 70;
@@ -166,29 +156,27 @@ TEST_F(ThroughputGraphTest, InDisplayChartEndsAtTheFirstSampleAboveFullScale)
 
 TEST_F(ThroughputGraphTest, ModeTimerAndWindow)
 {
-    struct Case { int throughput, inDisplay; bool cd, modal; int mode; std::vector<std::string> log; };
+    // Each paint sets the mode; the timer and the window hear only of changes.
+    struct Case { int throughput, inDisplay; bool cd, modal; int mode; std::vector<std::string> on, off; };
     const Case cases[] = {
-        {1, 0, false, false, 1, {"timer 1000", "show"}},
-        {2, 0, true, true, 1, {"timer 1000"}}, // not shown over a message box
-        {2, 1, true, false, 2, {"timer 1000"}},
-        {2, 0, false, false, 0, {}},
+        {1, 0, false, false, 1, {"timer 1000", "show"}, {"timer 0", "hide"}},
+        {2, 0, true, true, 1, {"timer 1000"}, {"timer 0"}}, // not shown over a message box
+        {2, 1, true, false, 2, {"timer 1000"}, {"timer 0"}},
+        {2, 0, false, false, 0, {}, {}},
     };
     for (const Case& c : cases) {
         TThroughputGraph fresh{g, host};
-        host.Log.clear();
         g.Throughput = c.throughput, g.ThroughputInDisplay = c.inDisplay, g.ModemSignals.CD = c.cd;
-        g.ModalActive = c.modal;
-        fresh.ThroughputMode();
-        fresh.ThroughputMode(); // a second paint changes nothing
+        g.ModalActive = c.modal, g.TWindowSizeX = 601;
+        host.Log.clear();
+        fresh.ThroughputMode(), fresh.ThroughputMode();
         EXPECT_EQ(g.GraphMode, c.mode);
-        EXPECT_EQ(host.Log, c.log) << c.throughput << c.inDisplay << c.cd;
-        EXPECT_EQ(g.TWindowSizeX, c.mode == 1 ? 300u : 601u);
-        g.TWindowSizeX = 601;
-        // Switched off: the timer stops and a shown window goes.
+        EXPECT_EQ(host.Log, c.on) << c.throughput << c.inDisplay << c.cd;
+        EXPECT_EQ(g.TWindowSizeX, c.mode == 1 ? 300u : 601u); // the shown window's bounds are kept
         host.Log.clear();
         g.Throughput = 0;
         fresh.ThroughputMode();
-        EXPECT_EQ(host.Log.size(), (c.mode != 0) + (c.mode == 1 && !c.modal)) << c.throughput << c.inDisplay << c.cd;
+        EXPECT_EQ(host.Log, c.off) << c.throughput << c.inDisplay << c.cd;
     }
 }
 
@@ -198,14 +186,11 @@ TEST_F(ThroughputGraphTest, QuietRepaintAllocatesNothing)
     Skip();
     Tick(1000, 3000);
     int height = 60;
-    graph.FormPaint();
-    graph.DrawThroughputInDisplay(height);
+    graph.FormPaint(), graph.DrawThroughputInDisplay(height);
     alloccount::Start();
     for (uint32_t i = 0; i < 50; ++i) {
         Tick(i * 100, i * 7); // a new sample: both views are composed anew
-        graph.FormPaint();
-        graph.FormPaint();
-        graph.DrawThroughputInDisplay(height = 60);
+        graph.FormPaint(), graph.FormPaint(), graph.DrawThroughputInDisplay(height = 60);
     }
     EXPECT_EQ(alloccount::Stop(), 0);
 }
