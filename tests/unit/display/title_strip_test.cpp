@@ -30,20 +30,11 @@ public:
     std::map<WindowHandle, FakeWindow> All{{1, {}}, {2, {}}};
     WindowHandle Active = 1;
     bool Record = true;
-    struct Blit {
-        WindowHandle Into;
-        int SourceWidth, X, Y, W, H;
-        Bitmap Source;
-    };
-    struct Text {
-        WindowHandle Into;
-        std::string Text;
-        platform::WindowRect Place;
-        uint32_t Colour, Background;
-    };
+    struct Blit { WindowHandle Into; int SourceWidth, X, Y, W, H; std::vector<Colour> Source; };
+    struct Text { WindowHandle Into; std::string Text; platform::WindowRect Place; uint32_t Colour, Background; };
     std::vector<Blit> Blits;
     std::vector<Text> Texts;
-    std::vector<WindowHandle> Repainted, Posted;
+    std::vector<WindowHandle> Repainted;
     WindowHandle Open = 0;
 
     WindowHandle Foreground() override { return Active; }
@@ -63,10 +54,8 @@ public:
     bool BeginCaption(WindowHandle w, platform::FontHandle) override { return (Open = w) != 0; }
     void StretchPixels(const platform::PixelImage& s, int32_t sw, int32_t x, int32_t y, int32_t w, int32_t h) override
     {
-        if (!Record)
-            return;
-        Blits.push_back({Open, sw, x, y, w, h, {s.Width, s.Height}});
-        Blits.back().Source.Pixels.assign(s.Pixels, s.Pixels + s.Width * s.Height);
+        if (Record)
+            Blits.push_back({Open, sw, x, y, w, h, {s.Pixels, s.Pixels + s.Width * s.Height}});
     }
     platform::TextSize MeasureText(std::string_view text) override { return {7 * static_cast<int>(text.size()), 16}; }
     void DrawText(std::string_view t, const platform::WindowRect& r, uint32_t c, uint32_t b) override
@@ -76,7 +65,7 @@ public:
     }
     void EndCaption() override { Open = 0; }
     void RepaintFrame(WindowHandle w) override { Repainted.push_back(w); }
-    void PostActiveCaption(WindowHandle w) override { Posted.push_back(w); }
+    void PostActiveCaption(WindowHandle) override {}
 };
 
 class TitleStripTest : public ::testing::Test {
@@ -119,12 +108,7 @@ protected:
 // carrier and when asked, also with "Title" 0.
 TEST_F(TitleStripTest, ProceedRule)
 {
-    struct Case {
-        int title;
-        bool cd;
-        int time;
-        size_t blits, texts;
-    } cases[] = {
+    struct Case { int title; bool cd; int time; size_t blits, texts; } cases[] = {
         {1, false, 0, 1, 0}, {1, false, 1, 1, 0}, {1, true, 0, 1, 0}, {1, true, 1, 1, 1},
         {2, false, 0, 0, 0}, {2, false, 1, 0, 0}, {2, true, 0, 1, 0}, {2, true, 1, 1, 1},
         {0, false, 0, 0, 0}, {0, false, 1, 0, 0}, {0, true, 0, 0, 0}, {0, true, 1, 0, 1},
@@ -143,13 +127,9 @@ TEST_F(TitleStripTest, ProceedRule)
 TEST_F(TitleStripTest, RoomAndPosition)
 {
     constexpr platform::WindowStyle Fixed{true, true, true, false, false, false, false, false};
-    struct Case {
-        const char* name;
-        platform::WindowStyle style;
-        int width, cxSize, offset, offsetT;
-        bool drawn;
-        int x, y;
-    } cases[] = {
+    struct Case { const char* name; platform::WindowStyle style; int width, cxSize, offset, offsetT;
+                  bool drawn; int x, y; };
+    const Case cases[] = {
         {"sizeable", Overlapped, 640, 18, 0, 0, true, 487, 4},
         {"offsets", Overlapped, 640, 18, 100, 5, true, 387, 9},
         {"negative offset", Overlapped, 640, 18, -50, -3, true, 537, 1},
@@ -180,28 +160,23 @@ TEST_F(TitleStripTest, RoomAndPosition)
 // window's top-level window takes it in its place.
 TEST_F(TitleStripTest, Qualification)
 {
-    auto with = [](void (*change)(FakeWindow&)) {
-        FakeWindow w;
-        change(w);
-        return w;
-    };
-    struct Case {
-        const char* name;
-        FakeWindow window;
-        bool drawn;
-    } cases[] = {
-        {"application window", {}, true},
-        {"no caption", with([](FakeWindow& w) { w.Style.Caption = false; }), false},
-        {"no minimise box", with([](FakeWindow& w) { w.Style.MinimiseBox = false; }), false},
-        {"pop-up", with([](FakeWindow& w) { w.Style.Popup = true; }), false},
-        {"child", with([](FakeWindow& w) { w.Style.Child = true; }), false},
-        {"minimised", with([](FakeWindow& w) { w.Style.Minimised = true; }), false},
-        {"Blinkery's own", with([](FakeWindow& w) { w.Ours = true; }), false},
-        {"rectangle unreadable", with([](FakeWindow& w) { w.RectReadable = false; }), false},
+    using S = platform::WindowStyle;
+    struct Case { const char* name; bool S::*flag; bool value, ours, readable, drawn; } cases[] = {
+        {"application window", &S::Caption, true, false, true, true},
+        {"no caption", &S::Caption, false, false, true, false},
+        {"no minimise box", &S::MinimiseBox, false, false, true, false},
+        {"pop-up", &S::Popup, true, false, true, false},
+        {"child", &S::Child, true, false, true, false},
+        {"minimised", &S::Minimised, true, false, true, false},
+        {"Blinkery's own", &S::Caption, true, true, true, false},
+        {"rectangle unreadable", &S::Caption, true, false, false, false},
     };
     for (const Case& c : cases) {
         windows.Blits.clear();
-        windows.All[1] = c.window;
+        FakeWindow& w = windows.All[1] = {};
+        w.Style.*c.flag = c.value;
+        w.Ours = c.ours;
+        w.RectReadable = c.readable;
         Paint(1, false, 0);
         EXPECT_EQ(windows.Blits.size(), c.drawn ? 1u : 0u) << c.name;
     }
@@ -276,10 +251,13 @@ TEST_F(TitleStripTest, CourierStripPixels)
                                                                 : LampState::Off;
         Bitmap image = shipped::Pictures().Find(FindLampImage(LampFamily::Title, 1, state)->Name)->Image;
         for (Colour& c : image.Pixels)
-            c = c == LitColour ? g.LightColorOn : c == UnlitColour ? g.LightColorOff : c == LampBackground ? g.BackgroundColor : c;
+            c = c == LitColour        ? g.LightColorOn
+                : c == UnlitColour    ? g.LightColorOff
+                : c == LampBackground ? g.BackgroundColor
+                                      : c;
         expected.Draw(image, 3 + 15 * lamp.Column, 1);
     }
-    EXPECT_TRUE(windows.Blits[0].Source == expected);
+    EXPECT_TRUE(windows.Blits[0].Source == expected.Pixels);
 }
 
 // Repaints with nothing to reload, lamps and the clock changing, allocate
