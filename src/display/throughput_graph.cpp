@@ -8,8 +8,8 @@ namespace display {
 
 namespace {
 
-// Full scale from a rate in bits per second: two ninths of it (a byte on
-// the line takes about nine bits), rounded.
+// Full scale from a line rate in bits per second: two ninths of it, rounded
+// (28800 bps gives 6400 bytes).
 int64_t ScaleOfBps(int32_t bps) { return static_cast<int64_t>(std::llround(2.0 * bps / 9.0)); }
 
 // A column part's height in pixels: the integer part of count / scale x height.
@@ -28,12 +28,13 @@ void FillColumn(Bitmap& picture, int x, int64_t from, int64_t to, Colour c)
         p[y * picture.Width] = c;
 }
 
-// One rate in tenths of a kB per second, rounded half up.
-uint64_t RateTenths(uint32_t bytes, uint32_t intervalTenths)
+// One rate in tenths of a kB per second, rounded half up; at most about
+// 4.2e8, so it fits 32 bits (and a "%u" that every C library knows).
+unsigned RateTenths(uint32_t bytes, uint32_t intervalTenths)
 {
     const uint64_t num = static_cast<uint64_t>(bytes) * 100;
     const uint64_t den = static_cast<uint64_t>(1024) * std::max<uint32_t>(intervalTenths, 1);
-    return (2 * num + den) / (2 * den);
+    return static_cast<unsigned>((2 * num + den) / (2 * den));
 }
 
 } // namespace
@@ -50,12 +51,10 @@ int64_t ThroughputScale(const TGVar& g, int64_t automaticMaximum)
 
 void BuildThroughputStatus(ThroughputSample newest, uint32_t intervalTenths, std::string& out)
 {
-    const uint64_t dl = RateTenths(newest.RD, intervalTenths);
-    const uint64_t ul = RateTenths(newest.TD, intervalTenths);
+    const unsigned dl = RateTenths(newest.RD, intervalTenths);
+    const unsigned ul = RateTenths(newest.TD, intervalTenths);
     char text[80];
-    const int n = std::snprintf(text, sizeof text, "DL:%4llu.%llu kB/s   UL:%4llu.%llu kB/s",
-                                static_cast<unsigned long long>(dl / 10), static_cast<unsigned long long>(dl % 10),
-                                static_cast<unsigned long long>(ul / 10), static_cast<unsigned long long>(ul % 10));
+    const int n = std::snprintf(text, sizeof text, "DL:%4u.%u kB/s   UL:%4u.%u kB/s", dl / 10, dl % 10, ul / 10, ul % 10);
     out.assign(text, static_cast<size_t>(std::max(n, 0)));
 }
 
