@@ -15,14 +15,14 @@ file(GLOB BLINKERY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32
 list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(blinkery_win32 STATIC ${BLINKERY_WIN32_SOURCES})
 target_compile_options(blinkery_win32 PRIVATE ${BLINKERY_WARNINGS})
-target_link_libraries(blinkery_win32 PUBLIC blinkery_core)
+target_link_libraries(blinkery_win32 PUBLIC blinkery_core winmm comctl32)
 
 include(cmake/resources.cmake OPTIONAL)
 
 add_executable(Blinkery WIN32 ${CMAKE_SOURCE_DIR}/src/win32/main.cpp ${BLINKERY_RESOURCE_FILES})
 target_compile_options(Blinkery PRIVATE ${BLINKERY_WARNINGS})
 target_link_options(Blinkery PRIVATE -mwindows -Wl,--subsystem,windows:4.0)
-target_link_libraries(Blinkery PRIVATE blinkery_win32 winmm)
+target_link_libraries(Blinkery PRIVATE blinkery_win32)
 set_target_properties(Blinkery PROPERTIES OUTPUT_NAME Blinkery SUFFIX .exe)
 
 # The end-to-end harness's window tool (a console program run in the same prefix).

@@ -123,6 +123,9 @@ void LampDisplayWindow::Present(const display::LampFrame& frame)
     // The background around the picture and the text lines, each pixel
     // painted once: nothing is erased before it is drawn.
     SaveDC(dc);
+    RECT covered{};
+    if (DrawOverlay && DrawOverlay(dc, covered))
+        ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
     ExcludeClipRect(dc, frame.X, frame.Y, frame.X + picture.Width, frame.Y + picture.Height);
     for (const display::TextLine& line : frame.Lines) {
         const display::TextExtent extent = MeasureText(line.Text);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <windows.h>
@@ -33,6 +34,10 @@ public:
     void OnSize(WPARAM type);
     // WM_GETMINMAXINFO: the display's minimum width.
     void OnGetMinMaxInfo(MINMAXINFO& info) const;
+    // Draws what else shares the client area (the in-display graph) and
+    // gives the rectangle it covered; false when there is nothing.
+    std::function<bool(HDC, RECT&)> DrawOverlay;
+
     // The window height the display computed at its last paint.
     int DisplayHeight() const { return display_.DisplayHeight(); }
 

@@ -15,8 +15,9 @@ const char WindowClass[] = "TMainWindow";
 constexpr UINT_PTR PollTimerId = 1;
 constexpr UINT WM_APP_MINIMISED_DUTIES = WM_APP + 1;
 
-constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW;
+// The in-display graph's status bar is a child: the display paints round it.
+constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr uint32_t LogoMilliseconds = 3000;
 constexpr int ModemResponseTime = 2000;
 
@@ -71,7 +72,25 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
 
     SettingsContext settings{profile_, system_, clock_, fonts_};
     StartupContext ctx{settings, boxes_, files_, launcher_, ports_, *portIO_, *this, parts_};
-    return RunStartUp(Settings, commandTail, ctx);
+    if (!RunStartUp(Settings, commandTail, ctx))
+        return false;
+    CreateGraph(instance); // at the bounds the settings give
+    return true;
+}
+
+void TMainWindow::CreateGraph(HINSTANCE instance)
+{
+    graph_.OpenThroughputPage = [this] {
+        Settings.ThroughputPageRequest = 1;
+        RunCommand(MenuCommand::Setup);
+    };
+    graph_.KeyPressed = [this](uint32_t key) {
+        const auto command = KeyCommand(Settings, key);
+        if (command == MenuCommand::Setup || command == MenuCommand::ThroughputDisplay)
+            RunCommand(*command);
+    };
+    graph_.Create(instance, Handle());
+    lampDisplay_->DrawOverlay = [this](HDC dc, RECT& covered) { return graph_.DrawInDisplay(dc, covered); };
 }
 
 int TMainWindow::RunMessageLoop()
@@ -520,7 +539,7 @@ void TMainWindow::BringSettingsDialogToFront()
 void TMainWindow::SetBorder(WindowBorder border)
 {
     const LONG keep = GetWindowLongA(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_DISABLED);
-    const DWORD style = border == WindowBorder::None     ? WS_POPUP
+    const DWORD style = border == WindowBorder::None     ? WS_POPUP | WS_CLIPCHILDREN
                         : border == WindowBorder::Single ? SingleBorder
                                                          : SizeableBorder;
     SetWindowLongA(Handle(), GWL_STYLE, keep | static_cast<LONG>(style));

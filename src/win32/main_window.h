@@ -21,6 +21,7 @@
 #include "monitor/keyboard_lights.h"
 #include "monitor/poll_cycle.h"
 #include "monitor/signal_sources.h"
+#include "win32/graph_display.h"
 #include "win32/lamp_display_window.h"
 #include "win32/main_menu.h"
 #include "win32/setup_dialog.h"
@@ -73,6 +74,7 @@ private:
     LRESULT OnClose();
     LRESULT OnDestroy();
     void CreateTray(HINSTANCE instance);
+    void CreateGraph(HINSTANCE instance);
     void OnTrayDoubleClick();
     LRESULT OnPaint();
     LRESULT OnCopyData(UINT msg, WPARAM wp, LPARAM lp);
@@ -128,7 +130,7 @@ private:
     // WindowHost
     void HideApplication() override { tray_.Icon().HideApplication(); }
     void SetTrayIconActive(bool active) override;
-    void HideGraphWindow() override {}
+    void HideGraphWindow() override { graph_.Hide(); }
     void SetCaptionBit(bool shown) override;
     int32_t DisplayHeight() override { return lampDisplay_ ? lampDisplay_->DisplayHeight() : 0; }
     void ResizeMainWindow(int32_t width, int32_t height) override;
@@ -185,9 +187,9 @@ private:
     MainMenu menu_;
     Win32Tray tray_{clock_, vxd_.Device(), ports_};
     SetupDialog setup_{ras_};
-    GraphPart graph_;
+    TGraphDisplay graph_;
     TitleStrip titleStrip_;
-    MainWindowParts parts_{tray_, menu_, setup_, graph_, titleStrip_};
+    MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
 
     monitor::TSignalSources counters_{
         Settings, monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this, parts_.Setup}};
