@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "display/bitmap.h"
+#include "platform/foreground_window.h"
 
 namespace win32 {
 
@@ -18,11 +19,12 @@ class DibBlitter {
 public:
     // At (x, y), pixel for pixel.
     void Draw(HDC dc, int x, int y, const display::Bitmap& picture);
-    // Into the rectangle (x, y, width, height), stretched.
-    void Stretch(HDC dc, int x, int y, int width, int height, const display::Bitmap& picture);
+    // The left sourceWidth columns of the image into the rectangle (x, y,
+    // width, height), stretched.
+    void Stretch(HDC dc, int x, int y, int width, int height, const platform::PixelImage& image, int sourceWidth);
 
 private:
-    const BITMAPINFO& Convert(const display::Bitmap& picture);
+    const BITMAPINFO& Convert(const uint32_t* pixels, int width, int height);
 
     std::vector<uint32_t> dib_;
     BITMAPINFO format_{};

@@ -19,6 +19,7 @@
 #include "monitor/event_actions.h"
 #include "monitor/inactivity_rules.h"
 #include "monitor/keyboard_lights.h"
+#include "display/title_bar_display.h"
 #include "monitor/poll_cycle.h"
 #include "monitor/signal_sources.h"
 #include "win32/graph_display.h"
@@ -29,6 +30,7 @@
 #include "win32/tray_window.h"
 #include "win32/win32_events.h"
 #include "win32/win32_helper_vxd.h"
+#include "win32/win32_bitmap_resources.h"
 #include "win32/win32_keyboard.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
@@ -188,7 +190,10 @@ private:
     Win32Tray tray_{clock_, vxd_.Device(), ports_};
     SetupDialog setup_{ras_};
     TGraphDisplay graph_;
-    TitleStrip titleStrip_;
+    Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
+    Win32SystemMetrics titleMetrics_;
+    Win32ForegroundWindows foreground_;
+    display::TitleBarDisplay titleStrip_{Settings, {titleResources_, titleMetrics_, clock_, foreground_}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
 
     monitor::TSignalSources counters_{

@@ -1,16 +1,112 @@
 #include "win32/title_strip.h"
 
-#include <windows.h>
-
 namespace win32 {
 
-void TitleStrip::RedrawForegroundCaption()
+namespace {
+
+HWND AsWindow(platform::WindowHandle w) { return reinterpret_cast<HWND>(w); }
+platform::WindowHandle AsHandle(HWND w) { return reinterpret_cast<platform::WindowHandle>(w); }
+
+} // namespace
+
+platform::WindowHandle Win32ForegroundWindows::Foreground()
 {
-    HWND active = GetForegroundWindow();
-    while (active && GetParent(active))
-        active = GetParent(active);
-    if (active)
-        PostMessageA(active, WM_NCACTIVATE, TRUE, 0);
+    return AsHandle(GetForegroundWindow());
+}
+
+platform::WindowHandle Win32ForegroundWindows::TopLevel(platform::WindowHandle window)
+{
+    HWND w = AsWindow(window);
+    while (w && GetParent(w))
+        w = GetParent(w);
+    return AsHandle(w);
+}
+
+platform::WindowStyle Win32ForegroundWindows::Style(platform::WindowHandle window)
+{
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(AsWindow(window), GWL_STYLE));
+    platform::WindowStyle s;
+    s.Caption = (style & WS_DLGFRAME) != 0;
+    s.SystemMenu = (style & WS_SYSMENU) != 0;
+    s.MinimiseBox = (style & WS_MINIMIZEBOX) != 0;
+    s.MaximiseBox = (style & WS_MAXIMIZEBOX) != 0;
+    s.SizingBorder = (style & WS_THICKFRAME) != 0;
+    s.Popup = (style & WS_POPUP) != 0;
+    s.Child = (style & WS_CHILD) != 0;
+    s.Minimised = (style & WS_MINIMIZE) != 0;
+    return s;
+}
+
+bool Win32ForegroundWindows::Rect(platform::WindowHandle window, platform::WindowRect& rect)
+{
+    RECT r{};
+    if (!GetWindowRect(AsWindow(window), &r))
+        return false;
+    rect = {r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+bool Win32ForegroundWindows::OfThisProcess(platform::WindowHandle window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(AsWindow(window), &process);
+    return process == GetCurrentProcessId();
+}
+
+bool Win32ForegroundWindows::BeginCaption(platform::WindowHandle window, platform::FontHandle font)
+{
+    window_ = AsWindow(window);
+    dc_ = GetWindowDC(window_);
+    if (!dc_)
+        return false;
+    oldFont_ = font ? SelectObject(dc_, reinterpret_cast<HFONT>(font)) : nullptr;
+    return true;
+}
+
+void Win32ForegroundWindows::StretchPixels(const platform::PixelImage& source, int32_t sourceWidth, int32_t x,
+                                           int32_t y, int32_t width, int32_t height)
+{
+    blitter_.Stretch(dc_, x, y, width, height, source, sourceWidth);
+}
+
+platform::TextSize Win32ForegroundWindows::MeasureText(std::string_view text)
+{
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return {size.cx, size.cy};
+}
+
+void Win32ForegroundWindows::DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
+                                      uint32_t background)
+{
+    RECT r{place.Left, place.Top, place.Right, place.Bottom};
+    SetTextColor(dc_, textColour & 0x00FFFFFF);
+    SetBkColor(dc_, background & 0x00FFFFFF);
+    SetBkMode(dc_, OPAQUE);
+    ExtTextOutA(dc_, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr); // the whole place, behind the text
+    ::DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void Win32ForegroundWindows::EndCaption()
+{
+    if (dc_) {
+        if (oldFont_)
+            SelectObject(dc_, oldFont_);
+        ReleaseDC(window_, dc_);
+    }
+    dc_ = nullptr;
+    oldFont_ = nullptr;
+    window_ = nullptr;
+}
+
+void Win32ForegroundWindows::RepaintFrame(platform::WindowHandle window)
+{
+    RedrawWindow(AsWindow(window), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void Win32ForegroundWindows::PostActiveCaption(platform::WindowHandle window)
+{
+    PostMessageA(AsWindow(window), WM_NCACTIVATE, TRUE, 0);
 }
 
 } // namespace win32

@@ -1,14 +1,37 @@
-// The lamp strip in the active window's title bar. For now it only lets the
-// foreground window redraw its caption, which wipes what was drawn there.
+// The foreground window as the title-bar strip reaches it on Win32: its
+// style, place and process, and its caption drawn through its window DC.
+// Which window gets what is the core's (display/title_bar_display.h).
 #pragma once
 
-#include "app/window_parts.h"
+#include <windows.h>
+
+#include "platform/foreground_window.h"
+#include "win32/dib_blit.h"
 
 namespace win32 {
 
-class TitleStrip final : public TitleStripPart {
+class Win32ForegroundWindows final : public platform::ForegroundWindows {
 public:
-    void RedrawForegroundCaption() override;
+    platform::WindowHandle Foreground() override;
+    platform::WindowHandle TopLevel(platform::WindowHandle window) override;
+    platform::WindowStyle Style(platform::WindowHandle window) override;
+    bool Rect(platform::WindowHandle window, platform::WindowRect& rect) override;
+    bool OfThisProcess(platform::WindowHandle window) override;
+    bool BeginCaption(platform::WindowHandle window, platform::FontHandle font) override;
+    void StretchPixels(const platform::PixelImage& source, int32_t sourceWidth, int32_t x, int32_t y, int32_t width,
+                       int32_t height) override;
+    platform::TextSize MeasureText(std::string_view text) override;
+    void DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
+                  uint32_t background) override;
+    void EndCaption() override;
+    void RepaintFrame(platform::WindowHandle window) override;
+    void PostActiveCaption(platform::WindowHandle window) override;
+
+private:
+    HWND window_ = nullptr; // the caption being drawn into
+    HDC dc_ = nullptr;
+    HGDIOBJ oldFont_ = nullptr;
+    DibBlitter blitter_;
 };
 
 } // namespace win32
