@@ -15,6 +15,8 @@
 //                                            restarting shell loses it
 //   wintool hold <path> <ms>                 keeps a file open with no sharing (as a program
 //                                            that locks it), printing H when it holds it
+//   wintool msgbox <caption> <text>          shows a message box of this program until it is
+//                                            answered
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -500,6 +502,13 @@ int KeyState(const Options &options)
     return kOk;
 }
 
+int MsgBox(const Options &options)
+{
+    Need(options, 2, 2);
+    MessageBoxW(nullptr, options.positional[1].c_str(), options.positional[0].c_str(), MB_OK);
+    return kOk;
+}
+
 int Rect(const Options &options)
 {
     Need(options, 1, 1);
@@ -550,6 +559,8 @@ int Run(const std::vector<std::wstring> &args)
         return Hold(options);
     if (command == L"keystate")
         return KeyState(options);
+    if (command == L"msgbox")
+        return MsgBox(options);
     throw UsageError{"unknown command"};
 }
 
