@@ -48,7 +48,8 @@ def run(s, offset):
                    "ReceivedPerSecond": 3000, "SentPerSecond": 1000}
     line.write()
     ini = modem.direct_access(2, DUNRegistry=1, DUNRegistryName="Dial-Up Adapter", RNAAPP=0, NewOrientation=5,
-                              Title=2, Throughput=1, **{"TitleBar Offset": offset})
+                              Title=2, Throughput=1,
+                              **{"TitleBar Offset": offset, "Display connect time in Titlebar": 1})
     s.write_ini(ini)
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
