@@ -9,72 +9,17 @@
 //                                          N paints, for callgrind
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <string_view>
 
 #include "display/lamp_display.h"
-#include "display/picture_library.h"
+#include "bench_pictures.h"
 
 namespace {
 
-// The pixel art, read from the source tree as the resource generator reads it.
-class SourceFiles final : public platform::FileStore {
-public:
-    bool ReadAll(const std::string& path, std::string& data) override
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return false;
-        std::ostringstream text;
-        text << in.rdbuf();
-        data = text.str();
-        return true;
-    }
-    bool WriteAll(const std::string&, const std::string&) override { return false; }
-};
-
-const display::PictureLibrary& Pictures()
-{
-    static const display::PictureLibrary library = [] {
-        SourceFiles files;
-        display::PictureLibrary loaded;
-        if (!loaded.Load(files, BLINKERY_RESOURCES))
-            throw std::runtime_error(loaded.Error());
-        return loaded;
-    }();
-    return library;
-}
-
-// The program's bitmap resources, copied out of memory.
-class Resources final : public platform::BitmapResources {
-public:
-    bool LoadBitmap(std::string_view name, int32_t& width, int32_t& height, std::vector<uint32_t>& pixels) override
-    {
-        const display::Picture* picture = Pictures().Find(name);
-        if (!picture)
-            return false;
-        width = picture->Image.Width;
-        height = picture->Image.Height;
-        pixels.assign(picture->Image.Pixels.begin(), picture->Image.Pixels.end());
-        return true;
-    }
-};
-
-class Metrics final : public platform::SystemMetrics {
-public:
-    int32_t Get(platform::Metric metric) override
-    {
-        switch (metric) {
-        case platform::Metric::CxMin: return 112;
-        case platform::Metric::CySize: return 18;
-        default: return 3;
-        }
-    }
-};
+using bench::Metrics;
+using bench::Pictures;
+using bench::Resources;
 
 class Clock final : public platform::Clock {
 public:
@@ -207,11 +152,5 @@ int RunPaints(bool reload, long paints)
 
 int main(int argc, char** argv)
 {
-    constexpr std::string_view PaintsFlag = "--paints=";
-    if (argc == 3 && std::string_view(argv[1]).starts_with(PaintsFlag))
-        return RunPaints(std::string_view(argv[2]) == "reload", std::atol(argv[1] + PaintsFlag.size()));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv, RunPaints);
 }

@@ -10,76 +10,17 @@
 //                                          N paints, for callgrind
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <string_view>
 
-#include "display/picture_library.h"
+#include "bench_pictures.h"
 #include "display/title_bar_display.h"
 
 namespace {
 
-class SourceFiles final : public platform::FileStore {
-public:
-    bool ReadAll(const std::string& path, std::string& data) override
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return false;
-        std::ostringstream text;
-        text << in.rdbuf();
-        data = text.str();
-        return true;
-    }
-    bool WriteAll(const std::string&, const std::string&) override { return false; }
-};
+using bench::Metrics;
+using bench::Pictures;
+using bench::Resources;
 
-const display::PictureLibrary& Pictures()
-{
-    static const display::PictureLibrary library = [] {
-        SourceFiles files;
-        display::PictureLibrary loaded;
-        if (!loaded.Load(files, BLINKERY_RESOURCES))
-            throw std::runtime_error(loaded.Error());
-        return loaded;
-    }();
-    return library;
-}
-
-class Resources final : public platform::BitmapResources {
-public:
-    bool LoadBitmap(std::string_view name, int32_t& width, int32_t& height, std::vector<uint32_t>& pixels) override
-    {
-        const display::Picture* picture = Pictures().Find(name);
-        if (!picture)
-            return false;
-        width = picture->Image.Width;
-        height = picture->Image.Height;
-        pixels.assign(picture->Image.Pixels.begin(), picture->Image.Pixels.end());
-        return true;
-    }
-};
-
-// Windows 98's standard scheme.
-class Metrics final : public platform::SystemMetrics {
-public:
-    int32_t Get(platform::Metric metric) override
-    {
-        switch (metric) {
-        case platform::Metric::CxSize: return 18;
-        case platform::Metric::CyCaption: return 19;
-        case platform::Metric::CxFrame:
-        case platform::Metric::CyFrame: return 4;
-        case platform::Metric::CxBorder:
-        case platform::Metric::CyBorder: return 1;
-        default: return 3;
-        }
-    }
-};
-
-// Paints come 18 times a second.
 class Clock final : public platform::Clock {
 public:
     double Now() override { return now += 1.0 / (18 * 86400); }
@@ -186,11 +127,5 @@ int RunPaints(bool reload, long paints)
 
 int main(int argc, char** argv)
 {
-    constexpr std::string_view PaintsFlag = "--paints=";
-    if (argc == 3 && std::string_view(argv[1]).starts_with(PaintsFlag))
-        return RunPaints(std::string_view(argv[2]) == "reload", std::atol(argv[1] + PaintsFlag.size()));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv, RunPaints);
 }
