@@ -1,18 +1,13 @@
-// What the display benchmarks share: the pixel art read from the source
-// tree as the resource generator reads it, the program's bitmap resources
-// served from memory, Windows 98's standard window metrics, and a main that
-// runs Google Benchmark or, with --paints=N quiet|reload, N paints for
-// callgrind.
+// What the display benchmarks share besides: the pixel art read from the
+// source tree as the resource generator reads it, the program's bitmap
+// resources served from memory and Windows 98's standard window metrics.
 #pragma once
 
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <string_view>
 
+#include "bench_doubles.h"
 #include "display/picture_library.h"
 #include "platform/bitmap_resources.h"
 #include "platform/files.h"
@@ -78,17 +73,5 @@ public:
         }
     }
 };
-
-// Google Benchmark, or N paints of runPaints(reload, N).
-inline int Main(int argc, char** argv, int (*runPaints)(bool reload, long paints))
-{
-    constexpr std::string_view PaintsFlag = "--paints=";
-    if (argc == 3 && std::string_view(argv[1]).starts_with(PaintsFlag))
-        return runPaints(std::string_view(argv[2]) == "reload", std::atol(argv[1] + PaintsFlag.size()));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
 
 } // namespace bench

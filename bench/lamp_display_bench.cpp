@@ -9,7 +9,6 @@
 //                                          N paints, for callgrind
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <string_view>
 
 #include "display/lamp_display.h"
@@ -18,6 +17,8 @@
 namespace {
 
 using bench::Metrics;
+using bench::NoPorts;
+using Vxd = bench::Com2Vxd;
 using bench::Pictures;
 using bench::Resources;
 
@@ -26,32 +27,6 @@ public:
     double Now() override { return now += 1.0 / 86400; }
     uint32_t TickCount() override { return 1000; }
     double now = 45000.5;
-};
-
-// A helper VxD that has hooked COM2 at 8N1 57600.
-class Vxd final : public platform::HelperVxd {
-public:
-    bool Open(const std::string&) override { return true; }
-    void Close() override {}
-    bool IsOpen() const override { return true; }
-    platform::VxdReply Request(uint32_t code, const void*, uint32_t, void* out, uint32_t) override
-    {
-        switch (code) {
-        case 6:
-            std::memcpy(out, "COM2", 4);
-            return {true, 4, 0};
-        case 9: return {true, 57600, 0};
-        case 10: return {true, 8, 0};
-        default: return {true, 0, 0};
-        }
-    }
-};
-
-class NoPorts final : public platform::SerialPorts {
-public:
-    platform::CommHandle OpenForQuery(const std::string&) override { return 0; }
-    void Close(platform::CommHandle) override {}
-    bool GetLineSettings(platform::CommHandle, platform::LineSettings&) override { return false; }
 };
 
 // A window that takes every request and shows nothing.

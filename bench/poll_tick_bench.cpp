@@ -9,9 +9,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
+#include "bench_doubles.h"
 #include "monitor/poll_cycle.h"
 
 namespace {
@@ -43,33 +43,8 @@ public:
     uint32_t LastError() const override { return 0; }
 };
 
-// A VxD that has hooked COM2.
-class Vxd final : public platform::HelperVxd {
-public:
-    bool Opened = false;
-    bool Open(const std::string&) override { return Opened = true; }
-    void Close() override { Opened = false; }
-    bool IsOpen() const override { return Opened; }
-    platform::VxdReply Request(uint32_t code, const void*, uint32_t, void* out, uint32_t) override
-    {
-        switch (code) {
-        case 6:
-            std::memcpy(out, "COM2", 4);
-            return {true, 4, 0};
-        case 8: return {true, 0x30, 0};
-        case 9: return {true, 57600, 0};
-        case 10: return {true, 8, 0};
-        default: return {true, 0, 0};
-        }
-    }
-};
-
-class NoPorts final : public platform::SerialPorts {
-public:
-    platform::CommHandle OpenForQuery(const std::string&) override { return 0; }
-    void Close(platform::CommHandle) override {}
-    bool GetLineSettings(platform::CommHandle, platform::LineSettings&) override { return false; }
-};
+using Vxd = bench::Com2Vxd;
+using bench::NoPorts;
 
 class FixedClock final : public platform::Clock {
 public:
