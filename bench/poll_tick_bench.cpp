@@ -11,7 +11,18 @@
 #include <cstdlib>
 #include <string_view>
 
+#include <memory>
+
 #include "bench_doubles.h"
+#include "fakes/fake_events.h"
+#include "fakes/fake_keyboard.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_power.h"
+#include "fakes/fake_ras.h"
+#include "fakes/fake_signal_sources.h"
+#include "monitor/event_actions.h"
+#include "monitor/inactivity_rules.h"
+#include "monitor/keyboard_lights.h"
 #include "monitor/poll_cycle.h"
 
 namespace {
@@ -72,7 +83,28 @@ public:
     void InvalidateGraphWindow() override {}
 };
 
-enum class Setup { Win98VxdAndUart, Win2000Uart };
+enum class Setup { Win98VxdAndUart, Win2000Uart, Win98EveryEventArmed };
+
+// The program's event actions, inactivity rules and keyboard lights, with
+// every log, launch, rule and light switched on, connected, and nothing due.
+struct Engine final : monitor::EventHost, monitor::InactivityHost {
+    fakes::EventSound sound;
+    fakes::LogFiles logs;
+    fakes::Launcher launcher;
+    fakes::Locale locale;
+    fakes::SystemInfo system;
+    fakes::MessageBoxes boxes;
+    fakes::RasApi ras;
+    fakes::Power power;
+    fakes::Keyboard keys;
+    std::unique_ptr<monitor::TEventActions> events;
+    std::unique_ptr<monitor::TInactivityRules> inactivity;
+    std::unique_ptr<monitor::TKeyboardLights> keyboard;
+
+    void EnablePollTimer(bool) override {}
+    bool CloseMainWindow() override { return false; }
+    void MakeMainWindowTopmost() override {}
+};
 
 // One configured program: settings, devices and an engine whose later
 // parts do nothing yet.
@@ -91,13 +123,39 @@ struct Rig {
     monitor::InactivityRules inactivity;
     monitor::KeyboardLights keyboard;
     Windows windows;
-    monitor::TPollCycle poll{Settings, monitor::PollServices{clock, boxes, ports, io, client},
-                             monitor::PollParts{counters, connection, events, inactivity, keyboard, windows}};
+    Engine engine;
+    std::unique_ptr<monitor::TPollCycle> poll;
 
     explicit Rig(Setup setup)
     {
         Settings = TGVar{};
         TGVar& g = Settings;
+        const bool armed = setup == Setup::Win98EveryEventArmed;
+        if (armed) {
+            g.LogRI = g.LogDCD = g.LogTotalBytes = 1;
+            g.AutoRunCDHigh = g.AutoRunCDLow = 1;
+            g.CDAutoExit = 1;
+            g.OnTop = 2;
+            g.WarnIfInactive = g.DisconnectIfInactive = 1;
+            g.WarnTimeIfInactive = g.DisconnectTimeIfInactive = 30;
+            g.AutoTimedDisconnectActive = 1;
+            g.KeyboardLights_CD = 20;
+            engine.events = std::make_unique<monitor::TEventActions>(
+                g, monitor::EventServices{clock, engine.sound, engine.logs, engine.boxes, engine.launcher, engine.locale,
+                                          engine.system, client, engine});
+            engine.inactivity = std::make_unique<monitor::TInactivityRules>(
+                g, monitor::InactivityServices{clock, engine.boxes, engine.sound, engine.launcher, engine.ras,
+                                               engine.power, io},
+                engine);
+            engine.keyboard = std::make_unique<monitor::TKeyboardLights>(g, engine.keys);
+        }
+        monitor::PollParts parts{counters,
+                                 connection,
+                                 armed ? static_cast<monitor::EventActions&>(*engine.events) : events,
+                                 armed ? static_cast<monitor::InactivityRules&>(*engine.inactivity) : inactivity,
+                                 armed ? static_cast<monitor::KeyboardLights&>(*engine.keyboard) : keyboard,
+                                 windows};
+        poll = std::make_unique<monitor::TPollCycle>(g, monitor::PollServices{clock, boxes, ports, io, client}, parts);
         g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
         g.Port = 2;
         g.NewOrientation = 5;
@@ -105,10 +163,10 @@ struct Rig {
         g.Title = 1;
         io.OpenDriver();
         registers.Mcr = 0x03;
-        if (setup == Setup::Win98VxdAndUart) {
+        if (setup != Setup::Win2000Uart) {
             g.OsKind = OsWin9x;
             vxd.Opened = true;
-            registers.Msr = 0x30;
+            registers.Msr = armed ? 0xB0 : 0x30; // armed: connected, so the rules watch the line
         } else {
             g.OsKind = OsWin2000;
             g.RAS = 1;
@@ -116,8 +174,11 @@ struct Rig {
             g.DisplayConnectTime = 1;
         }
         // The first ticks light the lamps and paint; after them all is quiet.
-        poll.TimerEvent();
-        poll.TimerEvent();
+        // Armed: a session under way, its idle clock just reset.
+        g.ConnectStart = clock.Now();
+        poll->TimerEvent();
+        poll->TimerEvent();
+        g.ConnectionState.LastActivity = clock.Now();
         windows.Paints = 0;
     }
 };
@@ -126,20 +187,24 @@ void QuietTick(benchmark::State& state, Setup setup)
 {
     Rig rig(setup);
     for (auto _ : state)
-        rig.poll.TimerEvent();
+        rig.poll->TimerEvent();
     if (rig.windows.Paints != 0)
         state.SkipWithError("a quiet tick painted");
+    const Engine& e = rig.engine;
+    if (e.logs.Reads + e.logs.Appends != 0 || !e.boxes.Shown.empty() || !e.launcher.Runs.empty())
+        state.SkipWithError("a quiet tick touched a log, showed a box or launched");
 }
 
 BENCHMARK_CAPTURE(QuietTick, win98_vxd_and_uart, Setup::Win98VxdAndUart);
 BENCHMARK_CAPTURE(QuietTick, win2000_uart_connected, Setup::Win2000Uart);
+BENCHMARK_CAPTURE(QuietTick, win98_every_event_armed, Setup::Win98EveryEventArmed);
 
 // Plain loop for callgrind: instructions are counted inside TimerEvent only.
 int RunTicks(Setup setup, long ticks)
 {
     Rig rig(setup);
     for (long i = 0; i < ticks; ++i)
-        rig.poll.TimerEvent();
+        rig.poll->TimerEvent();
     return rig.windows.Paints == 0 ? 0 : 1;
 }
 
@@ -149,7 +214,10 @@ int main(int argc, char** argv)
 {
     constexpr std::string_view TicksFlag = "--ticks=";
     if (argc == 3 && std::string_view(argv[1]).starts_with(TicksFlag)) {
-        const Setup setup = std::string_view(argv[2]) == "win2000" ? Setup::Win2000Uart : Setup::Win98VxdAndUart;
+        const std::string_view name = argv[2];
+        const Setup setup = name == "win2000"  ? Setup::Win2000Uart
+                            : name == "events" ? Setup::Win98EveryEventArmed
+                                               : Setup::Win98VxdAndUart;
         return RunTicks(setup, std::atol(argv[1] + TicksFlag.size()));
     }
     benchmark::Initialize(&argc, argv);

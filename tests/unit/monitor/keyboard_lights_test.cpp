@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "fakes/fake_keyboard.h"
 #include "monitor/keyboard_lights.h"
 
 namespace {
 
-class Keyboard : public platform::KeyboardState {
-public:
-    platform::KeyTable Keys{};
+using fakes::Keyboard;
     int Reads = 0, Writes = 0;
     bool Read(platform::KeyTable& keys) override
     {
