@@ -6,19 +6,6 @@
 namespace {
 
 using fakes::Keyboard;
-    int Reads = 0, Writes = 0;
-    bool Read(platform::KeyTable& keys) override
-    {
-        ++Reads;
-        keys = Keys;
-        return true;
-    }
-    void Write(const platform::KeyTable& keys) override
-    {
-        ++Writes;
-        Keys = keys;
-    }
-};
 
 struct KeyboardLightsTest : ::testing::Test {
     void SetUp() override
