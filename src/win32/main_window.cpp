@@ -47,8 +47,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
             dutiesPosted_ = PostMessageA(Handle(), WM_APP_MINIMISED_DUTIES, 0, 0) != FALSE;
     };
     menu_.RequestAutoRestore = [this] {
-        WindowContext window{*this, parts_, metrics_};
-        ::AutoRestore(Settings, window, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
+        ::AutoRestore(Settings, rules_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     setup_.SetInstance(instance);
     CreateTray(instance);
@@ -70,8 +69,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     monitor::PollParts parts{counters_, connection_, *events_, *inactivity_, keyboard_, *this};
     poll_ = std::make_unique<monitor::TPollCycle>(Settings, pollServices, parts);
 
-    SettingsContext settings{profile_, system_, clock_, fonts_};
-    StartupContext ctx{settings, boxes_, files_, launcher_, ports_, *portIO_, *this, parts_};
+    StartupContext ctx{settings_, boxes_, files_, launcher_, ports_, *portIO_, *this, parts_};
     if (!RunStartUp(Settings, commandTail, ctx))
         return false;
     CreateGraph(instance); // at the bounds the settings give
@@ -249,10 +247,7 @@ LRESULT TMainWindow::OnSettingChange(UINT msg, WPARAM wp, LPARAM lp)
 LRESULT TMainWindow::OnMinimisedDuties()
 {
     dutiesPosted_ = false;
-    SettingsContext settings{profile_, system_, clock_, fonts_};
-    WindowContext window{*this, parts_, metrics_};
-    SettingsDialogContext dialog{*this, window, settings};
-    MinimisedDuties(Settings, dialog);
+    MinimisedDuties(Settings, dialog_);
     return 0;
 }
 
@@ -260,17 +255,13 @@ void TMainWindow::RunCommand(MenuCommand command)
 {
     if (!startedUp_)
         return;
-    SettingsContext settings{profile_, system_, clock_, fonts_};
-    WindowContext window{*this, parts_, metrics_};
-    SettingsDialogContext dialog{*this, window, settings};
-    MenuCommandContext menu{*this, dialog, *inactivity_, clock_};
+    MenuCommandContext menu{*this, dialog_, *inactivity_, clock_};
     RunMenuCommand(Settings, command, menu);
 }
 
 void TMainWindow::RunWindowRule(void (*rule)(TGVar&, WindowContext&))
 {
-    WindowContext window{*this, parts_, metrics_};
-    rule(Settings, window);
+    rule(Settings, rules_);
 }
 
 LRESULT TMainWindow::OnClose()
@@ -318,8 +309,7 @@ void TMainWindow::RunShutDown(bool endingSession)
 {
     if (!portIO_)
         return;
-    SettingsContext settings{profile_, system_, clock_, fonts_};
-    ShutdownContext ctx{settings, boxes_, *portIO_, *this, parts_};
+    ShutdownContext ctx{settings_, boxes_, *portIO_, *this, parts_};
     ShutDown(Settings, ctx, endingSession);
 }
 

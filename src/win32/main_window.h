@@ -191,10 +191,14 @@ private:
     SetupDialog setup_{ras_};
     TGraphDisplay graph_;
     Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
-    Win32SystemMetrics titleMetrics_;
     Win32ForegroundWindows foreground_;
-    display::TitleBarDisplay titleStrip_{Settings, {titleResources_, titleMetrics_, clock_, foreground_}};
+    display::TitleBarDisplay titleStrip_{Settings, {titleResources_, metrics_, clock_, foreground_}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
+
+    // What the settings code, the window's rules and the settings dialog run on.
+    SettingsContext settings_{profile_, system_, clock_, fonts_};
+    WindowContext rules_{*this, parts_, metrics_};
+    SettingsDialogContext dialog_{*this, rules_, settings_};
 
     monitor::TSignalSources counters_{
         Settings, monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this, parts_.Setup}};
