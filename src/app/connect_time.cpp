@@ -15,3 +15,8 @@ std::string ConnectTimeText(double d)
     std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
     return text;
 }
+
+double SessionConnectTime(const TGVar& g, double now)
+{
+    return (now - g.ConnectStart) + g.NegotiationDelay / 86400.0;
+}

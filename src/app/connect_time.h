@@ -3,6 +3,12 @@
 
 #include <string>
 
+#include "app/settings.h"
+
 // "h:mm:ss" below one day; from one day on the total hours, so 26 hours
 // 3 minutes 15 seconds read "26:03:15". d is a duration in days.
 std::string ConnectTimeText(double d);
+
+// The running session's connect time in days: now - ConnectStart plus the
+// "Negotiation Delay" the modems spent before the carrier was seen.
+double SessionConnectTime(const TGVar& g, double now);

@@ -1,5 +1,7 @@
 #include "app/shutdown.h"
 
+#include "app/connect_time.h"
+
 bool CloseNeedsQuestion(const TGVar& g)
 {
     if (g.WarnWhenExiting != 0 || !g.ModemSignals.CD)
@@ -34,7 +36,7 @@ void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
     g.ClosingState = -1;
 
     if (g.ModemSignals.CD)
-        g.TotalConnectNew += (ctx.Settings.Clock.Now() - g.ConnectStart) + g.NegotiationDelay / 86400.0;
+        g.TotalConnectNew += SessionConnectTime(g, ctx.Settings.Clock.Now());
 
     host.CloseHelperVxd();
     host.UnloadHelperLibrary();

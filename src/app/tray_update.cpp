@@ -1,19 +1,7 @@
 #include "app/tray_update.h"
 
-#include <charconv>
-
+#include "app/decimal_text.h"
 #include "app/line_settings.h"
-
-namespace {
-
-void AppendNumber(std::string& text, int64_t value)
-{
-    char digits[20];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
-}
-
-} // namespace
 
 TTrayUpdate::TTrayUpdate(TTrayIcon95& tray, platform::HelperVxd& vxd, platform::SerialPorts& ports)
     : tray_(tray), vxd_(vxd), ports_(ports)
@@ -47,9 +35,9 @@ void TTrayUpdate::ComposeTip(TGVar& g)
     const TConnectionState& cs = g.ConnectionState;
     tip_.clear();
     if (g.ModemSignals.CD) {
-        AppendNumber(tip_, cs.SessionTx);
+        AppendDecimal(tip_, cs.SessionTx);
         tip_ += " bytes sent ";
-        AppendNumber(tip_, cs.SessionRx);
+        AppendDecimal(tip_, cs.SessionRx);
         tip_ += " bytes received ";
     } else {
         tip_ += ' ';
@@ -62,7 +50,7 @@ void TTrayUpdate::ComposeTip(TGVar& g)
         tip_ += status_.empty() ? std::string_view(TrayDefaultStatus) : std::string_view(status_);
     }
     tip_ += " - COM";
-    AppendNumber(tip_, g.Port);
+    AppendDecimal(tip_, g.Port);
     if (tip_.size() > TrayTipLength)
         tip_.resize(TrayTipLength);
 }

@@ -1,8 +1,7 @@
 #include "display/display_text.h"
 
-#include <charconv>
-
 #include "app/connect_time.h"
+#include "app/decimal_text.h"
 #include "app/line_settings.h"
 #include "app/rounding.h"
 #include "display/display_size.h"
@@ -13,21 +12,13 @@ namespace {
 
 constexpr int StatusPadding = 67;
 constexpr int FigurePadding = 14;
-constexpr double SecondsPerDay = 86400.0;
-
-void AppendNumber(std::string& text, long long value)
-{
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
-}
 
 // A figure with its label; a zero shows no digits at all.
 void AppendFigure(std::string& text, std::string_view label, long long value, bool show)
 {
     text += label;
     if (show)
-        AppendNumber(text, value);
+        AppendDecimal(text, value);
     text.append(FigurePadding, ' ');
 }
 
@@ -53,7 +44,7 @@ void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::Hel
     if (g.StatusInDisplay == 1) {
         std::string& text = Start(x, y);
         text += "COM ";
-        AppendNumber(text, g.Port);
+        AppendDecimal(text, g.Port);
         text += ' ';
         AppendCommStatusText(text, g, vxd, ports);
         text.append(StatusPadding, ' ');
@@ -61,7 +52,7 @@ void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::Hel
     }
 
     if (ConnectTimeShown(g)) {
-        double value = now - g.ConnectStart + g.NegotiationDelay / SecondsPerDay;
+        double value = SessionConnectTime(g, now);
         if (g.DisplayTotalConnectTimeInDisplay == 1)
             value += g.TotalConnectNew;
         std::string& text = Start(x, y);

@@ -13,7 +13,6 @@ namespace {
 using platform::Metric;
 using platform::WindowHandle;
 
-constexpr double SecondsPerDay = 86400.0;
 // The offsets' range; a value beyond it (a hand-edited settings file) is
 // held at its end rather than let the caption arithmetic overflow.
 constexpr int32_t OffsetLimit = 1000;
@@ -110,7 +109,7 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
     // gets it at once.
     bool time = false;
     if (connected && timeEnabled) {
-        double value = s_.Clock.Now() - g_.ConnectStart + g_.NegotiationDelay / SecondsPerDay;
+        double value = SessionConnectTime(g_, s_.Clock.Now());
         if (g_.DisplayTotalConnectTimeInTitlebar == 1)
             value += g_.TotalConnectNew;
         nextText_ = ConnectTimeText(value);

@@ -12,7 +12,6 @@ namespace monitor {
 
 namespace {
 
-constexpr double SecondsPerDay = 86400.0;
 constexpr uint32_t MinWindowMs = 1000;
 
 int SecondOf(double dateTime)
@@ -24,11 +23,6 @@ int SecondOf(double dateTime)
 }
 
 } // namespace
-
-double SessionConnectTime(const TGVar& g, double now)
-{
-    return (now - g.ConnectStart) + g.NegotiationDelay / SecondsPerDay;
-}
 
 void ResetSessionConnectTime(TGVar& g, double now)
 {

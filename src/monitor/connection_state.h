@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/connect_time.h"
 #include "app/settings.h"
 #include "app/window_parts.h"
 #include "monitor/poll_parts.h"
@@ -20,10 +21,6 @@ namespace monitor {
 
 inline constexpr char ConnectTimeLabelHead[] = "Total connect time   ";
 inline constexpr char ConnectTimeLabelSince[] = "   since ";
-
-// The running session's connect time: now - ConnectStart plus the
-// "Negotiation Delay" the modems spent before the carrier was seen.
-double SessionConnectTime(const TGVar& g, double now);
 
 // "&Reset Session Connect Time" and the total's resets of the menu and the
 // settings dialog.

@@ -1,24 +1,11 @@
 #include "monitor/event_logs.h"
 
-#include <charconv>
-
 #include "app/connect_time.h"
+#include "app/decimal_text.h"
 #include "monitor/connection_state.h"
 #include "monitor/date_time_text.h"
 
 namespace monitor {
-
-namespace {
-
-template <typename Number>
-void AppendDecimal(std::string& out, Number value)
-{
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, static_cast<size_t>(result.ptr - digits));
-}
-
-} // namespace
 
 std::string EventLogPath(std::string_view shortProgramPath, const char* ending)
 {

@@ -1,8 +1,8 @@
 #include "monitor/inactivity_rules.h"
 
-#include <charconv>
 #include <cstddef>
 
+#include "app/decimal_text.h"
 #include "devices/ras_records.h"
 #include "monitor/event_actions.h"
 #include "monitor/poll_cycle.h"
@@ -28,13 +28,6 @@ struct RasConn9xRecord {
 static_assert(sizeof(RasConn9xRecord) == Ras9xConnRecordSize);
 static_assert(offsetof(RasConn9xRecord, hrasconn) == offsetof(devices::RasConnRecord, hrasconn));
 
-void AppendNumber(std::string& text, uint32_t value)
-{
-    char digits[10];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, static_cast<size_t>(result.ptr - digits));
-}
-
 } // namespace
 
 TInactivityRules::TInactivityRules(TGVar& g, InactivityServices services, InactivityHost& host, devices::TRAS* ras)
@@ -51,9 +44,9 @@ bool TInactivityRules::IdleFor(uint32_t minutes, uint32_t seconds)
 void TInactivityRules::BuildInactiveText(std::string& text, uint32_t minutes, uint32_t seconds, const char* end)
 {
     text.assign(InactiveTextStart);
-    AppendNumber(text, minutes);
+    AppendDecimal(text, minutes);
     text.append(InactiveTextMinutes);
-    AppendNumber(text, seconds);
+    AppendDecimal(text, seconds);
     text.append(end);
 }
 
