@@ -4,6 +4,7 @@
 
 #include "app/fonts.h"
 #include "app/ini_values.h"
+#include "app/modal_box.h"
 #include "app/settings_keys.h"
 #include "app/rounding.h"
 
@@ -206,7 +207,7 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
 void ReportUnableToWrite(TGVar& g, platform::ProfileFile& profile, platform::MessageBoxes& boxes)
 {
     g.ModalActive = 1;
-    boxes.Show("Unable to write to " + profile.Path(), "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
+    boxes.Show(UnableToWriteText + profile.Path(), "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
     g.ModalActive = 0;
 }
 

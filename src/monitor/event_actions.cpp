@@ -1,5 +1,7 @@
 #include "monitor/event_actions.h"
 
+#include "app/modal_box.h"
+
 #include "app/launcher.h"
 #include "app/paths.h"
 #include "monitor/event_logs.h"
@@ -195,10 +197,7 @@ void TEventActions::WriteConnectPart()
 // that none of them takes it for its own.
 void TEventActions::ReportUnableToWrite(const std::string& path)
 {
-    const int32_t wasModal = g_.ModalActive;
-    g_.ModalActive = 1;
-    s_.Boxes.Show("Unable to write to " + path, "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
-    g_.ModalActive = wasModal;
+    ShowModalBox(g_, s_.Boxes, UnableToWriteText + path, platform::MbButtons::Ok, platform::MbIcon::Error);
     endOfTick_ = true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "app/decimal_text.h"
+#include "app/modal_box.h"
 #include "devices/ras_records.h"
 #include "monitor/event_actions.h"
 #include "monitor/poll_cycle.h"
@@ -56,11 +57,7 @@ void TInactivityRules::BuildInactiveText(std::string& text, uint32_t minutes, ui
 platform::MbResult TInactivityRules::ShowBox(const std::string& text, platform::MbButtons buttons)
 {
     host_.MakeMainWindowTopmost();
-    const int32_t wasModal = g_.ModalActive;
-    g_.ModalActive = 1;
-    const platform::MbResult answer = s_.Boxes.Show(text, "Blinkery", buttons, platform::MbIcon::Warning);
-    g_.ModalActive = wasModal;
-    return answer;
+    return ShowModalBox(g_, s_.Boxes, text, buttons, platform::MbIcon::Warning);
 }
 
 void TInactivityRules::DisconnectIfInactive()

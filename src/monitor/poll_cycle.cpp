@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/line_settings.h"
+#include "app/modal_box.h"
 
 namespace monitor {
 
@@ -92,11 +93,8 @@ void TPollCycle::ReadUartStatus()
             // Ticks go on beneath the box; they find the driver inactive and
             // read nothing, so no second box appears. A box of an outer tick
             // may already have set ModalActive: leave it as it was.
-            const int32_t wasModal = g_.ModalActive;
-            g_.ModalActive = 1;
-            s_.Boxes.Show(g_.OsKind != OsWin9x ? DriverMissingNtText : DriverMissing9xText, "Blinkery",
-                          platform::MbButtons::Ok, platform::MbIcon::Error);
-            g_.ModalActive = wasModal;
+            ShowModalBox(g_, s_.Boxes, g_.OsKind != OsWin9x ? DriverMissingNtText : DriverMissing9xText,
+                         platform::MbButtons::Ok, platform::MbIcon::Error);
         }
         return;
     }

@@ -1,5 +1,6 @@
 #include "monitor/registry_counters.h"
 
+#include "app/modal_box.h"
 #include "monitor/counter_baseline.h"
 
 namespace monitor {
@@ -62,10 +63,7 @@ void RegistryCounters::ReportInvalid(const std::string& name)
     std::string text = InvalidDataTypeText;
     const size_t at = text.find("%s");
     text.replace(at, 2, name);
-    const int32_t wasModal = g_.ModalActive;
-    g_.ModalActive = 1;
-    boxes_.Show(text, "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
-    g_.ModalActive = wasModal;
+    ShowModalBox(g_, boxes_, text, platform::MbButtons::Ok, platform::MbIcon::Error);
 }
 
 } // namespace monitor
