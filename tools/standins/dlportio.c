@@ -141,17 +141,9 @@ static void WriteRegister(ULONG port, ULONG value)
     if (uart && uart->present && offset == 4)
         uart->mcr = (USHORT)value;
 
-    char path[MAX_PATH + 16];
     char line[64];
-    BesideExe("standin.log", path);
     int n = snprintf(line, sizeof line, "write %lX %lX %lu\r\n", port, value, GetTickCount());
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_ALWAYS, 0, NULL);
-    if (file != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        SetFilePointer(file, 0, NULL, FILE_END);
-        WriteFile(file, line, (DWORD)n, &written, NULL);
-        CloseHandle(file);
-    }
+    AppendBesideExe("standin.log", line, n);
 }
 
 #define EXPORT __declspec(dllexport)

@@ -208,10 +208,8 @@ static void SetText(const char* section, const char* key, const char* value)
 
 static void Log(const char* format, ...)
 {
-    char path[MAX_PATH + 16];
     char line[700];
     va_list args;
-    BesideExe("standin.log", path);
     va_start(args, format);
     int n = vsnprintf(line, sizeof line - 32, format, args);
     va_end(args);
@@ -220,13 +218,7 @@ static void Log(const char* format, ...)
     if (n > (int)sizeof line - 32)
         n = (int)sizeof line - 32;
     n += snprintf(line + n, 32, " %lu\r\n", GetTickCount());
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, NULL, OPEN_ALWAYS, 0, NULL);
-    if (file != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        SetFilePointer(file, 0, NULL, FILE_END);
-        WriteFile(file, line, (DWORD)n, &written, NULL);
-        CloseHandle(file);
-    }
+    AppendBesideExe("standin.log", line, n);
 }
 
 static void Copy(char* field, size_t size, const char* text)
