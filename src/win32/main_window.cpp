@@ -435,16 +435,14 @@ void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
     // minimised or maximised window gives its last normal position, kept
     // at each move: the placement's normal position would be in workspace
     // coordinates, off by a task bar at the top or left.
-    RECT r{};
-    if (!IsIconic(Handle()) && !IsZoomed(Handle()) && GetWindowRect(Handle(), &r)) {
-        left = r.left;
-        top = r.top;
-    } else if (normalPositionKnown_) {
+    OnMove();
+    if (normalPositionKnown_) {
         left = normalPosition_.x;
         top = normalPosition_.y;
     }
 }
 
+// Notes the position of a window that is neither minimised nor maximised.
 LRESULT TMainWindow::OnMove()
 {
     RECT r{};
