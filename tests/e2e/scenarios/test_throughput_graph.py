@@ -59,7 +59,9 @@ def graph_window(s):
     picture = s.wait_screen(lambda p: stacked_columns(p, *area) >= 5, timeout=30, what="stacked columns")
     status = s.find_window("Throughput", cls="TGraphDisplay").children[0].text
     match = STATUS.fullmatch(status)
-    assert match and 2.0 < float(match.group(1)) < 3.5 and 0.5 < float(match.group(2)) < 1.5, status
+    # 3000 and 1000 bytes a second played; one sample spans a timer period, so allow for jitter
+    down, up = (float(match.group(1)), float(match.group(2))) if match else (0, 0)
+    assert 1.5 < down < 6.0 and 0.4 < up < 2.5 and down > up, status
     print(f"     {stacked_columns(picture, *area)} stacked columns; status {status!r}")
     lp.save_crop(s, [rect], "throughput-window")
 
