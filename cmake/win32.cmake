@@ -15,7 +15,7 @@ file(GLOB BLINKERY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32
 list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(blinkery_win32 STATIC ${BLINKERY_WIN32_SOURCES})
 target_compile_options(blinkery_win32 PRIVATE ${BLINKERY_WARNINGS})
-target_link_libraries(blinkery_win32 PUBLIC blinkery_core winmm comctl32)
+target_link_libraries(blinkery_win32 PUBLIC blinkery_core winmm comctl32 comdlg32 shell32)
 
 include(cmake/resources.cmake OPTIONAL)
 

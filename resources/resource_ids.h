@@ -1,6 +1,125 @@
 // Identifiers of the dialog templates and their controls, shared by the
-// resource scripts and the code.
+// resource scripts and the code. Plain #defines: the resource compiler
+// reads this file too.
+//
+// Conventions the code relies on:
+// - page n of the settings dialog is the template IDD_PAGE_FIRST + n;
+// - a radio group is an id G (its group box) and its items G+1, G+2, ...
+//   in the order of the group's items;
+// - a spin edit is an edit with id E and its up-down control E+1;
+// - a colour button with id B has its swatch (an owner-drawn static) B+1;
+// - control ids are unique across all pages, so one view reaches any
+//   control of the dialog by its id.
 #pragma once
 
-// The settings dialog.
+// The settings dialog: the frame.
 #define IDD_SETUP 100
+#define IDC_TREEVIEWSETUP 101
+#define IDC_INTRO 102
+#define IDC_INDEX 103
+#define IDC_PAGEHOST 104
+
+// Every page: its caption and its "Settings" button (help on the page).
+#define IDC_PAGE_CAPTION 198
+#define IDC_PAGE_SETTINGS 199
+
+// The 19 pages, in the order of the tree.
+#define IDD_PAGE_FIRST 200
+#define IDD_PAGE_STARTHERE 200
+#define IDD_PAGE_DETECTION 201
+#define IDD_PAGE_STARTUPEXIT 202
+#define IDD_PAGE_WINDOW 203
+#define IDD_PAGE_DISPLAY 204
+#define IDD_PAGE_TITLEBAR 205
+#define IDD_PAGE_THROUGHPUT 206
+#define IDD_PAGE_LAYOUT 207
+#define IDD_PAGE_SOUNDS 208
+#define IDD_PAGE_LOGGINGS 209
+#define IDD_PAGE_INACTIVITY 210
+#define IDD_PAGE_DISCONNECT 211
+#define IDD_PAGE_AUTOLAUNCH 212
+#define IDD_PAGE_CONNECTTIMERESET 213
+#define IDD_PAGE_RAS 214
+#define IDD_PAGE_KEYBOARD 215
+#define IDD_PAGE_INFORMATION 216
+#define IDD_PAGE_MISC 217
+#define IDD_PAGE_ABOUT 218
+
+// "Start here!"
+#define IDC_START_PICTURE1 1001
+#define IDC_START_PICTURE2 1002
+
+// "Display"
+#define IDC_CBCOMMSTATUSDISPLAY 1401
+#define IDC_RADIOGROUPINDISPLAY 1410 // 3 items
+#define IDC_CBTDRDDISPLAY 1420
+#define IDC_CBTOTALDISPLAY 1421
+#define IDC_SETDRDRATE 1422          // spin edit (+1 its up-down)
+#define IDC_FONTLOG 1430
+
+// "Titlebar Display"
+#define IDC_STATUSGROUP 1500         // 3 items
+#define IDC_TITLELAYOUTGROUP 1510    // 4 items
+#define IDC_LAMPLOOKGROUP 1520       // 2 items
+#define IDC_SEEDITOFFSETR 1530       // spin edit
+#define IDC_SEEDITOFFSETT 1532       // spin edit
+#define IDC_RADIOGROUPINTITLE 1540   // 3 items
+#define IDC_FONTTITLEBAR 1550
+#define IDC_BITBTNFONTCOLOR 1552     // colour button (+1 its swatch)
+#define IDC_PAINTBOXTITLEBARFONT 1553
+#define IDC_BITBTNTITLEBARBACKGROUND 1554
+#define IDC_PAINTBOXTITLEBARBG 1555
+#define IDC_BITBTNRESETFONT 1556
+
+// "Throughput Display"
+#define IDC_RGTHROUGHPUT 1600        // 3 items
+#define IDC_BBRD 1610
+#define IDC_PAINTBOXTRD 1611
+#define IDC_BBTD 1612
+#define IDC_PAINTBOXTTD 1613
+#define IDC_BBBACKGROUND 1614
+#define IDC_PAINTBOXTBACKGROUND 1615
+#define IDC_CBINWINDOW 1620
+#define IDC_CBTHROUGHPUTDATAINWINDOW 1621
+#define IDC_RGSCALING 1630           // 3 items
+#define IDC_CBPREDEFINED 1640        // drop-down list
+#define IDC_SEMANUALSCALE 1642       // spin edit
+#define IDC_SEUPDATERATE 1644        // spin edit
+
+// "Layout && Colors"
+#define IDC_LAYOUTGROUP 1700         // 5 items
+#define IDC_LAMPLOOK 1710            // 3 items
+#define IDC_LAMPON 1720
+#define IDC_PAINTBOXLAMPON 1721
+#define IDC_LAMPOFF 1722
+#define IDC_PAINTBOXLAMPOFF 1723
+#define IDC_TEXT 1724
+#define IDC_PAINTBOXTEXT 1725
+#define IDC_BACKGROUND 1726
+#define IDC_PAINTBOXBACKGROUND 1727
+
+// "Loggings"
+#define IDC_CHECKBOXLOGRI 1901
+#define IDC_SHOWLOGRI 1902
+#define IDC_DELETELOGRI 1903
+#define IDC_CHECKBOXLOGCONNECT 1910
+#define IDC_SECDUPTIME 1912          // spin edit
+#define IDC_SENEGDELAY 1914          // spin edit
+#define IDC_CBLOGTOTAL 1916
+#define IDC_SHOWLOGCD 1917
+#define IDC_DELETELOGCD 1918
+
+// "Keyboard Lights"
+#define IDC_KEYBOARDCD 2500          // 4 items: Off, NumLock, CapsLock, ScrollLock
+#define IDC_KEYBOARDRD 2510          // 4 items
+#define IDC_KEYBOARDTD 2520          // 4 items
+
+// "Miscellaneous", group "Edit for Logfiles"
+#define IDC_EDITORNAME 2701
+#define IDC_BROWSEEDITORNAME 2702
+
+// "About"
+#define IDC_ABOUT_TITLE 2801
+#define IDC_ABOUT_PICTURE 2802
+#define IDC_PAINTBOXABOUT 2803       // 112 x 47, owner-drawn
+#define IDC_ABOUT_VERSION 2804

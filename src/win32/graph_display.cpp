@@ -108,6 +108,17 @@ bool TGraphDisplay::DrawInDisplay(HDC dc, RECT& covered)
 
 // --- display::GraphHost
 
+int32_t TGraphDisplay::GrowWindow(int32_t dy)
+{
+    RECT r{};
+    if (!Handle() || !GetWindowRect(Handle(), &r))
+        return static_cast<int32_t>(Settings.TWindowSizeY) + dy;
+    const int height = std::max<int>(r.bottom - r.top + dy, 0);
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(Handle(), &r);
+    return r.bottom - r.top;
+}
+
 bool TGraphDisplay::GraphWindowBounds(display::GraphBounds& bounds)
 {
     RECT r{};

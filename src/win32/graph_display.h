@@ -30,6 +30,10 @@ public:
     bool Create(HINSTANCE instance, HWND mainWindow);
     display::TThroughputGraph& Graph() { return graph_; }
     void Hide() { ShowGraphWindow(false); }
+    // The window grows (shrinks, negative) by dy pixels, its left, top and
+    // width kept; gives its new height.
+    int32_t GrowWindow(int32_t dy);
+    void SetTimerPeriod(uint32_t periodMs) { SetThroughputTimer(periodMs); }
 
     // The main window's paint: the in-display graph it asked for, drawn at
     // its place (nothing when none); the part of the client it covers.

@@ -49,7 +49,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     menu_.RequestAutoRestore = [this] {
         ::AutoRestore(Settings, rules_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
-    setup_.SetInstance(instance);
+    setup_.SetMainBorder = [this](WindowBorder border) { SetBorder(border); };
     CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
 
@@ -73,6 +73,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     if (!RunStartUp(Settings, commandTail, ctx))
         return false;
     CreateGraph(instance); // at the bounds the settings give
+    setup_.Create(instance, hwnd); // on the page "SetupActivePage" gives
     return true;
 }
 
@@ -517,6 +518,13 @@ void TMainWindow::ResizeMainWindow(int32_t width, int32_t height)
 bool TMainWindow::ShowSettingsDialog()
 {
     return tray_.Icon().ShowModalForm(TrayForm::SetupForm) == IDOK;
+}
+
+void TMainWindow::SelectSetupPage(SetupPage page)
+{
+    setup_.SelectPage(page == SetupPage::About ? setup::AboutPage
+                      : page == SetupPage::Ras ? setup::RasPage
+                                               : setup::StartHerePage);
 }
 
 void TMainWindow::BringSettingsDialogToFront()

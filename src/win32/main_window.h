@@ -140,9 +140,9 @@ private:
     // SettingsDialogHost
     bool ShowSettingsDialog() override;
     void BringSettingsDialogToFront() override;
-    void SelectSetupPage(SetupPage) override {}
-    void StartAboutTimer() override {}
-    void StopAboutTimer() override {}
+    void SelectSetupPage(SetupPage page) override;
+    void StartAboutTimer() override { setup_.StartAboutTimer(); }
+    void StopAboutTimer() override { setup_.StopAboutTimer(); }
     void SetBorder(WindowBorder border) override;
     void RepaintTwice() override { repaintTwice_ = true; }
     // InvalidateMainWindow and SetPollTimer as above.
@@ -188,9 +188,9 @@ private:
     // The features of the window, as parts.
     MainMenu menu_;
     Win32Tray tray_{clock_, vxd_.Device(), ports_};
-    SetupDialog setup_{ras_};
     TGraphDisplay graph_;
     Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
+    TSetupDlg setup_{ras_, {boxes_, launcher_, fonts_, system_, titleResources_, graph_}};
     Win32ForegroundWindows foreground_;
     display::TitleBarDisplay titleStrip_{Settings, {titleResources_, metrics_, clock_, foreground_}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};

@@ -53,9 +53,23 @@ LRESULT CALLBACK WindowBase::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return result;
 }
 
+DialogBase::~DialogBase()
+{
+    if (modeless_ && hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongA(hwnd_, DWL_USER, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
 INT_PTR DialogBase::RunModal(HINSTANCE instance, const char* templateName, HWND owner)
 {
     return DialogBoxParamA(instance, templateName, owner, Thunk, reinterpret_cast<LPARAM>(this));
+}
+
+bool DialogBase::CreateModeless(HINSTANCE instance, const char* templateName, HWND parent)
+{
+    modeless_ = true;
+    return CreateDialogParamA(instance, templateName, parent, Thunk, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 INT_PTR CALLBACK DialogBase::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -82,12 +96,22 @@ INT_PTR CALLBACK DialogBase::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
                 self->OnCancel();
                 return TRUE;
             }
-            return self->OnCommand(LOWORD(wp), HIWORD(wp)) ? TRUE : FALSE;
+            return self->OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (!self->OnNotify(*reinterpret_cast<const NMHDR*>(lp), result))
+                return FALSE;
+            SetWindowLongA(hwnd, DWL_MSGRESULT, static_cast<LONG>(result));
+            return TRUE;
+        }
         case WM_NCDESTROY:
+            SetWindowLongA(hwnd, DWL_USER, 0);
             self->hwnd_ = nullptr;
             return FALSE;
-        default:
-            return FALSE;
+        default: {
+            INT_PTR result = FALSE;
+            return self->OnOther(msg, wp, lp, result) ? result : FALSE;
+        }
         }
     } catch (...) {
         return FALSE;

@@ -35,30 +35,39 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// A modal dialog from a template of the program's resources, with the
-// named hooks a page needs.
+// A dialog from a template of the program's resources, modal or modeless
+// (a child page too), with the named hooks a page needs.
 class DialogBase {
 public:
     DialogBase() = default;
     DialogBase(const DialogBase&) = delete;
     DialogBase& operator=(const DialogBase&) = delete;
-    virtual ~DialogBase() = default;
+    virtual ~DialogBase();
 
     HWND Handle() const { return hwnd_; }
     // Shows the dialog modally; the button that ended it (IDOK, IDCANCEL),
     // or -1 when it could not be shown.
     INT_PTR RunModal(HINSTANCE instance, const char* templateName, HWND owner);
+    // Creates the dialog modeless (hidden unless its template says
+    // WS_VISIBLE); destroyed with the object.
+    bool CreateModeless(HINSTANCE instance, const char* templateName, HWND parent);
 
 protected:
     virtual void OnInit() {}
-    virtual bool OnCommand(WORD /*id*/, WORD /*code*/) { return false; }
+    virtual bool OnCommand(WORD /*id*/, WORD /*code*/, HWND /*control*/) { return false; }
+    // A notification; result is the message's result when handled.
+    virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     virtual void OnOk() { EndDialog(hwnd_, IDOK); }
     virtual void OnCancel() { EndDialog(hwnd_, IDCANCEL); }
+    // Any other message; true when handled (result as the dialog
+    // procedure's return value).
+    virtual bool OnOther(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR& /*result*/) { return false; }
 
 private:
     static INT_PTR CALLBACK Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND hwnd_ = nullptr;
+    bool modeless_ = false;
 };
 
 // Owns one handle and frees it with Free on every path.
@@ -92,5 +101,11 @@ private:
 
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
+
+inline BOOL WINAPI DeleteFontObject(HFONT font)
+{
+    return DeleteObject(font);
+}
+using OwnedFont = Owned<HFONT, DeleteFontObject>;
 
 } // namespace win32

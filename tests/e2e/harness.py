@@ -887,9 +887,11 @@ class Scenario:
                                 f"{format_windows(self.list_windows(all=True))}")
         return parse_wintool(out)[0]
 
-    def wait_gone(self, caption, cls=None, timeout=20, match="exact"):
-        code, _ = self.wintool("gone", caption, *self._filter(cls, match), "--timeout", int(timeout * 1000),
-                               timeout=timeout + 60)
+    def wait_gone(self, caption, cls=None, timeout=20, match="exact", visible=False):
+        """Waits until no such window exists (visible: until none shows; a
+        dialog that is only hidden, as the settings dialog, counts as gone)."""
+        options = self._filter(cls, match) + (["--visible"] if visible else [])
+        code, _ = self.wintool("gone", caption, *options, "--timeout", int(timeout * 1000), timeout=timeout + 60)
         if code != 0:
             raise ScenarioError(f"window {caption!r}{_cls_text(cls)} still there after {timeout} s; windows:\n"
                                 f"{format_windows(self.list_windows(all=True))}")
@@ -940,6 +942,26 @@ class Scenario:
             raise ScenarioError(f"no window {caption!r}{_cls_text(cls)} to send {msg} to; windows:\n"
                                 f"{format_windows(self.list_windows(all=True))}")
         return int(out.strip().split("\t")[1])
+
+    def click_control(self, caption, control_id, cls=None, timeout=10):
+        """Posts BM_CLICK to the control with that id in a window (any depth:
+        the pages of a dialog too)."""
+        self._control("click", caption, control_id, cls=cls, timeout=timeout)
+
+    def set_control_text(self, caption, control_id, text, cls=None, timeout=10):
+        """Sets a control's text as typing would (the control reports the change)."""
+        self._control("settext", caption, control_id, text, cls=cls, timeout=timeout)
+
+    def tree_select(self, caption, index, cls=None, timeout=10):
+        """Selects the index-th top-level node of a window's tree view."""
+        self._control("tree-select", caption, index, cls=cls, timeout=timeout)
+
+    def _control(self, command, caption, *args, cls=None, timeout=10):
+        code, _ = self.wintool(command, caption, *args, *self._filter(cls, "exact"),
+                               "--timeout", int(timeout * 1000), timeout=timeout + 60)
+        if code != 0:
+            raise ScenarioError(f"{command} {args!r} failed in a window {caption!r}{_cls_text(cls)}; windows:\n"
+                                f"{format_windows(self.list_windows(all=True))}")
 
     def rect(self, caption, cls=None, timeout=10):
         """Window rectangle and client area (screen coordinates)."""

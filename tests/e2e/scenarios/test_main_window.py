@@ -44,7 +44,7 @@ def main_window(s):
     height, _ = wait_caption(s, True)
     assert height > CAPTION_MIN, f"no caption while the dialog shows ({height} px)"
     s.press("Blinkery Settings", "Cancel")
-    s.wait_gone("Blinkery Settings", cls="#32770", timeout=20)
+    s.wait_gone("Blinkery Settings", cls="#32770", timeout=20, visible=True)
     height, _ = wait_caption(s, False)
     assert height <= CAPTION_MIN, f"Cancel left the caption ({height} px)"
 

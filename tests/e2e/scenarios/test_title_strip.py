@@ -79,7 +79,7 @@ def title_strip(s):
     s.wait_window("Blinkery Settings", cls="#32770", timeout=20)
     assert no_strip_in(s, "Blinkery Settings", cls="#32770"), "the strip went into Blinkery's own dialog"
     s.press("Blinkery Settings", "Cancel")
-    s.wait_gone("Blinkery Settings", cls="#32770", timeout=20)
+    s.wait_gone("Blinkery Settings", cls="#32770", timeout=20, visible=True)
 
     # The first paints done (and the dialog's own objects made once), the
     # count stays put.

@@ -17,6 +17,12 @@
 //                                            that locks it), printing H when it holds it
 //   wintool msgbox <caption> <text>          shows a message box of this program until it is
 //                                            answered
+//   wintool click <caption> <id> [options]   posts BM_CLICK to the window's descendant with
+//                                            that control id (a button, check box, radio item)
+//   wintool settext <caption> <id> <text> [options]  sets the text of that descendant
+//                                            (WM_SETTEXT, sent)
+//   wintool tree-select <caption> <index> [options]  selects the index-th top-level node of
+//                                            the window's tree view
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -36,6 +42,7 @@
 // Exit codes: 0 done, 1 not found or timed out, 2 usage or other error.
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -443,6 +450,70 @@ int Send(const Options &options)
     return kOk;
 }
 
+// The first descendant of a matching window with that control id.
+HWND FindControl(const Options &options, int id)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND hwnd : FindWindows(options.filter))
+            for (HWND child : ChildWindows(hwnd))
+                if (GetDlgCtrlID(child) == id)
+                    return child;
+        if (GetTickCount() - start >= options.timeoutMs)
+            return nullptr;
+        Sleep(50);
+    }
+}
+
+int Click(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND control = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
+    if (!control)
+        return kNotFound;
+    // Posted, so a click that opens a modal window does not block the tool.
+    PostMessageW(control, BM_CLICK, 0, 0);
+    return kOk;
+}
+
+int SetText(const Options &options)
+{
+    Need(options, 3, 3);
+    HWND control = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
+    if (!control)
+        return kNotFound;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(options.positional[2].c_str()),
+                               SMTO_ABORTIFHUNG, 5000, &result)
+               ? kOk
+               : kError;
+}
+
+int TreeSelect(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND tree = nullptr;
+    DWORD start = GetTickCount();
+    while (!tree) {
+        for (HWND hwnd : FindWindows(options.filter))
+            for (HWND child : ChildWindows(hwnd))
+                if (!tree && SameIgnoringCase(ClassOf(child), L"SysTreeView32"))
+                    tree = child;
+        if (!tree && GetTickCount() - start >= options.timeoutMs)
+            return kNotFound;
+        if (!tree)
+            Sleep(50);
+    }
+    // Node handles are plain values, so these messages work across processes.
+    auto node = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    for (unsigned long i = ParseNumber(options.positional[1]); node && i > 0; --i)
+        node = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, node);
+    if (!node)
+        return kNotFound;
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, node);
+    return kOk;
+}
+
 int Broadcast(const Options &options)
 {
     Need(options, 1, 1);
@@ -557,6 +628,12 @@ int Run(const std::vector<std::wstring> &args)
         return TrayDelete(options);
     if (command == L"hold")
         return Hold(options);
+    if (command == L"click")
+        return Click(options);
+    if (command == L"settext")
+        return SetText(options);
+    if (command == L"tree-select")
+        return TreeSelect(options);
     if (command == L"keystate")
         return KeyState(options);
     if (command == L"msgbox")

@@ -1,0 +1,114 @@
+#include "setup/logs_page.h"
+
+#include "app/modal_box.h"
+#include "monitor/event_logs.h"
+#include "resource_ids.h"
+
+namespace setup {
+
+struct LogsPageModel::Log {
+    const char* Ending;   // replaces the program's extension
+    const char* FileName; // as the boxes name it
+    const char* Question;
+};
+
+std::optional<std::string> EditorCommand(SetupContext& ctx)
+{
+    std::string editor = ctx.G.EditorName;
+    bool found = false;
+    if (!editor.empty()) {
+        found = ctx.Services.FileExists(editor);
+    } else {
+        editor = ctx.Services.AssociatedProgram(ctx.Services.WindowsDirectory() + "\\win.ini");
+        found = !editor.empty();
+    }
+    if (!found) {
+        ShowErrorBox(ctx, EditorMissingText);
+        return std::nullopt;
+    }
+    return ctx.Services.ShortPath(editor) + " ";
+}
+
+void LogsPageModel::Fill()
+{
+    TGVar& g = ctx_.G;
+    FillCheck(IDC_CHECKBOXLOGRI, g.LogRI);
+    FillCheck(IDC_CHECKBOXLOGCONNECT, g.LogDCD);
+    FillCheck(IDC_CBLOGTOTAL, g.LogTotalBytes);
+    FillSpin(IDC_SECDUPTIME, 0, 10000, g.DCDInterval);
+    FillSpin(IDC_SENEGDELAY, 0, 1000, g.NegotiationDelay);
+}
+
+bool LogsPageModel::Clicked(int id)
+{
+    static constexpr Handler<LogsPageModel> handlers[] = {
+        {IDC_CHECKBOXLOGRI, &LogsPageModel::CheckBoxLogRIClick},
+        {IDC_CHECKBOXLOGCONNECT, &LogsPageModel::CheckBoxLogConnectClick},
+        {IDC_CBLOGTOTAL, &LogsPageModel::CBLogTotalClick},
+        {IDC_SHOWLOGRI, &LogsPageModel::ButtonShowLogRIClick},
+        {IDC_SHOWLOGCD, &LogsPageModel::ButtonShowLogCDClick},
+        {IDC_DELETELOGRI, &LogsPageModel::ButtonDeleteLogRIClick},
+        {IDC_DELETELOGCD, &LogsPageModel::ButtonDeleteLogCDClick},
+    };
+    return Dispatch<LogsPageModel>(*this, handlers, id);
+}
+
+bool LogsPageModel::Changed(int id)
+{
+    static constexpr Handler<LogsPageModel> handlers[] = {
+        {IDC_SECDUPTIME, &LogsPageModel::SECDUpTimeChange},
+        {IDC_SENEGDELAY, &LogsPageModel::SENegDelayChange},
+    };
+    return Dispatch<LogsPageModel>(*this, handlers, id);
+}
+
+void LogsPageModel::CheckBoxLogRIClick() { TakeCheck(IDC_CHECKBOXLOGRI, ctx_.G.LogRI); }
+void LogsPageModel::CheckBoxLogConnectClick() { TakeCheck(IDC_CHECKBOXLOGCONNECT, ctx_.G.LogDCD); }
+void LogsPageModel::CBLogTotalClick() { TakeCheck(IDC_CBLOGTOTAL, ctx_.G.LogTotalBytes); }
+
+// The spin edits hold only values of their ranges, never negative ones.
+void LogsPageModel::SECDUpTimeChange() { ctx_.G.DCDInterval = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SECDUPTIME)); }
+void LogsPageModel::SENegDelayChange()
+{
+    ctx_.G.NegotiationDelay = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SENEGDELAY));
+}
+
+namespace {
+
+constexpr LogsPageModel::Log RingLog{monitor::RingLogEnding, "BLINKERY.RI", "Delete RI Log file?"};
+constexpr LogsPageModel::Log ConnectLog{monitor::ConnectLogEnding, "BLINKERY.DCD", "Delete Connect Log file?"};
+
+} // namespace
+
+void LogsPageModel::ButtonShowLogRIClick() { ShowLog(RingLog); }
+void LogsPageModel::ButtonShowLogCDClick() { ShowLog(ConnectLog); }
+void LogsPageModel::ButtonDeleteLogRIClick() { DeleteLog(RingLog); }
+void LogsPageModel::ButtonDeleteLogCDClick() { DeleteLog(ConnectLog); }
+
+void LogsPageModel::ShowLog(const Log& log)
+{
+    // Whether the log exists is the editor's business.
+    std::optional<std::string> command = EditorCommand(ctx_);
+    if (!command)
+        return;
+    *command += monitor::EventLogPath(ctx_.System.ShortProgramPath(), log.Ending);
+    ctx_.Launcher.Exec(*command, platform::ShowState::Normal);
+}
+
+void LogsPageModel::DeleteLog(const Log& log)
+{
+    const std::string path = monitor::EventLogPath(ctx_.System.ProgramPath(), log.Ending);
+    if (!ctx_.Services.CanOpenForReading(path)) {
+        ShowErrorBox(ctx_, std::string("Can not find the log file ") + log.FileName);
+        return;
+    }
+    if (ShowModalBox(ctx_.G, ctx_.Boxes, log.Question, platform::MbButtons::OkCancel, platform::MbIcon::Warning) !=
+        platform::MbResult::Ok)
+        return;
+    // A log the system will not delete (read-only, or held by the editor)
+    // must not look deleted.
+    if (!ctx_.Services.RemoveFile(path))
+        ShowErrorBox(ctx_, std::string("Can not delete the log file ") + log.FileName);
+}
+
+} // namespace setup

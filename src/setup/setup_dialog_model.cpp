@@ -1,0 +1,147 @@
+#include "setup/setup_dialog_model.h"
+
+#include "resource_ids.h"
+#include "setup/about_page.h"
+#include "setup/display_pages.h"
+#include "setup/keyboard_page.h"
+#include "setup/logs_page.h"
+#include "setup/misc_page.h"
+
+namespace setup {
+
+namespace {
+
+constexpr int IntroHelpTopic = 20;
+constexpr int IndexHelpTopic = 10;
+
+constexpr std::array<PageInfo, PageCount> PageTable = {{
+    {"Start here!", "", 45},
+    {"Port Detection", "Port Detection", 50},
+    {"Startup & Exit", "Startup && Exit", 60},
+    {"Window & SysTray", "Window && SysTray", 70},
+    {"Display", "Display", 80},
+    {"Titlebar Display", "Titlebar Display", 90},
+    {"Throughput Display", "Throughput Display", 100},
+    {"Layout & Colors", "Layout && Colors", 110},
+    {"Sounds", "Sounds", 120},
+    {"Loggings", "Loggings", 130},
+    {"Inactivity", "Inactivity", 140},
+    {"Auto Disconnect", "Auto Disconnect", 150},
+    {"Auto Launch", "Auto Launch", 160},
+    {"Connect Time Reset", " Connect Time Reset", 170},
+    {"RAS Dialer (NT only)", "RAS Phonebook && Dialer", 180},
+    {"Keyboard Lights (9* only)", "Keyboard Lights", 190},
+    {"Information", "Information", 200},
+    {"Miscellaneous", "Miscellaneous", 210},
+    {"About", "", 220},
+}};
+
+} // namespace
+
+const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
+
+// The page models; the pages without controls of their own have none.
+struct SetupDialogModel::Pages {
+    explicit Pages(SetupContext& ctx)
+        : Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Keyboard(ctx), Misc(ctx), About(ctx)
+    {
+    }
+    DisplayPageModel Display;
+    TitlebarPageModel Titlebar;
+    ThroughputPageModel Throughput;
+    LayoutPageModel Layout;
+    LogsPageModel Logs;
+    KeyboardPageModel Keyboard;
+    MiscPageModel Misc;
+    AboutPageModel About;
+    const std::array<PageModel*, 8> All{&Display, &Titlebar, &Throughput, &Layout, &Logs, &Keyboard, &Misc, &About};
+};
+
+SetupDialogModel::SetupDialogModel(SetupContext& ctx) : ctx_(ctx), pages_(std::make_unique<Pages>(ctx))
+{
+    ctx_.View.Attach(this);
+}
+
+SetupDialogModel::~SetupDialogModel() { ctx_.View.Attach(nullptr); }
+
+void SetupDialogModel::FormCreate()
+{
+    // A hand-edited settings file must not pick a page past the tree.
+    const int32_t stored = ctx_.G.SetupActivePage;
+    activePage_ = stored < 0 ? 0 : stored >= PageCount ? PageCount - 1 : stored;
+    ctx_.G.SetupActivePage = activePage_;
+}
+
+void SetupDialogModel::ChangeForm()
+{
+    TGVar& g = ctx_.G;
+    ShowPageOf(activePage_);
+    for (PageModel* page : pages_->All)
+        page->Fill();
+
+    if (g.RasPageRequest) {
+        g.RasPageRequest = 0;
+        if (g.OsKind != OsWin9x)
+            ShowPageOf(RasPage);
+    }
+    // The throughput window asks for its page on every system.
+    if (g.ThroughputPageRequest) {
+        g.ThroughputPageRequest = 0;
+        ShowPageOf(ThroughputPage);
+    }
+}
+
+void SetupDialogModel::TreeViewSetupChange(int node)
+{
+    if (node < 0 || node >= PageCount)
+        return;
+    activePage_ = node;
+    ctx_.G.SetupActivePage = node;
+    // The RAS page serves Windows NT and 2000 only, the keyboard lights
+    // Windows 95/98/ME only; elsewhere the page shows empty.
+    const bool win9x = ctx_.G.OsKind == OsWin9x;
+    const bool shown = !(node == RasPage && win9x) && !(node == KeyboardPage && !win9x);
+    ctx_.Services.ShowPage(node, shown);
+    ctx_.Services.SetHelpContext(PageTable[static_cast<size_t>(node)].HelpTopic);
+}
+
+void SetupDialogModel::ShowPageOf(int page)
+{
+    TreeViewSetupChange(page);
+    ctx_.Services.SelectTreeNode(activePage_);
+}
+
+void SetupDialogModel::IntroClick() { ctx_.Services.OpenHelp(IntroHelpTopic); }
+void SetupDialogModel::IndexClick() { ctx_.Services.OpenHelp(IndexHelpTopic); }
+void SetupDialogModel::SettingsClick()
+{
+    ctx_.Services.OpenHelp(PageTable[static_cast<size_t>(activePage_)].HelpTopic);
+}
+
+bool SetupDialogModel::SwatchColour(int id, uint32_t& colour) const { return setup::SwatchColour(ctx_.G, id, colour); }
+
+const display::Bitmap& SetupDialogModel::PaintBoxAboutPaint() { return pages_->About.PaintBoxAboutPaint(); }
+void SetupDialogModel::TimerAboutTimer() { pages_->About.TimerAboutTimer(); }
+std::string SetupDialogModel::VersionText() { return pages_->About.VersionText(); }
+
+void SetupDialogModel::Clicked(int id)
+{
+    switch (id) {
+    case IDC_INTRO: IntroClick(); return;
+    case IDC_INDEX: IndexClick(); return;
+    case IDC_PAGE_SETTINGS: SettingsClick(); return;
+    default: break;
+    }
+    for (PageModel* page : pages_->All)
+        if (page->Clicked(id))
+            return;
+}
+
+void SetupDialogModel::Changed(int id)
+{
+    for (PageModel* page : pages_->All)
+        if (page->Changed(id))
+            return;
+}
+
+} // namespace setup

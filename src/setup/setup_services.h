@@ -1,0 +1,85 @@
+// What the settings dialog's page models ask of the dialog around them and
+// of the system: the page frame, the common choosers, help, the windows
+// the pages act on, and files. The Win32 dialog implements it; the unit
+// tests fake it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/settings.h"
+#include "app/settings_dialog_open.h"
+#include "display/bitmap.h"
+#include "platform/bitmap_resources.h"
+#include "platform/fonts.h"
+#include "platform/launcher.h"
+#include "platform/message_box.h"
+#include "platform/system_info.h"
+#include "setup/setup_view.h"
+
+namespace setup {
+
+enum class ChooserResult : uint8_t { Ok, Cancel, Failed };
+enum class FontKind : uint8_t { Display, Titlebar };
+
+// (Names avoid the Windows headers' macros: ChooseFont, DeleteFile.)
+class SetupServices {
+public:
+    virtual ~SetupServices() = default;
+
+    // The frame: the page shown (its contents hidden when not shown), the
+    // tree's selected node, the tree's help context.
+    virtual void ShowPage(int index, bool contentsShown) = 0;
+    virtual void SelectTreeNode(int index) = 0;
+    virtual void SetHelpContext(int topic) = 0;
+    // Opens the help file at a topic.
+    virtual void OpenHelp(int topic) = 0;
+
+    // The system's colour chooser, opened with colour; on Ok colour is the
+    // chosen one. Failed when the chooser could not be shown.
+    virtual ChooserResult ChooseColour(uint32_t& colour) = 0;
+    // The font chooser (Display: ANSI fonts that exist; Titlebar: with
+    // effects and colour), opened with font. Each press of its Apply button
+    // calls apply with the chooser's font; on Ok font is the chosen one.
+    virtual ChooserResult PickFont(FontKind kind, TFont& font, const std::function<void(const TFont&)>& apply) = 0;
+    // The file-open dialog with a filter in the "Text|*.ext|..." form;
+    // false on Cancel, else file is the chosen file.
+    virtual bool BrowseFile(const std::string& filter, std::string& file) = 0;
+
+    // The main window's border style.
+    virtual void SetBorder(WindowBorder border) = 0;
+    // The throughput window grows (or shrinks, negative) by dy pixels with
+    // its left, top and width kept; gives its new height.
+    virtual int32_t GrowGraphWindow(int32_t dy) = 0;
+    // The throughput timer's period.
+    virtual void SetThroughputTimer(uint32_t periodMs) = 0;
+
+    // Files: existence, the short (8.3) form, the program associated with
+    // a file (empty when the system reports none), deletion.
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool CanOpenForReading(const std::string& path) = 0;
+    virtual std::string ShortPath(const std::string& path) = 0;
+    virtual std::string WindowsDirectory() = 0;
+    virtual std::string AssociatedProgram(const std::string& file) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+
+    // The about page: the version number and the program file's date in
+    // the system's short date format.
+    virtual std::string ProgramVersion() = 0;
+    virtual std::string ProgramFileDate() = 0;
+};
+
+// Everything a page model reaches.
+struct SetupContext {
+    TGVar& G;
+    SetupView& View;
+    SetupServices& Services;
+    platform::MessageBoxes& Boxes;
+    platform::ProcessLauncher& Launcher;
+    platform::FontFactory& Fonts;
+    platform::SystemInfo& System;
+    platform::BitmapResources& Bitmaps; // HORIZ_SMALL and the small lamps for the about animation
+};
+
+} // namespace setup

@@ -1,0 +1,217 @@
+#include "win32/dialog_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace win32 {
+namespace {
+
+bool IsClass(HWND control, const char* name)
+{
+    char cls[32] = {};
+    GetClassNameA(control, cls, sizeof cls);
+    return lstrcmpiA(cls, name) == 0;
+}
+
+bool IsRadio(HWND control)
+{
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    return IsClass(control, "Button") && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON);
+}
+
+bool IsGroupBox(HWND control)
+{
+    return IsClass(control, "Button") && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// A radio group's items follow its id; a group has fewer than ten.
+constexpr int RadioGroupSpan = 10;
+
+} // namespace
+
+HWND DialogView::Control(int id) const
+{
+    for (HWND dialog : dialogs_)
+        if (HWND control = GetDlgItem(dialog, id))
+            return control;
+    return nullptr;
+}
+
+std::vector<HWND> DialogView::Family(int id) const
+{
+    std::vector<HWND> family;
+    HWND control = Control(id);
+    if (!control)
+        return family;
+    family.push_back(control);
+    if (IsGroupBox(control)) {
+        for (int item = id + 1; item < id + RadioGroupSpan; ++item)
+            if (HWND radio = Control(item); radio && IsRadio(radio))
+                family.push_back(radio);
+    } else if (HWND buddy = Control(id + 1); buddy && IsClass(buddy, UPDOWN_CLASSA)) {
+        family.push_back(buddy);
+    }
+    return family;
+}
+
+bool DialogView::Command(setup::ControlEvents& events, WORD id, WORD code, HWND control)
+{
+    if (!control)
+        return false;
+    switch (code) {
+    case BN_CLICKED: // STN_CLICKED of a swatch too
+        if (IsRadio(control)) {
+            if (SendMessageA(control, BM_GETCHECK, 0, 0) != BST_CHECKED)
+                return true;
+            events.Clicked(id - id % RadioGroupSpan);
+        } else {
+            events.Clicked(id);
+        }
+        return true;
+    case EN_CHANGE:
+        if (!settingText_)
+            events.Changed(id);
+        return true;
+    case CBN_SELCHANGE:
+        events.Changed(id);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool DialogView::Notify(setup::ControlEvents& events, const NMHDR& header, LRESULT& result)
+{
+    if (header.code != UDN_DELTAPOS)
+        return false;
+    const int edit = static_cast<int>(header.idFrom) - 1;
+    const auto spin = spins_.find(edit);
+    if (spin == spins_.end())
+        return false;
+    const auto& delta = reinterpret_cast<const NMUPDOWN&>(header);
+    const int64_t next = static_cast<int64_t>(SpinValue(edit)) + static_cast<int64_t>(delta.iDelta) * spin->second.Step;
+    const auto value = static_cast<int32_t>(std::clamp<int64_t>(next, spin->second.Low, spin->second.High));
+    if (value != SpinValue(edit) || Text(edit) != std::to_string(value)) {
+        SetSpin(edit, value);
+        events.Changed(edit);
+    }
+    result = 1; // the up-down keeps no position of its own
+    return true;
+}
+
+bool DialogView::Checked(int id)
+{
+    HWND control = Control(id);
+    return control && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void DialogView::SetCheckState(int id, bool checked)
+{
+    if (HWND control = Control(id))
+        SendMessageA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void DialogView::SetRadio(int group, int item)
+{
+    const auto family = Family(group);
+    for (size_t i = 1; i < family.size(); ++i)
+        SendMessageA(family[i], BM_SETCHECK, static_cast<int>(i) - 1 == item ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int DialogView::RadioItem(int group)
+{
+    const auto family = Family(group);
+    for (size_t i = 1; i < family.size(); ++i)
+        if (SendMessageA(family[i], BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return static_cast<int>(i) - 1;
+    return -1;
+}
+
+void DialogView::Enable(int id, bool enabled)
+{
+    for (HWND control : Family(id))
+        EnableWindow(control, enabled);
+}
+
+void DialogView::Show(int id, bool shown)
+{
+    for (HWND control : Family(id))
+        ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+}
+
+void DialogView::SetText(int id, const std::string& text)
+{
+    if (HWND control = Control(id)) {
+        settingText_ = true;
+        SetWindowTextA(control, text.c_str());
+        settingText_ = false;
+    }
+}
+
+std::string DialogView::Text(int id)
+{
+    HWND control = Control(id);
+    if (!control)
+        return {};
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void DialogView::SetItems(int id, const std::vector<std::string>& items)
+{
+    HWND control = Control(id);
+    if (!control)
+        return;
+    const bool list = IsClass(control, "ListBox");
+    SendMessageA(control, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    for (const auto& item : items)
+        SendMessageA(control, list ? LB_ADDSTRING : CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void DialogView::SetSelection(int id, int index)
+{
+    if (HWND control = Control(id))
+        SendMessageA(control, IsClass(control, "ListBox") ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int DialogView::Selection(int id)
+{
+    HWND control = Control(id);
+    if (!control)
+        return -1;
+    return static_cast<int>(SendMessageA(control, IsClass(control, "ListBox") ? LB_GETCURSEL : CB_GETCURSEL, 0, 0));
+}
+
+void DialogView::SetSpinRange(int id, int32_t low, int32_t high, int32_t step)
+{
+    spins_[id] = {low, high, std::max<int32_t>(step, 1)};
+}
+
+void DialogView::SetSpin(int id, int32_t value)
+{
+    if (const auto spin = spins_.find(id); spin != spins_.end())
+        value = std::clamp(value, spin->second.Low, spin->second.High);
+    SetText(id, std::to_string(value));
+}
+
+int32_t DialogView::SpinValue(int id)
+{
+    const std::string text = Text(id);
+    // Digits only, with a leading sign; anything else reads as far as it goes.
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    const auto spin = spins_.find(id);
+    if (spin == spins_.end())
+        return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+    return static_cast<int32_t>(std::clamp<long long>(value, spin->second.Low, spin->second.High));
+}
+
+void DialogView::Repaint(int id)
+{
+    if (HWND control = Control(id))
+        InvalidateRect(control, nullptr, TRUE);
+}
+
+} // namespace win32

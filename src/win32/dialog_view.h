@@ -1,0 +1,58 @@
+// The settings pages' controls as the page models see them: every control
+// of a set of dialogs reached by its id (ids are unique across the pages).
+// Spin edits are an edit and an up-down control whose steps this view
+// turns into values within the edit's range.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "setup/setup_view.h"
+
+namespace win32 {
+
+class DialogView final : public setup::SetupView {
+public:
+    // The dialogs whose controls the view reaches.
+    void AddDialog(HWND dialog) { dialogs_.push_back(dialog); }
+    HWND Control(int id) const;
+
+    // The page's WM_COMMAND and WM_NOTIFY, turned into the events the
+    // models take; true when the message was one of theirs.
+    bool Command(setup::ControlEvents& events, WORD id, WORD code, HWND control);
+    bool Notify(setup::ControlEvents& events, const NMHDR& header, LRESULT& result);
+
+    // setup::SetupView
+    bool Checked(int id) override;
+    void SetRadio(int group, int item) override;
+    int RadioItem(int group) override;
+    void Enable(int id, bool enabled) override;
+    void Show(int id, bool shown) override;
+    void SetText(int id, const std::string& text) override;
+    std::string Text(int id) override;
+    void SetItems(int id, const std::vector<std::string>& items) override;
+    void SetSelection(int id, int index) override;
+    int Selection(int id) override;
+    void SetSpinRange(int id, int32_t low, int32_t high, int32_t step) override;
+    void SetSpin(int id, int32_t value) override;
+    int32_t SpinValue(int id) override;
+    void Repaint(int id) override;
+
+private:
+    void SetCheckState(int id, bool checked) override;
+    // The controls that belong to id: a radio group's items, a spin
+    // edit's up-down control.
+    std::vector<HWND> Family(int id) const;
+
+    struct SpinRange {
+        int32_t Low = 0, High = 0, Step = 1;
+    };
+    std::vector<HWND> dialogs_;
+    std::map<int, SpinRange> spins_;
+    bool settingText_ = false; // text set by code reports no change
+};
+
+} // namespace win32

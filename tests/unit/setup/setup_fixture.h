@@ -1,0 +1,179 @@
+// The settings dialog's model on a fake page view (every control's state by
+// id) and fake dialog services that note what they were asked.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/settings_keys.h"
+#include "display/lamp_display_rig.h"
+#include "fakes/fake_platform.h"
+#include "setup/page_model.h"
+#include "setup/setup_dialog_model.h"
+
+namespace setupfake {
+
+class View : public setup::SetupView {
+public:
+    struct Control {
+        bool Checked = false, Enabled = true, Shown = true;
+        int Radio = -1, Selection = -1;
+        std::string Text;
+        std::vector<std::string> Items;
+        int32_t Low = INT32_MIN, High = INT32_MAX, Step = 1, Spin = 0;
+    };
+    std::map<int, Control> C;
+    std::vector<int> Repaints;
+
+    bool Checked(int id) override { return C[id].Checked; }
+    void SetRadio(int group, int item) override { C[group].Radio = item; }
+    int RadioItem(int group) override { return C[group].Radio; }
+    void Enable(int id, bool enabled) override { C[id].Enabled = enabled; }
+    void Show(int id, bool shown) override { C[id].Shown = shown; }
+    void SetText(int id, const std::string& text) override { C[id].Text = text; }
+    std::string Text(int id) override { return C[id].Text; }
+    void SetItems(int id, const std::vector<std::string>& items) override { C[id].Items = items; }
+    void SetSelection(int id, int index) override { C[id].Selection = index; }
+    int Selection(int id) override { return C[id].Selection; }
+    void SetSpinRange(int id, int32_t low, int32_t high, int32_t step) override
+    {
+        C[id].Low = low, C[id].High = high, C[id].Step = step;
+    }
+    void SetSpin(int id, int32_t value) override { C[id].Spin = std::clamp(value, C[id].Low, C[id].High); }
+    int32_t SpinValue(int id) override { return C[id].Spin; }
+    void Repaint(int id) override { Repaints.push_back(id); }
+    void SetCheckState(int id, bool checked) override { C[id].Checked = checked; }
+};
+
+class Services : public setup::SetupServices {
+public:
+    std::vector<std::string> Log; // every call that acts on a window, the help or a file
+    setup::ChooserResult Result = setup::ChooserResult::Ok;
+    uint32_t Colour = 0;
+    std::vector<TFont> Applies; // fonts the chooser's Apply hands over before it closes
+    TFont Font;
+    bool Browsed = true;
+    std::string BrowseFile_ = "C:\\EDIT\\PAD.EXE", Filter;
+    int32_t GraphHeight = 100;
+    std::set<std::string> Files;
+    std::string Association;
+    bool RemoveFails = false;
+
+    void Note(const std::string& text, int64_t n) { Log.push_back(text + " " + std::to_string(n)); }
+    void ShowPage(int index, bool shown) override { Note(shown ? "ShowPage" : "EmptyPage", index); }
+    void SelectTreeNode(int index) override { Note("Node", index); }
+    void SetHelpContext(int topic) override { Note("HelpContext", topic); }
+    void OpenHelp(int topic) override { Note("Help", topic); }
+    setup::ChooserResult ChooseColour(uint32_t& colour) override
+    {
+        if (Result == setup::ChooserResult::Ok)
+            colour = Colour;
+        return Result;
+    }
+    setup::ChooserResult PickFont(setup::FontKind, TFont& font, const std::function<void(const TFont&)>& apply) override
+    {
+        for (const TFont& f : Applies)
+            apply(f);
+        if (Result == setup::ChooserResult::Ok)
+            font = Font;
+        return Result;
+    }
+    bool BrowseFile(const std::string& filter, std::string& file) override
+    {
+        Filter = filter + " " + file;
+        if (Browsed)
+            file = BrowseFile_;
+        return Browsed;
+    }
+    void SetBorder(WindowBorder border) override { Note("Border", static_cast<int>(border)); }
+    int32_t GrowGraphWindow(int32_t dy) override
+    {
+        Note("Grow", dy);
+        return GraphHeight += dy;
+    }
+    void SetThroughputTimer(uint32_t periodMs) override { Note("Timer", periodMs); }
+    bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
+    bool CanOpenForReading(const std::string& path) override { return Files.count(path) > 0; }
+    std::string ShortPath(const std::string& path) override { return "short:" + path; }
+    std::string WindowsDirectory() override { return "C:\\WINDOWS"; }
+    std::string AssociatedProgram(const std::string& file) override
+    {
+        return file == "C:\\WINDOWS\\win.ini" ? Association : "";
+    }
+    bool RemoveFile(const std::string& path) override
+    {
+        Log.push_back("Remove " + path);
+        return !RemoveFails && Files.erase(path) > 0;
+    }
+    std::string ProgramVersion() override { return "2.1"; }
+    std::string ProgramFileDate() override { return "12.03.99"; }
+};
+
+// Every setting of the key table as "name=value".
+inline std::map<std::string, std::string> Record(TGVar& g)
+{
+    std::map<std::string, std::string> out;
+    for (auto keys : {MainKeys(), PortKeys()})
+        for (const KeyDescriptor& key : keys)
+            std::visit([&](auto field) { out[std::string(key.Name)] = (std::ostringstream() << field(g)).str(); },
+                       key.Field);
+    return out;
+}
+
+// The settings that differ, as "name=new value" in the table's order.
+inline std::string Changes(const std::map<std::string, std::string>& before, TGVar& g)
+{
+    std::string out;
+    for (const auto& [name, value] : Record(g))
+        if (before.at(name) != value)
+            out += (out.empty() ? "" : " ") + name + "=" + value;
+    return out;
+}
+
+} // namespace setupfake
+
+class SetupTest : public ::testing::Test {
+protected:
+    // The redraw requests set, as a setup::Redraw mask; clears them.
+    unsigned TakeRequests()
+    {
+        const unsigned r = (g.ReloadPictures ? setup::Reload : 0u) | (g.ReloadTitlePictures ? setup::ReloadTitle : 0u) |
+                           (g.DisplayResized ? setup::Resized : 0u) | (g.RepaintRequested ? setup::Repaint : 0u);
+        g.ReloadPictures = g.ReloadTitlePictures = g.DisplayResized = g.RepaintRequested = false;
+        return r;
+    }
+    // The user ticks or clears a box.
+    void Tick(int id, bool checked)
+    {
+        view.C[id].Checked = checked;
+        model.Clicked(id);
+    }
+    void Choose(int group, int item)
+    {
+        view.C[group].Radio = item;
+        model.Clicked(group);
+    }
+    void Spin(int id, int32_t value)
+    {
+        view.SetSpin(id, value);
+        model.Changed(id);
+    }
+
+    TGVar g;
+    setupfake::View view;
+    setupfake::Services services;
+    fakes::MessageBoxes boxes;
+    fakes::Launcher launcher;
+    fakes::FontFactory fonts;
+    fakes::SystemInfo system;
+    rig::ShippedBitmaps bitmaps;
+    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps};
+    setup::SetupDialogModel model{ctx};
+};
