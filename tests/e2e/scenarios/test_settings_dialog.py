@@ -132,7 +132,7 @@ def layout_and_colour(s):
 
 
 def logs(s):
-    s.write_file("BLINKERY.RI", "Call: 12/8/2026 10:30:12 AM   Signals= 2\r\n")
+    s.write_file(f"{h.APP_FOLDER}/BLINKERY.RI", "Call: 12/8/2026 10:30:12 AM   Signals= 2\r\n")
     open_dialog(s, "menu")
     s.tree_select(SETTINGS, LOGGINGS_PAGE, cls=DIALOG)
     s.click_control(SETTINGS, IDC_DELETELOGRI, cls=DIALOG)
