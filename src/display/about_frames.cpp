@@ -3,6 +3,7 @@
 #include "display/lamp_images.h"
 #include "display/layout_pictures.h"
 #include "display/layout_tables.h"
+#include "display/picture_cache.h"
 #include "display/recolouring.h"
 
 namespace display {
@@ -28,16 +29,6 @@ constexpr Colour CaptionColour = Rgb(0, 0, 128);
 constexpr Colour EdgeLight = Rgb(255, 255, 255);
 constexpr Colour EdgeShadow = Rgb(128, 128, 128);
 constexpr Colour EdgeDark = Rgb(0, 0, 0);
-
-bool Load(platform::BitmapResources& resources, std::string_view name, Bitmap& into)
-{
-    int32_t width = 0, height = 0;
-    if (!resources.LoadBitmap(name, width, height, into.Pixels))
-        return false;
-    into.Width = width;
-    into.Height = height;
-    return true;
-}
 
 // A raised edge round the rectangle: light top and left, dark bottom and right.
 void RaisedEdge(Bitmap& b, int x, int y, int width, int height, Colour light, Colour dark)
@@ -68,11 +59,11 @@ void ComposeAboutFrames(platform::BitmapResources& resources, AboutFrames& frame
 {
     const DisplayLayoutInfo& layout = *FindDisplayLayout(3);
     Bitmap picture, on, off;
-    if (Load(resources, layout.Picture, picture))
+    if (LoadPicture(resources, layout.Picture, picture))
         RecolourLayoutPicture(picture, PanelColour, TextColour);
     const LampImage* onImage = FindLampImage(layout.Family, static_cast<int>(LampLook::Diamond), LampState::On);
     const LampImage* offImage = FindLampImage(layout.Family, static_cast<int>(LampLook::Diamond), LampState::Off);
-    const bool lamps = Load(resources, onImage->Name, on) && Load(resources, offImage->Name, off);
+    const bool lamps = LoadPicture(resources, onImage->Name, on) && LoadPicture(resources, offImage->Name, off);
     if (lamps) {
         RecolourLampImage(on, LampOnColour, LampOffColour, PanelColour);
         RecolourLampImage(off, LampOnColour, LampOffColour, PanelColour);

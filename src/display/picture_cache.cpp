@@ -9,7 +9,11 @@ namespace {
 // Colour settings are 0x00BBGGRR; the top byte is not a colour.
 Colour ColourSetting(uint32_t value) { return value & 0x00FFFFFFu; }
 
-bool Load(platform::BitmapResources& resources, std::string_view name, Bitmap& into)
+std::size_t IndexOf(const LampImage& image) { return static_cast<std::size_t>(&image - LampImages().data()); }
+
+} // namespace
+
+bool LoadPicture(platform::BitmapResources& resources, std::string_view name, Bitmap& into)
 {
     int32_t width = 0, height = 0;
     if (!resources.LoadBitmap(name, width, height, into.Pixels))
@@ -18,10 +22,6 @@ bool Load(platform::BitmapResources& resources, std::string_view name, Bitmap& i
     into.Height = height;
     return true;
 }
-
-std::size_t IndexOf(const LampImage& image) { return static_cast<std::size_t>(&image - LampImages().data()); }
-
-} // namespace
 
 DisplayPictureCache::DisplayPictureCache(TGVar& g, platform::BitmapResources& resources)
     : g_(g), resources_(resources), images_(LampImages().size())
@@ -32,7 +32,7 @@ void DisplayPictureCache::LoadLayoutPicture(const DisplayLayoutInfo& layout, boo
 {
     if (!g_.ReloadPictures && !g_.DisplayResized && pictureLayout_ == layout.Layout)
         return;
-    if (!Load(resources_, layout.Picture, picture_))
+    if (!LoadPicture(resources_, layout.Picture, picture_))
         return;
     ++loads_;
     pictureLayout_ = layout.Layout;
@@ -44,7 +44,7 @@ void DisplayPictureCache::LoadLayoutPicture(const DisplayLayoutInfo& layout, boo
 void DisplayPictureCache::LoadLampImage(const LampImage& image)
 {
     Bitmap& slot = images_[IndexOf(image)];
-    if (!Load(resources_, image.Name, slot))
+    if (!LoadPicture(resources_, image.Name, slot))
         return;
     ++loads_;
     RecolourLampImage(slot, ColourSetting(g_.LightColorOn), ColourSetting(g_.LightColorOff),

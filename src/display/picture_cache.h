@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "app/settings.h"
@@ -15,6 +16,10 @@
 #include "platform/bitmap_resources.h"
 
 namespace display {
+
+// Loads a bitmap resource into `into`; false (and `into` as it was) when it
+// does not load.
+bool LoadPicture(platform::BitmapResources& resources, std::string_view name, Bitmap& into);
 
 class DisplayPictureCache {
 public:

@@ -139,10 +139,7 @@ bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout)
     // The picture is recoloured to the display's panel and text colours
     // only on request: that touches every pixel.
     if (g_.ReloadTitlePictures || stripLayout_ != layout.Orientation) {
-        int32_t width = 0, height = 0;
-        if (s_.Resources.LoadBitmap(layout.Picture, width, height, strip_.Pixels)) {
-            strip_.Width = width;
-            strip_.Height = height;
+        if (LoadPicture(s_.Resources, layout.Picture, strip_)) {
             stripLayout_ = layout.Orientation;
             RecolourLayoutPicture(strip_, ColourSetting(g_.BackgroundColor), ColourSetting(g_.TextColor));
         }
