@@ -40,7 +40,7 @@ def main_window(s):
 
     s.post("Blinkery", "WM_CHAR", ord("s"), cls="TMainWindow")
     dialog = s.wait_window("Blinkery Settings", cls="#32770", timeout=30)
-    assert {"OK", "Cancel"} <= set(dialog.buttons()), dialog.buttons()
+    assert {"&OK", "Cancel"} <= set(dialog.buttons()), dialog.buttons()
     height, _ = wait_caption(s, True)
     assert height > CAPTION_MIN, f"no caption while the dialog shows ({height} px)"
     s.press("Blinkery Settings", "Cancel")
