@@ -49,6 +49,29 @@
 #define IDC_START_PICTURE1 1001
 #define IDC_START_PICTURE2 1002
 
+// "Port Detection"
+#define IDC_COMBOBPORTS 1101         // sorted drop-down list
+#define IDC_BUTTONDETECTCOMPORTS 1102
+#define IDC_SETIMER 1103             // track bar 0 to 18 (a spin value to the view)
+#define IDC_CBDUNLIGHTS 1110
+#define IDC_CBDUNREGISTRY 1111
+#define IDC_COMBOBDEVICEDESC 1112    // combo box with an edit
+#define IDC_CBRNAAPP 1113
+#define IDC_CBRDALTDETECT 1114
+#define IDC_CBNOVXD 1115
+#define IDC_CBNDPA 1116
+#define IDC_CBRAS 1117
+#define IDC_CBWINMODEM 1118
+
+// "Select Registry Entry": the dial-up adapter's key, asked for by the
+// registry method of "Port Detection".
+#define IDD_SELECTREG 120
+#define IDC_LBCHANGEREG 1190
+
+// "Window && SysTray"
+#define IDC_CBRUNLIGHTS 1301
+#define IDC_CBSHOWDUNICON 1302
+
 // "Display"
 #define IDC_CBCOMMSTATUSDISPLAY 1401
 #define IDC_RADIOGROUPINDISPLAY 1410 // 3 items
@@ -117,6 +140,15 @@
 // "Miscellaneous", group "Edit for Logfiles"
 #define IDC_EDITORNAME 2701
 #define IDC_BROWSEEDITORNAME 2702
+
+// "Miscellaneous", the modem items and group "Modem Init"
+#define IDC_BUTTONMODEMSETUP 2710
+#define IDC_CBMODEMLOGNAME 2711      // combo box with an edit
+#define IDC_BITBTNMODEMLOG 2712
+#define IDC_BITBTNHANGUPNOW 2713
+#define IDC_CBMODEMINIT 2720
+#define IDC_EDITMODEMINITSTRING 2721
+#define IDC_BUTTONSENDNOW 2722
 
 // "About"
 #define IDC_ABOUT_TITLE 2801

@@ -20,14 +20,6 @@ void Warn(TGVar& g, platform::MessageBoxes& boxes, const char* text, platform::M
     g.ModalActive = 0;
 }
 
-// The port-availability test of "-AUTOCHECK": a port is available when its
-// device exists, even if another program (a dialer) holds it open.
-void TestPortAvailability(TGVar& g, platform::SerialPorts& ports)
-{
-    for (int32_t port = 1; port <= 8; ++port)
-        g.PortAvailable[static_cast<size_t>(port - 1)] = ports.Exists("COM" + std::to_string(port)) ? 1 : 0;
-}
-
 // The dial-up helpers of Windows 95/98/ME in the system directory.
 void FindDialUpHelpers(TGVar& g, const std::string& systemDir, platform::FileQuery& files)
 {
@@ -44,6 +36,12 @@ void FindDialUpHelpers(TGVar& g, const std::string& systemDir, platform::FileQue
 }
 
 } // namespace
+
+void TestPortAvailability(TGVar& g, platform::SerialPorts& ports)
+{
+    for (int32_t port = 1; port <= 8; ++port)
+        g.PortAvailable[static_cast<size_t>(port - 1)] = ports.Exists("COM" + std::to_string(port)) ? 1 : 0;
+}
 
 int32_t OsKindOf(const platform::OsVersion& version)
 {

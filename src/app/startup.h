@@ -51,6 +51,11 @@ struct StartupContext {
 // start ("Port not available! Blinkery will not start." has been shown).
 bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx);
 
+// The port-availability test of "-AUTOCHECK" and "Detect Com Ports": a
+// port is available when its device exists, even if another program (a
+// dialer) holds it open.
+void TestPortAvailability(TGVar& g, platform::SerialPorts& ports);
+
 // The OS kind from the system version: 4 NT, 5 Windows 2000, else 0.
 int32_t OsKindOf(const platform::OsVersion& version);
 

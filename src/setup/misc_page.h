@@ -1,5 +1,6 @@
-// The "Miscellaneous" page. Its group "Edit for Logfiles" names the editor
-// the "Show Log" buttons start.
+// The "Miscellaneous" page: the modem's properties, its log and a hang-up;
+// the group "Modem Init" with the init string; and the group "Edit for
+// Logfiles", which names the editor the "Show Log" buttons start.
 #pragma once
 
 #include "setup/page_model.h"
@@ -7,6 +8,10 @@
 namespace setup {
 
 inline constexpr char EditorFilter[] = "Executables (*.exe)|*.exe|All files (*.*)|*.*";
+inline constexpr char ModemLogMissingText[] = "Can not find log file";
+inline constexpr char ModemPropertiesCommand[] = "control.exe modem.cpl";
+// The modem classes of Windows 95/98/ME, "...\Modem\0000" to 0009.
+inline constexpr char ModemClassKeys[] = "System\\CurrentControlSet\\Services\\Class\\Modem\\000";
 
 class MiscPageModel final : public PageModel {
 public:
@@ -17,6 +22,17 @@ public:
 
     void EditornameChange();
     void BrowseEditorNameClick();
+
+    void ButtonModemSetupClick();
+    void CBModemLogNameChange();
+    void BitBtnModemLogClick();
+    void BtnHangupNOWClick();
+    void CBModemInitClick();
+    void EditModemInitStringChange();
+    void ButtonSendNOWClick();
+
+private:
+    void FillModemLogs();
 };
 
 } // namespace setup

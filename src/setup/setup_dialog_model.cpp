@@ -1,7 +1,10 @@
 #include "setup/setup_dialog_model.h"
 
+#include <functional>
+
 #include "resource_ids.h"
 #include "setup/about_page.h"
+#include "setup/detection_page.h"
 #include "setup/display_pages.h"
 #include "setup/keyboard_page.h"
 #include "setup/logs_page.h"
@@ -41,11 +44,14 @@ constexpr std::array<PageInfo, PageCount> PageTable = {{
 const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 
 // The page models; the pages without controls of their own have none.
+// reload loads every control anew (the detection page's port switch).
 struct SetupDialogModel::Pages {
-    explicit Pages(SetupContext& ctx)
-        : Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Keyboard(ctx), Misc(ctx), About(ctx)
+    Pages(SetupContext& ctx, const std::function<void()>& reload)
+        : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Keyboard(ctx),
+          Misc(ctx), About(ctx)
     {
     }
+    DetectionPageModel Detection;
     DisplayPageModel Display;
     TitlebarPageModel Titlebar;
     ThroughputPageModel Throughput;
@@ -54,10 +60,12 @@ struct SetupDialogModel::Pages {
     KeyboardPageModel Keyboard;
     MiscPageModel Misc;
     AboutPageModel About;
-    const std::array<PageModel*, 8> All{&Display, &Titlebar, &Throughput, &Layout, &Logs, &Keyboard, &Misc, &About};
+    const std::array<PageModel*, 9> All{&Detection, &Display, &Titlebar, &Throughput, &Layout,
+                                        &Logs,      &Keyboard, &Misc,     &About};
 };
 
-SetupDialogModel::SetupDialogModel(SetupContext& ctx) : ctx_(ctx), pages_(std::make_unique<Pages>(ctx))
+SetupDialogModel::SetupDialogModel(SetupContext& ctx)
+    : ctx_(ctx), pages_(std::make_unique<Pages>(ctx, [this] { ChangeForm(); }))
 {
     ctx_.View.Attach(this);
 }

@@ -7,14 +7,19 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/settings.h"
 #include "app/settings_dialog_open.h"
+#include "devices/port_io.h"
 #include "display/bitmap.h"
+#include "monitor/helper_vxd_client.h"
 #include "platform/bitmap_resources.h"
 #include "platform/fonts.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
+#include "platform/serial.h"
 #include "platform/system_info.h"
 #include "setup/setup_view.h"
 
@@ -22,6 +27,28 @@ namespace setup {
 
 enum class ChooserResult : uint8_t { Ok, Cancel, Failed };
 enum class FontKind : uint8_t { Display, Titlebar };
+
+// The running monitor, which the detection and modem pages change at once:
+// the main window's port, poll timer, hang-up, init string and detection
+// aids.
+class MonitorHost {
+public:
+    virtual ~MonitorHost() = default;
+    // Switch port: the old port's settings saved, the new port's read;
+    // false when the switch was abandoned.
+    virtual bool SwitchPort(int32_t n) = 0;
+    // The poll timer's period; 0 stops it.
+    virtual void SetPollTimer(uint32_t periodMs) = 0;
+    // The hang-up of the inactivity rules.
+    virtual void HangUpNow() = 0;
+    // The modem init string to the monitored port, one reply read.
+    virtual void SendModemInitString() = 0;
+    // The port I/O component; none before start-up has made it.
+    virtual devices::TDLPortIO* PortIO() = 0;
+    virtual monitor::HelperVxdClient& Vxd() = 0;
+    virtual platform::SerialPorts& Ports() = 0;
+    virtual platform::Registry& Registry() = 0;
+};
 
 // (Names avoid the Windows headers' macros: ChooseFont, DeleteFile.)
 class SetupServices {
@@ -68,6 +95,14 @@ public:
     // the system's short date format.
     virtual std::string ProgramVersion() = 0;
     virtual std::string ProgramFileDate() = 0;
+
+    // The detection and modem pages: the running monitor; TSelectRegDlg
+    // shown modally with names in its list, clicked called for each entry
+    // the user clicks; the names of the files matching a wildcard pattern.
+    virtual MonitorHost& Monitor() = 0;
+    virtual void SelectRegistryEntry(const std::vector<std::string>& names,
+                                     const std::function<void(const std::string&)>& clicked) = 0;
+    virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;
 };
 
 // Everything a page model reaches.

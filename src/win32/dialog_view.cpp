@@ -26,6 +26,14 @@ bool IsGroupBox(HWND control)
     return IsClass(control, "Button") && (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
+bool IsTrackBar(HWND control) { return control && IsClass(control, TRACKBAR_CLASSA); }
+
+// A combo box with an edit of its own (not a drop-down list).
+bool HasEdit(HWND control)
+{
+    return IsClass(control, "ComboBox") && (GetWindowLongA(control, GWL_STYLE) & 3) != CBS_DROPDOWNLIST;
+}
+
 // A radio group's items follow its id; a group has fewer than ten.
 constexpr int RadioGroupSpan = 10;
 
@@ -75,7 +83,22 @@ bool DialogView::Command(setup::ControlEvents& events, WORD id, WORD code, HWND 
             events.Changed(id);
         return true;
     case CBN_SELCHANGE:
+        // The edit of a combo box shows the chosen item only after this
+        // notification; the handler reads it now.
+        if (HasEdit(control)) {
+            const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
+            const LRESULT length = index == CB_ERR ? CB_ERR : SendMessageA(control, CB_GETLBTEXTLEN, index, 0);
+            if (length != CB_ERR) {
+                std::string item(static_cast<size_t>(length) + 1, '\0');
+                SendMessageA(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+                SetText(id, item.c_str());
+            }
+        }
         events.Changed(id);
+        return true;
+    case CBN_EDITCHANGE:
+        if (!settingText_)
+            events.Changed(id);
         return true;
     default:
         return false;
@@ -98,6 +121,15 @@ bool DialogView::Notify(setup::ControlEvents& events, const NMHDR& header, LRESU
         events.Changed(edit);
     }
     result = 1; // the up-down keeps no position of its own
+    return true;
+}
+
+bool DialogView::Scroll(setup::ControlEvents& events, WORD code, HWND control)
+{
+    if (!IsTrackBar(control))
+        return false;
+    if (code != TB_ENDTRACK) // the end of a drag moves nothing
+        events.Changed(GetDlgCtrlID(control));
     return true;
 }
 
@@ -188,17 +220,27 @@ int DialogView::Selection(int id)
 void DialogView::SetSpinRange(int id, int32_t low, int32_t high, int32_t step)
 {
     spins_[id] = {low, high, std::max<int32_t>(step, 1)};
+    if (HWND control = Control(id); IsTrackBar(control)) {
+        SendMessageA(control, TBM_SETRANGE, TRUE, MAKELPARAM(low, high));
+        SendMessageA(control, TBM_SETLINESIZE, 0, static_cast<LPARAM>(std::max<int32_t>(step, 1)));
+    }
 }
 
 void DialogView::SetSpin(int id, int32_t value)
 {
     if (const auto spin = spins_.find(id); spin != spins_.end())
         value = std::clamp(value, spin->second.Low, spin->second.High);
+    if (HWND control = Control(id); IsTrackBar(control)) {
+        SendMessageA(control, TBM_SETPOS, TRUE, value);
+        return;
+    }
     SetText(id, std::to_string(value));
 }
 
 int32_t DialogView::SpinValue(int id)
 {
+    if (HWND control = Control(id); IsTrackBar(control))
+        return static_cast<int32_t>(SendMessageA(control, TBM_GETPOS, 0, 0));
     const std::string text = Text(id);
     // Digits only, with a leading sign; anything else reads as far as it goes.
     const long long value = std::strtoll(text.c_str(), nullptr, 10);

@@ -1,7 +1,8 @@
 // The settings pages' controls as the page models see them: every control
 // of a set of dialogs reached by its id (ids are unique across the pages).
 // Spin edits are an edit and an up-down control whose steps this view
-// turns into values within the edit's range.
+// turns into values within the edit's range; a track bar is a spin value
+// too.
 #pragma once
 
 #include <map>
@@ -24,6 +25,8 @@ public:
     // models take; true when the message was one of theirs.
     bool Command(setup::ControlEvents& events, WORD id, WORD code, HWND control);
     bool Notify(setup::ControlEvents& events, const NMHDR& header, LRESULT& result);
+    // A track bar's WM_HSCROLL: its new position is a change.
+    bool Scroll(setup::ControlEvents& events, WORD code, HWND control);
 
     // setup::SetupView
     bool Checked(int id) override;

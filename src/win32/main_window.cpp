@@ -373,10 +373,45 @@ void TMainWindow::CloseRasConnection(bool endingSession)
 
 void TMainWindow::InitModem()
 {
+    SendInitString(devices::kStartupInitReplies);
+}
+
+// The init string to the monitored port through a component made for the
+// exchange; replies: the replies read before the port closes.
+void TMainWindow::SendInitString(int replies)
+{
     devices::TSerialCom32 com(ports_, boxes_, clock_, pump_);
     com.ResponseTime = ModemResponseTime;
-    devices::SendModemInitString(com, Settings.Port, Settings.ModemInitString, devices::kStartupInitReplies, clock_,
-                                 pump_);
+    devices::SendModemInitString(com, Settings.Port, Settings.ModemInitString, replies, clock_, pump_);
+}
+
+bool TMainWindow::SwitchPort(int32_t n)
+{
+    SwitchPortContext ctx{settings_, vxd_.Device(), ports_, boxes_, *this, parts_};
+    return ::SwitchPort(Settings, n, ctx);
+}
+
+void TMainWindow::HangUpNow()
+{
+    if (inactivity_)
+        inactivity_->HangUpNow();
+}
+
+// The layout decides the height at the next paint (the switch sets
+// DisplayResized); a width of 0 keeps the present one until then.
+void TMainWindow::MoveMainWindow(int32_t left, int32_t top, int32_t width)
+{
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    SetWindowPos(Handle(), nullptr, left, top, width > 0 ? width : r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+}
+
+// The idle time of the inactivity rules counts from now.
+void TMainWindow::ClearInactivityTimers()
+{
+    Settings.ConnectionState.LastActivity = clock_.Now();
 }
 
 void TMainWindow::ClearSignalMemory()

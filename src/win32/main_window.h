@@ -11,7 +11,9 @@
 #include "app/settings_dialog_open.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/switch_port.h"
 #include "app/window_rules.h"
+#include "devices/modem_init.h"
 #include "devices/port_io.h"
 #include "devices/serial_com.h"
 #include "monitor/helper_vxd_client.h"
@@ -35,6 +37,7 @@
 #include "win32/win32_message_pump.h"
 #include "win32/win32_port_io.h"
 #include "win32/win32_profile.h"
+#include "win32/win32_registry.h"
 #include "win32/win32_ras.h"
 #include "win32/win32_serial.h"
 #include "win32/win32_signal_sources.h"
@@ -55,7 +58,9 @@ class TMainWindow final : public WindowBase,
                           private monitor::EngineHost,
                           private WindowHost,
                           private SettingsDialogHost,
-                          private MenuCommandHost {
+                          private MenuCommandHost,
+                          private SwitchPortHost,
+                          private setup::MonitorHost {
 public:
     TMainWindow();
     TMainWindow(const TMainWindow&) = delete;
@@ -147,6 +152,23 @@ private:
     void RepaintTwice() override { repaintTwice_ = true; }
     // InvalidateMainWindow and SetPollTimer as above.
 
+    // SwitchPortHost (MainWindowPosition, ClearSignalMemory and
+    // SetPollTimer as above)
+    void MoveMainWindow(int32_t left, int32_t top, int32_t width) override;
+    void ClearInactivityTimers() override;
+    void Repaint() override { InvalidateMainWindow(); }
+
+    // setup::MonitorHost, for the settings dialog's detection and modem
+    // pages (SetPollTimer as above)
+    bool SwitchPort(int32_t n) override;
+    void HangUpNow() override;
+    void SendModemInitString() override { SendInitString(devices::kSendNowInitReplies); }
+    devices::TDLPortIO* PortIO() override { return portIO_.get(); }
+    monitor::HelperVxdClient& Vxd() override { return vxd_; }
+    platform::SerialPorts& Ports() override { return ports_; }
+    platform::Registry& Registry() override { return registry_; }
+    void SendInitString(int replies);
+
     // MenuCommandHost
     void ShowHelpTopic(int32_t topic) override;
     void CloseMainWindow() override { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
@@ -174,6 +196,7 @@ private:
     Win32MessagePump pump_;
     Win32PortIoLibrary portIoLibrary_;
     Win32ServiceManager services_;
+    Win32Registry registry_;
     Win32HelperVxd vxdDevice_;
     monitor::HelperVxdClient vxd_{vxdDevice_};
     std::unique_ptr<devices::TDLPortIO> portIO_; // made once the OS kind is known
@@ -190,7 +213,7 @@ private:
     Win32Tray tray_{clock_, vxd_.Device(), ports_};
     TGraphDisplay graph_;
     Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
-    TSetupDlg setup_{ras_, {boxes_, launcher_, fonts_, system_, titleResources_, graph_}};
+    TSetupDlg setup_{ras_, {boxes_, launcher_, fonts_, system_, titleResources_, graph_, *this}};
     Win32ForegroundWindows foreground_;
     display::TitleBarDisplay titleStrip_{Settings, {titleResources_, metrics_, clock_, foreground_}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};

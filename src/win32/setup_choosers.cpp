@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/fonts.h"
+#include "win32/select_reg_dialog.h"
 #include "win32/setup_dialog.h"
 
 namespace win32 {
@@ -207,6 +208,28 @@ std::string TSetupDlg::ProgramFileDate()
         return {};
     char text[64] = {};
     return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, sizeof text) > 0 ? text : "";
+}
+
+void TSetupDlg::SelectRegistryEntry(const std::vector<std::string>& names,
+                                    const std::function<void(const std::string&)>& clicked)
+{
+    TSelectRegDlg dialog(names, clicked);
+    dialog.ShowModal(instance_ ? instance_ : GetModuleHandleA(nullptr), Handle());
+}
+
+std::vector<std::string> TSetupDlg::FindFiles(const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
 }
 
 } // namespace win32

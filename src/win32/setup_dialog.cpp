@@ -295,6 +295,12 @@ bool TSetupDlg::Page::OnNotify(const NMHDR& header, LRESULT& result)
 
 bool TSetupDlg::Page::OnOther(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result)
 {
+    if (msg == WM_HSCROLL) { // a track bar moved
+        if (!owner_.view_.Scroll(owner_.model_, LOWORD(wp), reinterpret_cast<HWND>(lp)))
+            return false;
+        result = 0;
+        return true;
+    }
     if (msg != WM_DRAWITEM)
         return false;
     return owner_.OnOther(msg, wp, lp, result);

@@ -38,6 +38,7 @@ public:
         platform::SystemInfo& System;
         platform::BitmapResources& Bitmaps;
         TGraphDisplay& Graph;
+        setup::MonitorHost& Monitor; // the main window's port, timer, hang-up and detection aids
     };
     TSetupDlg(Win32Ras& ras, const Services& services);
     ~TSetupDlg() override;
@@ -110,6 +111,11 @@ private:
     bool RemoveFile(const std::string& path) override;
     std::string ProgramVersion() override;
     std::string ProgramFileDate() override;
+    // the detection and modem pages (setup_choosers.cpp)
+    setup::MonitorHost& Monitor() override { return services_.Monitor; }
+    void SelectRegistryEntry(const std::vector<std::string>& names,
+                             const std::function<void(const std::string&)>& clicked) override;
+    std::vector<std::string> FindFiles(const std::string& pattern) override;
 
     HINSTANCE instance_ = nullptr;
     Win32Ras& ras_;

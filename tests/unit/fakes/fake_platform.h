@@ -15,6 +15,7 @@
 #include "platform/fonts.h"
 #include "platform/helper_vxd.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/serial.h"
 #include "platform/system_info.h"
 
@@ -231,6 +232,45 @@ public:
     {
         Shown.push_back({text, caption, buttons, icon});
         return Answer;
+    }
+};
+
+// Keys as "HKLM\path" or "HKDD\path" (HKEY_DYN_DATA), each with its string values in
+// the order they were added.
+class Registry : public platform::Registry {
+public:
+    std::map<std::string, std::vector<std::pair<std::string, std::string>>> Keys;
+
+    static std::string Path(platform::RegistryRoot root, const std::string& key)
+    {
+        return (root == platform::RegistryRoot::DynData ? "HKDD\\" : "HKLM\\") + key;
+    }
+    void Set(const std::string& path, const std::string& name, const std::string& value)
+    {
+        Keys[path].emplace_back(name, value);
+    }
+    bool ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names) override
+    {
+        names.clear();
+        auto it = Keys.find(Path(root, key));
+        if (it == Keys.end())
+            return false;
+        for (const auto& value : it->second)
+            names.push_back(value.first);
+        return true;
+    }
+    bool ReadString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                    std::string& value) override
+    {
+        auto it = Keys.find(Path(root, key));
+        if (it == Keys.end())
+            return false;
+        for (const auto& [n, v] : it->second)
+            if (n == name) {
+                value = v;
+                return true;
+            }
+        return false;
     }
 };
 

@@ -16,12 +16,16 @@ TGVar Record(int kind)
         g.TScalingSet = 2, g.TScalingValue = 56000, g.TScalingPredefined = 56000, g.ThroghputUpdateSpeed = 25;
         g.NewOrientation = -4, g.LampLook = 2, g.DCDInterval = 30, g.NegotiationDelay = 5, g.RDTDSpeedUpdate = 5;
         g.KeyboardLights_CD = 144, g.KeyboardLights_RD = 20, g.KeyboardLights_TD = 145, g.EditorName = "C:\\ED.EXE";
+        g.LightsAvailable = g.LightsPresent = g.DUNLights = g.RunLights = g.DUNRegistry = g.RNAAPP = 1;
+        g.AlternativeMethodForRD = g.NoVxd = g.NoDirectHardwareAcesss = g.InitModem = g.TimerInterval = 1;
+        g.ModemInitString = "ATZ", g.ModemLogName = "MODEM.TXT", g.DUNRegistryName = "Dial-Up Adapter";
     } else if (kind == 2) {
         g.StatusInDisplay = g.LogRI = g.ThroughputDataInWindow = g.DisplayTotalConnectTimeInTitlebar = 2;
         g.Title = 7, g.OrientationTitle = 9, g.TScalingSet = 5, g.TScalingValue = 0, g.RDTDSpeedUpdate = 20000;
         g.ThroghputUpdateSpeed = 0, g.DCDInterval = 99999, g.KeyboardLights_CD = 99, g.NewOrientation = 8;
         g.LampLook = -1, g.TitleBarOffset = -5000, g.TScalingPredefined = 28800;
         g.DisplayConnectTime = g.DisplayTotalConnectTimeInDisplay = 1;
+        g.WinModem = 1, g.DUNRegistry = 1, g.TimerInterval = 40, g.InitModem = 2;
     } else {
         g.TScalingPredefined = 19200;
     }
@@ -30,16 +34,20 @@ TGVar Record(int kind)
 
 // Loading, over whatever the controls showed before, changes no setting,
 // requests nothing and resizes nothing; only a predefined scale the list
-// does not offer becomes 28800. Every box shows its setting.
+// does not offer becomes 28800, and a software modem forces the detection
+// methods it allows. Every box of the display and log pages shows its
+// setting.
 TEST_F(SetupTest, LoadingLeavesTheSettingsAsTheyAre)
 {
     const int checks[][2] = {{IDC_CBCOMMSTATUSDISPLAY, 0}, {IDC_CHECKBOXLOGRI, 1}, {IDC_CHECKBOXLOGCONNECT, 2},
                             {IDC_CBLOGTOTAL, 3}, {IDC_CBTHROUGHPUTDATAINWINDOW, 4}};
+    const char* forced[] = {"TScalingPredefined=28800", "",
+                            "DUNRegistry=0 No Direct Hardware Acesss=1 NoVxd=1 RNAAPP=1"};
     for (int kind : {1, 2, 0, 1, 0}) {
         g = Record(kind);
         const auto before = setupfake::Record(g);
         model.ChangeForm();
-        EXPECT_EQ(setupfake::Changes(before, g), kind == 0 ? "TScalingPredefined=28800" : "") << kind;
+        EXPECT_EQ(setupfake::Changes(before, g), forced[kind]) << kind;
         EXPECT_EQ(TakeRequests(), 0u);
         const int32_t settings[] = {g.StatusInDisplay, g.LogRI, g.LogDCD, g.LogTotalBytes, g.ThroughputDataInWindow};
         for (const auto& box : checks)

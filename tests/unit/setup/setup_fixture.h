@@ -14,6 +14,7 @@
 
 #include "app/settings_keys.h"
 #include "display/lamp_display_rig.h"
+#include "fakes/fake_devices.h"
 #include "fakes/fake_platform.h"
 #include "setup/page_model.h"
 #include "setup/setup_dialog_model.h"
@@ -52,8 +53,42 @@ public:
     void SetCheckState(int id, bool checked) override { C[id].Checked = checked; }
 };
 
+// The running monitor: the switches it is asked for, a port I/O component
+// over a library that loads, the helper VxD, the ports and the registry.
+class RunningMonitor : public setup::MonitorHost {
+public:
+    std::vector<std::string> Log;
+    bool SwitchWorks = true;
+    fakes::PortIoLibrary Library;
+    fakes::ServiceManager Scm;
+    devices::TDLPortIO PortIo{Library, Scm, false, "C:\\WINDOWS\\SYSTEM"};
+    fakes::HelperVxd VxdDevice;
+    monitor::HelperVxdClient VxdClient{VxdDevice};
+    fakes::SerialPorts SerialPorts;
+    fakes::Registry Reg;
+
+    RunningMonitor() { Library.Files.insert("DLPortIO.dll"); }
+    bool SwitchPort(int32_t n) override
+    {
+        Log.push_back("Switch " + std::to_string(n));
+        return SwitchWorks;
+    }
+    void SetPollTimer(uint32_t periodMs) override { Log.push_back("Poll " + std::to_string(periodMs)); }
+    void HangUpNow() override { Log.push_back("HangUp"); }
+    void SendModemInitString() override { Log.push_back("Init"); }
+    devices::TDLPortIO* PortIO() override { return &PortIo; }
+    monitor::HelperVxdClient& Vxd() override { return VxdClient; }
+    platform::SerialPorts& Ports() override { return SerialPorts; }
+    platform::Registry& Registry() override { return Reg; }
+};
+
 class Services : public setup::SetupServices {
 public:
+    RunningMonitor Running;
+    std::vector<std::string> RegistryChoices; // the entries the user clicks in TSelectRegDlg
+    std::vector<std::string> Offered;         // the entries it listed
+    std::map<std::string, std::vector<std::string>> Found; // FindFiles' answers by pattern
+
     std::vector<std::string> Log; // every call that acts on a window, the help or a file
     setup::ChooserResult Result = setup::ChooserResult::Ok;
     uint32_t Colour = 0;
@@ -114,6 +149,16 @@ public:
     }
     std::string ProgramVersion() override { return "2.1"; }
     std::string ProgramFileDate() override { return "12.03.99"; }
+    setup::MonitorHost& Monitor() override { return Running; }
+    void SelectRegistryEntry(const std::vector<std::string>& names,
+                             const std::function<void(const std::string&)>& clicked) override
+    {
+        Log.push_back("SelectReg");
+        Offered = names;
+        for (const std::string& name : RegistryChoices)
+            clicked(name);
+    }
+    std::vector<std::string> FindFiles(const std::string& pattern) override { return Found[pattern]; }
 };
 
 // Every setting of the key table as "name=value".
