@@ -956,6 +956,10 @@ class Scenario:
         """Selects the index-th top-level node of a window's tree view."""
         self._control("tree-select", caption, index, cls=cls, timeout=timeout)
 
+    def combo_select(self, caption, control_id, index, cls=None, timeout=10):
+        """Chooses the index-th item of a combo box as a user would."""
+        self._control("combo-select", caption, control_id, index, cls=cls, timeout=timeout)
+
     def _control(self, command, caption, *args, cls=None, timeout=10):
         code, _ = self.wintool(command, caption, *args, *self._filter(cls, "exact"),
                                "--timeout", int(timeout * 1000), timeout=timeout + 60)

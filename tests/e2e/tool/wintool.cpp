@@ -23,6 +23,9 @@
 //                                            (WM_SETTEXT, sent)
 //   wintool tree-select <caption> <index> [options]  selects the index-th top-level node of
 //                                            the window's tree view
+//   wintool combo-select <caption> <id> <index> [options]  chooses the index-th item of that
+//                                            descendant combo box as a user would (the
+//                                            parent hears CBN_SELCHANGE)
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -514,6 +517,23 @@ int TreeSelect(const Options &options)
     return kOk;
 }
 
+int ComboSelect(const Options &options)
+{
+    Need(options, 3, 3);
+    const int id = static_cast<int>(ParseNumber(options.positional[1]));
+    HWND combo = FindControl(options, id);
+    if (!combo)
+        return kNotFound;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(combo, CB_SETCURSEL, ParseNumber(options.positional[2]), 0, SMTO_ABORTIFHUNG, 5000,
+                             &result) ||
+        static_cast<LONG_PTR>(result) == CB_ERR)
+        return kNotFound;
+    // Posted, so a handler that opens a modal window does not block the tool.
+    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    return kOk;
+}
+
 int Broadcast(const Options &options)
 {
     Need(options, 1, 1);
@@ -634,6 +654,8 @@ int Run(const std::vector<std::wstring> &args)
         return SetText(options);
     if (command == L"tree-select")
         return TreeSelect(options);
+    if (command == L"combo-select")
+        return ComboSelect(options);
     if (command == L"keystate")
         return KeyState(options);
     if (command == L"msgbox")
