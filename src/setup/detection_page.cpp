@@ -155,17 +155,26 @@ void DetectionPageModel::FillWinModem()
     if (g.WinModem != 1)
         return;
     v.SetCheck(IDC_CBWINMODEM, true);
+    ForceWin9xModemMethods();
+    ClosePortIo();
+    ForceNoPortAccess();
+    v.Enable(IDC_COMBOBDEVICEDESC, false);
+}
+
+void DetectionPageModel::ForceWin9xModemMethods()
+{
+    TGVar& g = ctx_.G;
+    SetupView& v = ctx_.View;
     g.DUNRegistry = 0;
     v.SetCheck(IDC_CBDUNREGISTRY, false);
     v.Enable(IDC_CBDUNREGISTRY, false);
     g.RNAAPP = 1;
     v.SetCheck(IDC_CBRNAAPP, true);
     v.Enable(IDC_CBRNAAPP, false);
-    ClosePortIo();
-    ForceNoPortAccess();
+    // The box shows the method as off, as the setting now is.
+    v.SetCheck(IDC_CBRDALTDETECT, false);
     g.AlternativeMethodForRD = 0;
     v.Enable(IDC_CBRDALTDETECT, false);
-    v.Enable(IDC_COMBOBDEVICEDESC, false);
 }
 
 bool DetectionPageModel::Clicked(int id)
@@ -369,16 +378,7 @@ void DetectionPageModel::CBWinModemClick()
         v.Enable(IDC_COMBOBPORTS, false);
         return;
     }
-    g.DUNRegistry = 0;
-    v.SetCheck(IDC_CBDUNREGISTRY, false);
-    v.Enable(IDC_CBDUNREGISTRY, false);
-    g.RNAAPP = 1;
-    v.SetCheck(IDC_CBRNAAPP, true);
-    v.Enable(IDC_CBRNAAPP, false);
-    // The box shows the method as off, as the setting now is.
-    v.SetCheck(IDC_CBRDALTDETECT, false);
-    g.AlternativeMethodForRD = 0;
-    v.Enable(IDC_CBRDALTDETECT, false);
+    ForceWin9xModemMethods();
     g.NoVxd = 1; // the box and the VxD stay as they are
 }
 

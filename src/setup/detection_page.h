@@ -46,6 +46,9 @@ private:
     void FillPorts();
     void FillAdapters();
     void FillWinModem();
+    // What a software modem forces on Windows 95/98/ME: the registry and
+    // 16-bit RD methods off, rnaapp on, their boxes disabled.
+    void ForceWin9xModemMethods();
     // When the registry method is switched on: asks for the adapter's key
     // when "DUNRegistryName" names no value under "PerfStats\StartSrv".
     void CheckAdapterKey();
