@@ -228,6 +228,8 @@ void DetectionPageModel::SETimeroldChange()
 {
     const int32_t position = ctx_.View.SpinValue(IDC_SETIMER);
     ctx_.Services.Monitor().SetPollTimer(PollPeriodMs(position));
+    // Without the timer the lamps are updated on demand only.
+    ctx_.Services.Monitor().SetUpdateNowItem(position <= 0);
     ctx_.G.TimerInterval = position;
 }
 

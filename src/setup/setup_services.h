@@ -39,6 +39,8 @@ public:
     virtual bool SwitchPort(int32_t n) = 0;
     // The poll timer's period; 0 stops it.
     virtual void SetPollTimer(uint32_t periodMs) = 0;
+    // The system menu offers "Update Lamps &Now!" only while present.
+    virtual void SetUpdateNowItem(bool present) = 0;
     // The hang-up of the inactivity rules.
     virtual void HangUpNow() = 0;
     // The modem init string to the monitored port, one reply read.

@@ -161,6 +161,7 @@ private:
     // setup::MonitorHost, for the settings dialog's detection and modem
     // pages (SetPollTimer as above)
     bool SwitchPort(int32_t n) override;
+    void SetUpdateNowItem(bool present) override { parts_.Menu.SetUpdateNowItem(present); }
     void HangUpNow() override;
     void SendModemInitString() override { SendInitString(devices::kSendNowInitReplies); }
     devices::TDLPortIO* PortIO() override { return portIO_.get(); }

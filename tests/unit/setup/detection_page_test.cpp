@@ -171,7 +171,8 @@ TEST_F(DetectionTest, PortListSwitchesToAnotherPortOnly)
     EXPECT_EQ(PortList(), "COM1 COM4");
 }
 
-// The track bar sets the poll timer to round(1000 / position) ms, 0 stops it.
+// The track bar sets the poll timer to round(1000 / position) ms; 0 stops
+// it and offers "Update Lamps Now!" instead.
 TEST_F(DetectionTest, TrackBarSetsThePollRate)
 {
     model.ChangeForm();
@@ -179,7 +180,8 @@ TEST_F(DetectionTest, TrackBarSetsThePollRate)
         running().Log.clear();
         Spin(IDC_SETIMER, position);
         EXPECT_EQ(g.TimerInterval, position);
-        EXPECT_EQ(running().Log, std::vector<std::string>{"Poll " + std::to_string(period)});
+        EXPECT_EQ(running().Log, (std::vector<std::string>{"Poll " + std::to_string(period),
+                                                           period ? "NoUpdateNow" : "UpdateNow"}));
     }
 }
 

@@ -74,6 +74,7 @@ public:
         return SwitchWorks;
     }
     void SetPollTimer(uint32_t periodMs) override { Log.push_back("Poll " + std::to_string(periodMs)); }
+    void SetUpdateNowItem(bool present) override { Log.push_back(present ? "UpdateNow" : "NoUpdateNow"); }
     void HangUpNow() override { Log.push_back("HangUp"); }
     void SendModemInitString() override { Log.push_back("Init"); }
     devices::TDLPortIO* PortIO() override { return &PortIo; }
