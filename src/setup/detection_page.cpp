@@ -44,6 +44,8 @@ void DetectionPageModel::Fill()
     FillPorts();
     FillSpin(IDC_SETIMER, 0, 18, g.TimerInterval);
 
+    // The two dial-up icon boxes serve their methods only, as their
+    // methods' click handlers keep them.
     if (g.LightsAvailable != 1) {
         v.Enable(IDC_CBDUNLIGHTS, false);
         v.Enable(IDC_CBRUNLIGHTS, false);
@@ -52,12 +54,13 @@ void DetectionPageModel::Fill()
         v.Enable(IDC_CBRUNLIGHTS, g.LightsPresent == 1);
         if (g.RunLights == 1)
             v.SetCheck(IDC_CBRUNLIGHTS, true);
+    } else {
+        v.Enable(IDC_CBRUNLIGHTS, false);
     }
 
     FillAdapters();
     v.SetText(IDC_COMBOBDEVICEDESC, g.DUNRegistryName);
-    if (v.Checked(IDC_CBRNAAPP) || v.Checked(IDC_CBDUNREGISTRY))
-        v.Enable(IDC_CBSHOWDUNICON, true);
+    v.Enable(IDC_CBSHOWDUNICON, v.Checked(IDC_CBRNAAPP) || v.Checked(IDC_CBDUNREGISTRY));
 
     if (!win9x) {
         v.Enable(IDC_CBDUNREGISTRY, false);

@@ -228,11 +228,21 @@ TEST_F(DetectionTest, RegistryMethodAsksForAnUnknownAdapterOnly)
 }
 
 // "Hide original modem icon" serves the registry and rnaapp methods: it is
-// disabled only when neither is checked.
-TEST_F(DetectionTest, DunIconFollowsTheRegistryAndRnaappMethods)
+// disabled only when neither is checked. "Run original modem icon" serves
+// 'lights' with LIGHTS!.EXE present.
+TEST_F(DetectionTest, DunIconsFollowTheirMethods)
 {
     g.OsKind = OsWin9x;
+    g.DUNRegistry = g.RNAAPP = 0;
+    g.LightsAvailable = g.LightsPresent = 1;
     model.ChangeForm();
+    EXPECT_FALSE(view.C[IDC_CBSHOWDUNICON].Enabled);
+    EXPECT_FALSE(view.C[IDC_CBRUNLIGHTS].Enabled);
+    Tick(IDC_CBDUNLIGHTS, true);
+    EXPECT_EQ(g.DUNLights, 1);
+    EXPECT_TRUE(view.C[IDC_CBRUNLIGHTS].Enabled);
+    Tick(IDC_CBRNAAPP, true);
+    Tick(IDC_CBDUNREGISTRY, true);
     Tick(IDC_CBDUNREGISTRY, false);
     EXPECT_TRUE(view.C[IDC_CBSHOWDUNICON].Enabled);
     Tick(IDC_CBRNAAPP, false);
