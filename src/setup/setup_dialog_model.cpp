@@ -3,9 +3,11 @@
 #include "resource_ids.h"
 #include "setup/about_page.h"
 #include "setup/display_pages.h"
+#include "setup/information_page.h"
 #include "setup/keyboard_page.h"
 #include "setup/logs_page.h"
 #include "setup/misc_page.h"
+#include "setup/ras_page.h"
 
 namespace setup {
 
@@ -43,7 +45,8 @@ const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 // The page models; the pages without controls of their own have none.
 struct SetupDialogModel::Pages {
     explicit Pages(SetupContext& ctx)
-        : Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Keyboard(ctx), Misc(ctx), About(ctx)
+        : Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Ras(ctx), Keyboard(ctx),
+          Information(ctx), Misc(ctx), About(ctx)
     {
     }
     DisplayPageModel Display;
@@ -51,10 +54,13 @@ struct SetupDialogModel::Pages {
     ThroughputPageModel Throughput;
     LayoutPageModel Layout;
     LogsPageModel Logs;
+    RasPageModel Ras;
     KeyboardPageModel Keyboard;
+    InformationPageModel Information;
     MiscPageModel Misc;
     AboutPageModel About;
-    const std::array<PageModel*, 8> All{&Display, &Titlebar, &Throughput, &Layout, &Logs, &Keyboard, &Misc, &About};
+    const std::array<PageModel*, 10> All{&Display, &Titlebar, &Throughput, &Layout,      &Logs,
+                                         &Ras,     &Keyboard, &Information, &Misc, &About};
 };
 
 SetupDialogModel::SetupDialogModel(SetupContext& ctx) : ctx_(ctx), pages_(std::make_unique<Pages>(ctx))
@@ -123,6 +129,11 @@ bool SetupDialogModel::SwatchColour(int id, uint32_t& colour) const { return set
 const display::Bitmap& SetupDialogModel::PaintBoxAboutPaint() { return pages_->About.PaintBoxAboutPaint(); }
 void SetupDialogModel::TimerAboutTimer() { pages_->About.TimerAboutTimer(); }
 std::string SetupDialogModel::VersionText() { return pages_->About.VersionText(); }
+
+void SetupDialogModel::StateChanged() { pages_->Ras.StateChanged(); }
+void SetupDialogModel::HangUp() { pages_->Ras.BitBtnHangUPClick(); }
+bool SetupDialogModel::DialWaiting() const { return pages_->Ras.DialWaiting(); }
+void SetupDialogModel::Information() { pages_->Information.Information(); }
 
 void SetupDialogModel::Clicked(int id)
 {
