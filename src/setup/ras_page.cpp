@@ -133,14 +133,23 @@ void RasPageModel::BitBtnCreateConnClick()
     RefillEntries();
 }
 
-void RasPageModel::BitBtnEditConnClick()
+// The status cleared and the chosen entry the one RAS works on; false
+// when none is chosen.
+bool RasPageModel::TakeSelectedEntry()
 {
     ClearStatus();
     const std::optional<std::string> entry = SelectedEntry();
     if (!entry)
+        return false;
+    Ras().EntryName = *entry;
+    return true;
+}
+
+void RasPageModel::BitBtnEditConnClick()
+{
+    if (!TakeSelectedEntry())
         return;
     devices::TRAS& ras = Ras();
-    ras.EntryName = *entry;
     if (ras.EditPhonebookEntry() != 0)
         ShowRasError();
     ConnListClick();
@@ -150,12 +159,10 @@ void RasPageModel::BitBtnEditConnClick()
 // name is reported with a beep and asked for again.
 void RasPageModel::BitBtnRenameConnClick()
 {
-    ClearStatus();
-    const std::optional<std::string> entry = SelectedEntry();
-    if (!entry)
+    if (!TakeSelectedEntry())
         return;
     devices::TRAS& ras = Ras();
-    const std::string& old = *entry;
+    const std::string old = ras.EntryName;
     std::string name = old;
     while (name == old) {
         std::string typed = name;
@@ -181,13 +188,9 @@ void RasPageModel::BitBtnRenameConnClick()
 
 void RasPageModel::BitBtnDeleteConnClick()
 {
-    ClearStatus();
-    const std::optional<std::string> entry = SelectedEntry();
-    if (!entry)
+    if (!TakeSelectedEntry())
         return;
-    devices::TRAS& ras = Ras();
-    ras.EntryName = *entry;
-    if (ras.DeleteEntry() != 0) {
+    if (Ras().DeleteEntry() != 0) {
         ShowRasError();
         return;
     }

@@ -44,6 +44,7 @@ public:
 private:
     devices::TRAS& Ras();
     std::optional<std::string> SelectedEntry();
+    bool TakeSelectedEntry();
     void ShowRasError();
     void ClearStatus();
     void ListEntries();
