@@ -132,10 +132,76 @@
 #define IDC_SHOWLOGCD 1917
 #define IDC_DELETELOGCD 1918
 
+// "RAS Phonebook && Dialer"
+#define IDC_CONNLIST 2401            // list box, the phone-book entries
+#define IDC_DEVICELIST 2402          // list box, the RAS devices
+#define IDC_CONNUSER 2403
+#define IDC_CONNPW 2404
+#define IDC_LBDEVICENAME 2405
+#define IDC_DEVICENAME 2406
+#define IDC_LBDEVICETYPE 2407
+#define IDC_DEVICETYPE 2408
+#define IDC_LBDEVICEPORT 2409
+#define IDC_DEVICEPORT 2410
+#define IDC_LBCONNPHONE 2411
+#define IDC_CONNPHONE 2412
+#define IDC_BITBTNCREATECONN 2420
+#define IDC_BITBTNEDITCONN 2421
+#define IDC_BITBTNRENAMECONN 2422
+#define IDC_BITBTNDELETECONN 2423
+#define IDC_BITBTNDIALNOW 2424
+#define IDC_BITBTNHANGUP 2425
+#define IDC_STATUSBAR2 2430          // status bar: operations, errors, dial progress
+#define IDC_STATUSBAR1 2431          // status bar: the dial's outcome
+#define IDC_CBCLOSEAFTEROK 2432
+
+// The input box the connections page asks a new entry name with.
+#define IDD_INPUTBOX 2490
+#define IDC_INPUTBOX_PROMPT 2491
+#define IDC_INPUTBOX_EDIT 2492
+
 // "Keyboard Lights"
 #define IDC_KEYBOARDCD 2500          // 4 items: Off, NumLock, CapsLock, ScrollLock
 #define IDC_KEYBOARDRD 2510          // 4 items
 #define IDC_KEYBOARDTD 2520          // 4 items
+
+// "Information": a caption label and its value label per row (value =
+// caption + 1).
+#define IDC_LBCOMPUTERNAME 2601
+#define IDC_COMPUTERNAME 2602
+#define IDC_LBRASVERSION 2603
+#define IDC_RASVERSION 2604
+#define IDC_GBCONNECTION 2610        // group " Connection ", the rows below
+#define IDC_LBBYTESIN 2611
+#define IDC_BYTESIN 2612
+#define IDC_LBBYTESOUT 2613
+#define IDC_BYTESOUT 2614
+#define IDC_LBCONNECTIONSPEED 2615
+#define IDC_CONNECTIONSPEED 2616
+#define IDC_LBCOMPRESSIONRATIOIN 2617
+#define IDC_RATIOIN 2618
+#define IDC_LBCOMPRESSIONRATIOOUT 2619
+#define IDC_RATIOOUT 2620
+#define IDC_LBALIGNMENTERRORS 2621
+#define IDC_ALIGNMENTERRORS 2622
+#define IDC_LBBUFFEROVERRUNERRORS 2623
+#define IDC_BUFFEROVERRUNERRORS 2624
+#define IDC_LBCRCERRORS 2625
+#define IDC_CRCERRORS 2626
+#define IDC_LBFRAMINGERRORS 2627
+#define IDC_FRAMINGERRORS 2628
+#define IDC_LBHARDWAREOVERRUN 2629
+#define IDC_HARDWAREOVERRUN 2630
+#define IDC_LBTIMEOUTERRORS 2631
+#define IDC_TIMEOUTERRORS 2632
+#define IDC_LBSERVERIP 2633
+#define IDC_SERVERIP 2634
+#define IDC_LBCLIENTIP 2635
+#define IDC_CLIENTIP 2636
+#define IDC_LBDIALEDNUMBER 2637
+#define IDC_DIALEDNUMBER 2638
+#define IDC_RASSTATUS 2639
+#define IDC_LBRASSTATUS 2640
 
 // "Miscellaneous", group "Edit for Logfiles"
 #define IDC_EDITORNAME 2701

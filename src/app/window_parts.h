@@ -61,6 +61,12 @@ public:
     // The total connect time label.
     virtual void SetConnectTimeLabel(const std::string&) {}
     virtual void RefreshInformationPage() {}
+    // Shut-down's hang-up: the connections page's "Hang-up NOW!".
+    virtual void RasHangUp() {}
+    // A close of the main window while the connections page waits for a
+    // dial: the dial is aborted and the close comes again once the page's
+    // handler has ended. True when the close is put off so.
+    virtual bool PutOffClose() { return false; }
 };
 
 // The throughput graph, in its own window or inside the display.

@@ -20,12 +20,6 @@ void TakeUpFirstConnection(TRAS& ras, TGVar& settings)
 
 } // namespace
 
-void HangUpRasConnection(TRAS& ras, TGVar& settings)
-{
-    ras.Disconnect();
-    settings.ActiveConnectionName.clear();
-}
-
 void CloseDownRasConnection(TRAS& ras, TGVar& settings, platform::MessageBoxes& boxes,
                             const std::function<void()>& hangUp)
 {

@@ -16,10 +16,6 @@ inline constexpr const char* kCloseDownQuestion = "Close Down Dial-Up Connection
 // settings dialog's connection status handler.
 void ConnectRasStateEvent(TRAS& ras, const TGVar& settings, TNotifyEvent handler);
 
-// The connections page's hang-up: hangs up, waits until RAS lets go of the
-// connection, and forgets the entry.
-void HangUpRasConnection(TRAS& ras, TGVar& settings);
-
 // First step of shut-down. With "RAS" on: "Warn when Exiting" lets the
 // connection stay up; otherwise, when a connection is up, asks "Close Down
 // Dial-Up Connection?": Yes runs hangUp, No lets go of the connection

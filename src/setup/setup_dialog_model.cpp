@@ -6,9 +6,11 @@
 #include "setup/about_page.h"
 #include "setup/detection_page.h"
 #include "setup/display_pages.h"
+#include "setup/information_page.h"
 #include "setup/keyboard_page.h"
 #include "setup/logs_page.h"
 #include "setup/misc_page.h"
+#include "setup/ras_page.h"
 
 namespace setup {
 
@@ -47,8 +49,8 @@ const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 // reload loads every control anew (the detection page's port switch).
 struct SetupDialogModel::Pages {
     Pages(SetupContext& ctx, const std::function<void()>& reload)
-        : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Keyboard(ctx),
-          Misc(ctx), About(ctx)
+        : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Ras(ctx),
+          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx)
     {
     }
     DetectionPageModel Detection;
@@ -57,11 +59,13 @@ struct SetupDialogModel::Pages {
     ThroughputPageModel Throughput;
     LayoutPageModel Layout;
     LogsPageModel Logs;
+    RasPageModel Ras;
     KeyboardPageModel Keyboard;
+    InformationPageModel Information;
     MiscPageModel Misc;
     AboutPageModel About;
-    const std::array<PageModel*, 9> All{&Detection, &Display, &Titlebar, &Throughput, &Layout,
-                                        &Logs,      &Keyboard, &Misc,     &About};
+    const std::array<PageModel*, 11> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Logs,
+                                         &Ras,       &Keyboard, &Information, &Misc,       &About};
 };
 
 SetupDialogModel::SetupDialogModel(SetupContext& ctx)
@@ -131,6 +135,11 @@ bool SetupDialogModel::SwatchColour(int id, uint32_t& colour) const { return set
 const display::Bitmap& SetupDialogModel::PaintBoxAboutPaint() { return pages_->About.PaintBoxAboutPaint(); }
 void SetupDialogModel::TimerAboutTimer() { pages_->About.TimerAboutTimer(); }
 std::string SetupDialogModel::VersionText() { return pages_->About.VersionText(); }
+
+void SetupDialogModel::StateChanged() { pages_->Ras.StateChanged(); }
+void SetupDialogModel::HangUp() { pages_->Ras.BitBtnHangUPClick(); }
+bool SetupDialogModel::DialWaiting() const { return pages_->Ras.DialWaiting(); }
+void SetupDialogModel::Information() { pages_->Information.Information(); }
 
 void SetupDialogModel::Clicked(int id)
 {

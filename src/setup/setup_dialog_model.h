@@ -61,6 +61,14 @@ public:
     // The about page's version label.
     std::string VersionText();
 
+    // The connections page: the RAS component's state shown, Hang-up NOW!
+    // (also shut-down's hang-up), and whether a dial waits for its outcome.
+    void StateChanged();
+    void HangUp();
+    bool DialWaiting() const;
+    // The information page anew (the display's paint, the loading).
+    void Information();
+
     // ControlEvents
     void Clicked(int id) override;
     void Changed(int id) override;

@@ -17,11 +17,16 @@
 #include "platform/bitmap_resources.h"
 #include "platform/fonts.h"
 #include "platform/launcher.h"
+#include "platform/machine_registry.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/serial.h"
 #include "platform/system_info.h"
 #include "setup/setup_view.h"
+
+namespace devices {
+class TRAS;
+}
 
 namespace setup {
 
@@ -83,6 +88,25 @@ public:
     virtual int32_t GrowGraphWindow(int32_t dy) = 0;
     // The throughput timer's period.
     virtual void SetThroughputTimer(uint32_t periodMs) = 0;
+
+    // The connections and information pages: the main window's RAS
+    // component and poll timer, the wait for a dial's progress, the input
+    // box, the beep, the dialog itself and the machine's registry.
+    virtual devices::TRAS& Ras() = 0;
+    // Runs the main window's poll timer at periodMs; 0 stops it.
+    virtual void RunPollTimer(uint32_t periodMs) = 0;
+    // Dispatches the window messages waiting; when there are none, sleeps
+    // until the next one arrives and dispatches that.
+    virtual void WaitForMessages() = 0;
+    // A modal input box with a caption, a prompt and text to edit; false on
+    // Cancel, else text is what the user left in it.
+    virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& text) = 0;
+    virtual void Beep() = 0;
+    // The dialog is being shown (from the loading of its controls on).
+    virtual bool DialogShowing() = 0;
+    // Ends the dialog as its OK button does.
+    virtual void CloseDialog() = 0;
+    virtual platform::MachineRegistry& Registry() = 0;
 
     // Files: existence, the short (8.3) form, the program associated with
     // a file (empty when the system reports none), deletion.

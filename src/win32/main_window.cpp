@@ -50,6 +50,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
         ::AutoRestore(Settings, rules_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     setup_.SetMainBorder = [this](WindowBorder border) { SetBorder(border); };
+    setup_.SetMainPollTimer = [this](uint32_t periodMs) { SetPollTimer(periodMs); };
     CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
 
@@ -267,6 +268,8 @@ void TMainWindow::RunWindowRule(void (*rule)(TGVar&, WindowContext&))
 
 LRESULT TMainWindow::OnClose()
 {
+    if (parts_.Setup.PutOffClose())
+        return 0;
     if (Settings.ClosingState == 0 && !CloseQuery(Settings, boxes_))
         return 0;
     RunShutDown(false);
@@ -368,7 +371,7 @@ void TMainWindow::CloseRasConnection(bool endingSession)
         ras.ReleaseConnection();
         return;
     }
-    devices::CloseDownRasConnection(ras, Settings, boxes_, [&] { devices::HangUpRasConnection(ras, Settings); });
+    devices::CloseDownRasConnection(ras, Settings, boxes_, [this] { parts_.Setup.RasHangUp(); });
 }
 
 void TMainWindow::InitModem()

@@ -7,6 +7,7 @@
 #include "devices/ras_session.h"
 #include "resource_ids.h"
 #include "win32/graph_display.h"
+#include "win32/input_box.h"
 
 namespace win32 {
 namespace {
@@ -19,6 +20,7 @@ constexpr RECT PageRect{150, 0, 150 + 438, 340};
 constexpr int PanelTop = 340, ButtonWidth = 75, ButtonHeight = 25, ButtonGap = 6;
 constexpr int AboutBoxWidth = 112, AboutBoxHeight = 47;
 constexpr UINT_PTR AboutTimerId = 1;
+constexpr int StatusPanelWidth = 250;
 
 } // namespace
 
@@ -60,8 +62,21 @@ void TSetupDlg::OnInit()
     }
     if (HWND about = view_.Control(IDC_PAINTBOXABOUT))
         SetWindowPos(about, nullptr, 0, 0, AboutBoxWidth, AboutBoxHeight, SWP_NOMOVE | SWP_NOZORDER);
+    SetUpRasPage();
     FillTree();
     model_.FormCreate();
+}
+
+// The status bars have one panel each; the password shows as stars.
+void TSetupDlg::SetUpRasPage()
+{
+    for (int id : {IDC_STATUSBAR1, IDC_STATUSBAR2}) {
+        int right = StatusPanelWidth;
+        if (HWND bar = view_.Control(id))
+            SendMessageA(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+    }
+    if (HWND password = view_.Control(IDC_CONNPW))
+        SendMessageA(password, EM_SETPASSWORDCHAR, '*', 0);
 }
 
 void TSetupDlg::PlaceFrame()
@@ -137,6 +152,7 @@ bool TSetupDlg::ShowModal(HWND owner)
 {
     if (!Create(instance_ ? instance_ : GetModuleHandleA(nullptr), owner))
         return false;
+    showing_ = true;
     model_.ChangeForm();
     result_ = 0;
     const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
@@ -170,6 +186,7 @@ bool TSetupDlg::ShowModal(HWND owner)
         }
     }
 
+    showing_ = false;
     if (OnClosing)
         OnClosing();
     if (ownerWasEnabled)
@@ -182,6 +199,10 @@ bool TSetupDlg::ShowModal(HWND owner)
 
 void TSetupDlg::End(INT_PTR result)
 {
+    // A dial waiting for its outcome is aborted; its handler ends before
+    // the modal loop sees the result.
+    if (model_.DialWaiting())
+        model_.HangUp();
     result_ = result;
 }
 
@@ -224,7 +245,12 @@ bool TSetupDlg::PageCommand(WORD id, WORD code, HWND control)
         model_.SettingsClick();
         return true;
     }
-    return view_.Command(model_, id, code, control);
+    const bool handled = view_.Command(model_, id, code, control);
+    if (closePutOff_ && !model_.DialWaiting()) {
+        closePutOff_ = false;
+        PostMessageA(GetWindow(Handle(), GW_OWNER), WM_CLOSE, 0, 0);
+    }
+    return handled;
 }
 
 bool TSetupDlg::OnNotify(const NMHDR& header, LRESULT& result)
@@ -364,8 +390,68 @@ void TSetupDlg::ConnectRasEvents()
 {
     // The connections page's status handler takes the state changes; it
     // shows them only while the dialog is open.
-    devices::ConnectRasStateEvent(ras_.Component(), Settings, [](devices::TRAS&) {});
+    devices::ConnectRasStateEvent(ras_.Component(), Settings, [this](devices::TRAS&) { model_.StateChanged(); });
 }
+
+void TSetupDlg::SetupStateChanged() { model_.StateChanged(); }
+
+// After every paint of the display: while the dialog is closed this costs
+// the one test.
+void TSetupDlg::RefreshInformationPage()
+{
+    if (Settings.SetupDialogOpen)
+        model_.Information();
+}
+
+void TSetupDlg::RasHangUp() { model_.HangUp(); }
+
+bool TSetupDlg::PutOffClose()
+{
+    if (!model_.DialWaiting())
+        return false;
+    closePutOff_ = true;
+    model_.HangUp();
+    return true;
+}
+
+// --- The connections and information pages' services
+
+devices::TRAS& TSetupDlg::Ras() { return ras_.Component(); }
+
+void TSetupDlg::RunPollTimer(uint32_t periodMs)
+{
+    if (SetMainPollTimer)
+        SetMainPollTimer(periodMs);
+}
+
+// Sleeps in the system until a message comes, never polling: the dial's
+// progress, the user's clicks and the timers all arrive as messages.
+void TSetupDlg::WaitForMessages()
+{
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The program ends: the dial is aborted and the quit left for
+            // the loops outside.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            model_.HangUp();
+            return;
+        }
+        if (!Handle() || !IsDialogMessageA(Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+bool TSetupDlg::InputQuery(const std::string& caption, const std::string& prompt, std::string& text)
+{
+    return TInputBox::Ask(instance_, Handle(), caption, prompt, text);
+}
+
+void TSetupDlg::Beep() { MessageBeep(0); }
 
 int32_t TSetupDlg::ActivePage(int32_t stored)
 {

@@ -17,6 +17,7 @@
 #include "setup/setup_dialog_model.h"
 #include "win32/dialog_view.h"
 #include "win32/dib_blit.h"
+#include "win32/win32_machine_registry.h"
 #include "win32/win32_ras.h"
 #include "win32/window_base.h"
 
@@ -30,6 +31,8 @@ public:
     std::function<void()> OnShown, OnClosing;
     // The main window's border style.
     std::function<void(WindowBorder)> SetMainBorder;
+    // The main window's poll timer at a period (0 stops it).
+    std::function<void(uint32_t)> SetMainPollTimer;
 
     struct Services {
         platform::MessageBoxes& Boxes;
@@ -59,6 +62,10 @@ public:
     void ConnectRasEvents() override;
     int32_t ActivePage(int32_t stored) override;
     void SetupChangeForm() override;
+    void SetupStateChanged() override;
+    void RefreshInformationPage() override;
+    void RasHangUp() override;
+    bool PutOffClose() override;
 
 private:
     // A page: a child dialog whose controls' messages go to the frame.
@@ -89,6 +96,7 @@ private:
     void FillTree();
     bool DrawItem(const DRAWITEMSTRUCT& item);
     bool PageCommand(WORD id, WORD code, HWND control);
+    void SetUpRasPage();
 
     // setup::SetupServices: the frame (setup_dialog.cpp)
     void ShowPage(int index, bool contentsShown) override;
@@ -98,6 +106,15 @@ private:
     void SetBorder(WindowBorder border) override;
     int32_t GrowGraphWindow(int32_t dy) override;
     void SetThroughputTimer(uint32_t periodMs) override;
+    // the connections and information pages (setup_dialog.cpp)
+    devices::TRAS& Ras() override;
+    void RunPollTimer(uint32_t periodMs) override;
+    void WaitForMessages() override;
+    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& text) override;
+    void Beep() override;
+    bool DialogShowing() override { return showing_; }
+    void CloseDialog() override { End(IDOK); }
+    platform::MachineRegistry& Registry() override { return registry_; }
     // the choosers and files (setup_choosers.cpp)
     setup::ChooserResult ChooseColour(uint32_t& colour) override;
     setup::ChooserResult PickFont(setup::FontKind kind, TFont& font,
@@ -133,6 +150,9 @@ private:
     std::array<COLORREF, 16> customColours_{};
     DibBlitter aboutBlitter_;
     OwnedFont pageFont_;          // the pages' font, when they had to be scaled
+    Win32MachineRegistry registry_;
+    bool showing_ = false;        // shown modally, from the loading of its controls on
+    bool closePutOff_ = false;    // the main window closes once the dial's handler ends
 };
 
 } // namespace win32

@@ -960,6 +960,15 @@ class Scenario:
         """Chooses the index-th item of a combo box as a user would."""
         self._control("combo-select", caption, control_id, index, cls=cls, timeout=timeout)
 
+    def list_items(self, caption, control_id, cls=None, timeout=10):
+        """The items of the list box with that id in a window (any depth)."""
+        code, out = self.wintool("items", caption, control_id, *self._filter(cls, "exact"),
+                                 "--timeout", int(timeout * 1000), timeout=timeout + 60)
+        if code != 0:
+            raise ScenarioError(f"no list {control_id} in a window {caption!r}{_cls_text(cls)}; windows:\n"
+                                f"{format_windows(self.list_windows(all=True))}")
+        return [_unescape(line.split("\t", 1)[1]) for line in out.splitlines() if line.startswith("I\t")]
+
     def _control(self, command, caption, *args, cls=None, timeout=10):
         code, _ = self.wintool(command, caption, *args, *self._filter(cls, "exact"),
                                "--timeout", int(timeout * 1000), timeout=timeout + 60)

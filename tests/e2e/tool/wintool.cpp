@@ -26,6 +26,8 @@
 //   wintool combo-select <caption> <id> <index> [options]  chooses the index-th item of that
 //                                            descendant combo box as a user would (the
 //                                            parent hears CBN_SELCHANGE)
+//   wintool items <caption> <id> [options]   the items of that descendant list box, one
+//                                            I line each
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -42,6 +44,7 @@
 //   R <left> <top> <right> <bottom>                 window rectangle
 //   K <left> <top> <width> <height>                 client area (screen)
 //   V <value>                                       result of send
+//   I <text>                                        an item of a list box
 // Exit codes: 0 done, 1 not found or timed out, 2 usage or other error.
 #include <windows.h>
 #include <shellapi.h>
@@ -492,6 +495,30 @@ int SetText(const Options &options)
                : kError;
 }
 
+int Items(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND list = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
+    if (!list)
+        return kNotFound;
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count))
+        return kError;
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 2000, &length) ||
+            length == static_cast<DWORD_PTR>(LB_ERR))
+            return kError;
+        std::vector<wchar_t> text(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        if (!SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                                 &copied))
+            return kError;
+        WriteUtf8(L"I\t" + Escape(std::wstring(text.data())) + L"\n");
+    }
+    return kOk;
+}
+
 int TreeSelect(const Options &options)
 {
     Need(options, 2, 2);
@@ -656,6 +683,8 @@ int Run(const std::vector<std::wstring> &args)
         return TreeSelect(options);
     if (command == L"combo-select")
         return ComboSelect(options);
+    if (command == L"items")
+        return Items(options);
     if (command == L"keystate")
         return KeyState(options);
     if (command == L"msgbox")

@@ -23,7 +23,8 @@ struct CloseRig : RasRig {
     {
         devices::CloseDownRasConnection(*ras, settings, boxes, [this] {
             ++hangUps;
-            devices::HangUpRasConnection(*ras, settings);
+            ras->Disconnect();
+            settings.ActiveConnectionName.clear();
         });
     }
 };

@@ -7,14 +7,17 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/settings_keys.h"
+#include "devices/ras_rig.h"
 #include "display/lamp_display_rig.h"
 #include "fakes/fake_devices.h"
+#include "fakes/fake_machine_registry.h"
 #include "fakes/fake_platform.h"
 #include "setup/page_model.h"
 #include "setup/setup_dialog_model.h"
@@ -135,6 +138,42 @@ public:
         return GraphHeight += dy;
     }
     void SetThroughputTimer(uint32_t periodMs) override { Note("Timer", periodMs); }
+    // The connections and information pages. Each wait for messages runs
+    // WhileWaiting (the dial's progress, the user's clicks); each input box
+    // takes the next answer of Answers (nullopt: Cancel), Cancel when none
+    // is left.
+    devices::TRAS* RasComponent = nullptr;
+    std::function<void()> WhileWaiting;
+    int Waits = 0;
+    std::vector<std::optional<std::string>> Answers;
+    bool Showing = true;
+    fakes::MachineRegistry Machine;
+
+    devices::TRAS& Ras() override { return *RasComponent; }
+    void RunPollTimer(uint32_t periodMs) override { Note("PollTimer", periodMs); }
+    void WaitForMessages() override
+    {
+        ++Waits;
+        if (WhileWaiting)
+            WhileWaiting();
+    }
+    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& text) override
+    {
+        Log.push_back("Input " + caption + "/" + prompt + "/" + text);
+        if (Answers.empty() || !Answers.front()) {
+            if (!Answers.empty())
+                Answers.erase(Answers.begin());
+            return false;
+        }
+        text = *Answers.front();
+        Answers.erase(Answers.begin());
+        return true;
+    }
+    void Beep() override { Log.push_back("Beep"); }
+    bool DialogShowing() override { return Showing; }
+    void CloseDialog() override { Log.push_back("Close"); }
+    platform::MachineRegistry& Registry() override { return Machine; }
+
     bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
     bool CanOpenForReading(const std::string& path) override { return Files.count(path) > 0; }
     std::string ShortPath(const std::string& path) override { return "short:" + path; }
@@ -212,8 +251,11 @@ protected:
         model.Changed(id);
     }
 
+    SetupTest() { services.RasComponent = rasRig.ras.get(); }
+
     TGVar g;
     setupfake::View view;
+    RasRig rasRig;
     setupfake::Services services;
     fakes::MessageBoxes boxes;
     fakes::Launcher launcher;
