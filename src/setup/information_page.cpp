@@ -1,5 +1,6 @@
 #include "setup/information_page.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "resource_ids.h"
@@ -60,13 +61,15 @@ void InformationPageModel::Information()
     if (!g.SetupDialogOpen || !services.DialogShowing())
         return;
 
-    if (const auto name = services.Registry().ReadText(ComputerNameKey, "ComputerName"))
-        SetLabel(IDC_COMPUTERNAME, computerName_, *name);
+    platform::Registry& registry = services.Monitor().Registry();
+    std::string text;
+    if (registry.ReadString(platform::RegistryRoot::LocalMachine, ComputerNameKey, "ComputerName", text))
+        SetLabel(IDC_COMPUTERNAME, computerName_, text);
 
     bool versionShown = false;
     if (g.OsKind == OsWin9x) {
-        if (const auto version = services.Registry().ReadText(RemoteAccessKey, "Version")) {
-            const std::string text = version->substr(0, RasVersionLength);
+        if (registry.ReadString(platform::RegistryRoot::LocalMachine, RemoteAccessKey, "Version", text)) {
+            text.resize(std::min(text.size(), RasVersionLength));
             versionShown = !text.empty();
             if (versionShown)
                 SetLabel(IDC_RASVERSION, rasVersion_, text);

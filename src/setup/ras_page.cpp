@@ -88,7 +88,7 @@ void RasPageModel::RefillEntries()
 // period "Timer Interval" gives (none for 0).
 void RasPageModel::EnablePollTimer(bool on)
 {
-    ctx_.Services.RunPollTimer(on ? PollPeriodMs(ctx_.G.TimerInterval) : 0);
+    ctx_.Services.Monitor().SetPollTimer(on ? PollPeriodMs(ctx_.G.TimerInterval) : 0);
 }
 
 void RasPageModel::ConnListClick()

@@ -17,7 +17,6 @@
 #include "platform/bitmap_resources.h"
 #include "platform/fonts.h"
 #include "platform/launcher.h"
-#include "platform/machine_registry.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/serial.h"
@@ -90,11 +89,9 @@ public:
     virtual void SetThroughputTimer(uint32_t periodMs) = 0;
 
     // The connections and information pages: the main window's RAS
-    // component and poll timer, the wait for a dial's progress, the input
-    // box, the beep, the dialog itself and the machine's registry.
+    // component, the wait for a dial's progress, the input box, the beep
+    // and the dialog itself.
     virtual devices::TRAS& Ras() = 0;
-    // Runs the main window's poll timer at periodMs; 0 stops it.
-    virtual void RunPollTimer(uint32_t periodMs) = 0;
     // Dispatches the window messages waiting; when there are none, sleeps
     // until the next one arrives and dispatches that.
     virtual void WaitForMessages() = 0;
@@ -106,7 +103,6 @@ public:
     virtual bool DialogShowing() = 0;
     // Ends the dialog as its OK button does.
     virtual void CloseDialog() = 0;
-    virtual platform::MachineRegistry& Registry() = 0;
 
     // Files: existence, the short (8.3) form, the program associated with
     // a file (empty when the system reports none), deletion.

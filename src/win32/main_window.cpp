@@ -50,7 +50,6 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
         ::AutoRestore(Settings, rules_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     setup_.SetMainBorder = [this](WindowBorder border) { SetBorder(border); };
-    setup_.SetMainPollTimer = [this](uint32_t periodMs) { SetPollTimer(periodMs); };
     CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
 

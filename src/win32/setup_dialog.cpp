@@ -418,12 +418,6 @@ bool TSetupDlg::PutOffClose()
 
 devices::TRAS& TSetupDlg::Ras() { return ras_.Component(); }
 
-void TSetupDlg::RunPollTimer(uint32_t periodMs)
-{
-    if (SetMainPollTimer)
-        SetMainPollTimer(periodMs);
-}
-
 // Sleeps in the system until a message comes, never polling: the dial's
 // progress, the user's clicks and the timers all arrive as messages.
 void TSetupDlg::WaitForMessages()

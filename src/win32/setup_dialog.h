@@ -17,7 +17,6 @@
 #include "setup/setup_dialog_model.h"
 #include "win32/dialog_view.h"
 #include "win32/dib_blit.h"
-#include "win32/win32_machine_registry.h"
 #include "win32/win32_ras.h"
 #include "win32/window_base.h"
 
@@ -31,8 +30,6 @@ public:
     std::function<void()> OnShown, OnClosing;
     // The main window's border style.
     std::function<void(WindowBorder)> SetMainBorder;
-    // The main window's poll timer at a period (0 stops it).
-    std::function<void(uint32_t)> SetMainPollTimer;
 
     struct Services {
         platform::MessageBoxes& Boxes;
@@ -108,13 +105,11 @@ private:
     void SetThroughputTimer(uint32_t periodMs) override;
     // the connections and information pages (setup_dialog.cpp)
     devices::TRAS& Ras() override;
-    void RunPollTimer(uint32_t periodMs) override;
     void WaitForMessages() override;
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& text) override;
     void Beep() override;
     bool DialogShowing() override { return showing_; }
     void CloseDialog() override { End(IDOK); }
-    platform::MachineRegistry& Registry() override { return registry_; }
     // the choosers and files (setup_choosers.cpp)
     setup::ChooserResult ChooseColour(uint32_t& colour) override;
     setup::ChooserResult PickFont(setup::FontKind kind, TFont& font,
@@ -150,7 +145,6 @@ private:
     std::array<COLORREF, 16> customColours_{};
     DibBlitter aboutBlitter_;
     OwnedFont pageFont_;          // the pages' font, when they had to be scaled
-    Win32MachineRegistry registry_;
     bool showing_ = false;        // shown modally, from the loading of its controls on
     bool closePutOff_ = false;    // the main window closes once the dial's handler ends
 };

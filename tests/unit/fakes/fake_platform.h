@@ -240,6 +240,7 @@ public:
 class Registry : public platform::Registry {
 public:
     std::map<std::string, std::vector<std::pair<std::string, std::string>>> Keys;
+    int Reads = 0;
 
     static std::string Path(platform::RegistryRoot root, const std::string& key)
     {
@@ -252,6 +253,7 @@ public:
     bool ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names) override
     {
         names.clear();
+        ++Reads;
         auto it = Keys.find(Path(root, key));
         if (it == Keys.end())
             return false;
@@ -262,6 +264,7 @@ public:
     bool ReadString(platform::RegistryRoot root, const std::string& key, const std::string& name,
                     std::string& value) override
     {
+        ++Reads;
         auto it = Keys.find(Path(root, key));
         if (it == Keys.end())
             return false;

@@ -10,11 +10,15 @@ namespace {
 
 class InformationTest : public SetupTest {
 protected:
+    static constexpr platform::RegistryRoot LocalMachine = platform::RegistryRoot::LocalMachine;
+    fakes::Registry& registry = services.Running.Reg;
+
     InformationTest()
     {
         g.SetupDialogOpen = 1;
-        services.Machine.Keys[setup::ComputerNameKey]["ComputerName"] = "DESKTOP";
-        services.Machine.Keys[setup::RemoteAccessKey]["Version"] = "4.10.1998 Dial-Up Networking 1.3";
+        registry.Set(fakes::Registry::Path(LocalMachine, setup::ComputerNameKey), "ComputerName", "DESKTOP");
+        registry.Set(fakes::Registry::Path(LocalMachine, setup::RemoteAccessKey), "Version",
+                     "4.10.1998 Dial-Up Networking 1.3");
         TConnStatus& info = g.ConnectionState.Info;
         info.BytesIn = 3000000000u; // past 2 GiB
         info.BytesOut = 12345;
@@ -108,7 +112,7 @@ TEST_F(InformationTest, HiddenRowsStayHiddenAndTheGroupFollowsTheCarrier)
     EXPECT_EQ(view.C[IDC_CRCERRORS].Text, "3") << "the value is kept up all the same";
 
     // A RAS version the registry does not hold hides its row.
-    services.Machine.Keys.erase(setup::RemoteAccessKey);
+    registry.Keys.erase(fakes::Registry::Path(LocalMachine, setup::RemoteAccessKey));
     page.Information();
     EXPECT_FALSE(view.C[IDC_LBRASVERSION].Shown || view.C[IDC_RASVERSION].Shown);
 }
@@ -121,7 +125,7 @@ TEST_F(InformationTest, NothingWhileTheDialogIsNotShown)
         services.Showing = showing;
         g.ModemSignals.CD = true;
         model.Information();
-        EXPECT_EQ(services.Machine.Reads, 0);
+        EXPECT_EQ(registry.Reads, 0);
         EXPECT_TRUE(view.C[IDC_BYTESIN].Text.empty());
     }
 }

@@ -17,7 +17,6 @@
 #include "devices/ras_rig.h"
 #include "display/lamp_display_rig.h"
 #include "fakes/fake_devices.h"
-#include "fakes/fake_machine_registry.h"
 #include "fakes/fake_platform.h"
 #include "setup/page_model.h"
 #include "setup/setup_dialog_model.h"
@@ -76,7 +75,13 @@ public:
         Log.push_back("Switch " + std::to_string(n));
         return SwitchWorks;
     }
-    void SetPollTimer(uint32_t periodMs) override { Log.push_back("Poll " + std::to_string(periodMs)); }
+    std::function<void(uint32_t)> OnPollTimer; // the services' record of it
+    void SetPollTimer(uint32_t periodMs) override
+    {
+        Log.push_back("Poll " + std::to_string(periodMs));
+        if (OnPollTimer)
+            OnPollTimer(periodMs);
+    }
     void SetUpdateNowItem(bool present) override { Log.push_back(present ? "UpdateNow" : "NoUpdateNow"); }
     void HangUpNow() override { Log.push_back("HangUp"); }
     void SendModemInitString() override { Log.push_back("Init"); }
@@ -89,6 +94,10 @@ public:
 class Services : public setup::SetupServices {
 public:
     RunningMonitor Running;
+    Services()
+    {
+        Running.OnPollTimer = [this](uint32_t periodMs) { Note("PollTimer", periodMs); };
+    }
     std::vector<std::string> RegistryChoices; // the entries the user clicks in TSelectRegDlg
     std::vector<std::string> Offered;         // the entries it listed
     std::map<std::string, std::vector<std::string>> Found; // FindFiles' answers by pattern
@@ -147,10 +156,8 @@ public:
     int Waits = 0;
     std::vector<std::optional<std::string>> Answers;
     bool Showing = true;
-    fakes::MachineRegistry Machine;
 
     devices::TRAS& Ras() override { return *RasComponent; }
-    void RunPollTimer(uint32_t periodMs) override { Note("PollTimer", periodMs); }
     void WaitForMessages() override
     {
         ++Waits;
@@ -172,7 +179,6 @@ public:
     void Beep() override { Log.push_back("Beep"); }
     bool DialogShowing() override { return Showing; }
     void CloseDialog() override { Log.push_back("Close"); }
-    platform::MachineRegistry& Registry() override { return Machine; }
 
     bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
     bool CanOpenForReading(const std::string& path) override { return Files.count(path) > 0; }
