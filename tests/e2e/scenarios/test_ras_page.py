@@ -93,6 +93,8 @@ def ras_page(s):
     steps = [text for text in progress if text.startswith("DUN: Work - ") and "Connected/Online" not in text]
     assert len(steps) >= 2, f"too little progress shown: {progress}"
     assert line_connection(s) == "Work"
+    if s.version == "win2k":
+        lp.save_crop(s, [s.rect(SETTINGS, cls=DIALOG)], "settings-ras", margin=0)
 
     # The connection's figures, once the poll tick's RAS method has them.
     s.tree_select(SETTINGS, INFORMATION_PAGE, cls=DIALOG)
