@@ -121,6 +121,12 @@
 #define IDC_BACKGROUND 1726
 #define IDC_PAINTBOXBACKGROUND 1727
 
+// "Sounds": a sound choice is a radio group G (3 items: Sound, Beep,
+// None), its file button G+4, its "Test" button G+5 and its file label G+6.
+#define IDC_RISOUNDGROUP 1800
+#define IDC_CONNECTSOUNDGROUP 1810
+#define IDC_DISCONNECTSOUNDGROUP 1820
+
 // "Loggings"
 #define IDC_CHECKBOXLOGRI 1901
 #define IDC_SHOWLOGRI 1902

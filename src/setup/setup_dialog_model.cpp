@@ -10,6 +10,7 @@
 #include "setup/keyboard_page.h"
 #include "setup/logs_page.h"
 #include "setup/misc_page.h"
+#include "setup/sounds_page.h"
 #include "setup/ras_page.h"
 
 namespace setup {
@@ -49,7 +50,7 @@ const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 // reload loads every control anew (the detection page's port switch).
 struct SetupDialogModel::Pages {
     Pages(SetupContext& ctx, const std::function<void()>& reload)
-        : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Logs(ctx), Ras(ctx),
+        : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Sounds(ctx), Logs(ctx), Ras(ctx),
           Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx)
     {
     }
@@ -58,14 +59,15 @@ struct SetupDialogModel::Pages {
     TitlebarPageModel Titlebar;
     ThroughputPageModel Throughput;
     LayoutPageModel Layout;
+    SoundsPageModel Sounds;
     LogsPageModel Logs;
     RasPageModel Ras;
     KeyboardPageModel Keyboard;
     InformationPageModel Information;
     MiscPageModel Misc;
     AboutPageModel About;
-    const std::array<PageModel*, 11> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Logs,
-                                         &Ras,       &Keyboard, &Information, &Misc,       &About};
+    const std::array<PageModel*, 12> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds,
+                                         &Logs,      &Ras,      &Keyboard,    &Information, &Misc,  &About};
 };
 
 SetupDialogModel::SetupDialogModel(SetupContext& ctx)

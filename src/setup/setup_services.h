@@ -18,6 +18,7 @@
 #include "platform/fonts.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
+#include "platform/sound.h"
 #include "platform/registry.h"
 #include "platform/serial.h"
 #include "platform/system_info.h"
@@ -137,6 +138,7 @@ struct SetupContext {
     platform::FontFactory& Fonts;
     platform::SystemInfo& System;
     platform::BitmapResources& Bitmaps; // HORIZ_SMALL and the small lamps for the about animation
+    platform::EventSound& Sound;        // the sound pages' "Test" buttons
 };
 
 } // namespace setup

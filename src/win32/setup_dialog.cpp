@@ -28,7 +28,7 @@ TSetupDlg::TSetupDlg(Win32Ras& ras, const Services& services)
     : ras_(ras),
       services_(services),
       context_{Settings, view_, *this, services.Boxes, services.Launcher, services.Fonts, services.System,
-               services.Bitmaps},
+               services.Bitmaps, services.Sound},
       model_(context_)
 {
     view_.Attach(&model_);

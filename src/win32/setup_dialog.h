@@ -39,6 +39,7 @@ public:
         platform::BitmapResources& Bitmaps;
         TGraphDisplay& Graph;
         setup::MonitorHost& Monitor; // the main window's port, timer, hang-up and detection aids
+        platform::EventSound& Sound;
     };
     TSetupDlg(Win32Ras& ras, const Services& services);
     ~TSetupDlg() override;

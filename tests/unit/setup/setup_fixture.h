@@ -17,6 +17,7 @@
 #include "devices/ras_rig.h"
 #include "display/lamp_display_rig.h"
 #include "fakes/fake_devices.h"
+#include "fakes/fake_events.h"
 #include "fakes/fake_platform.h"
 #include "setup/page_model.h"
 #include "setup/setup_dialog_model.h"
@@ -268,6 +269,7 @@ protected:
     fakes::FontFactory fonts;
     fakes::SystemInfo system;
     rig::ShippedBitmaps bitmaps;
-    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps};
+    fakes::EventSound sound;
+    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps, sound};
     setup::SetupDialogModel model{ctx};
 };
