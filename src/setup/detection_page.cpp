@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/modal_box.h"
 #include "app/poll_period.h"
 #include "app/startup.h"
 #include "resource_ids.h"
@@ -21,11 +20,6 @@ bool SameName(const std::string& a, const std::string& b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-void ShowBox(SetupContext& ctx, const char* text, platform::MbIcon icon)
-{
-    ShowModalBox(ctx.G, ctx.Boxes, text, platform::MbButtons::Ok, icon);
 }
 
 } // namespace
@@ -309,7 +303,7 @@ void DetectionPageModel::CBNoVxdClick()
         ctx_.View.Enable(IDC_CBRDALTDETECT, false);
         if (vxd.IsOpen()) {
             vxd.Close(); // unhooks first
-            ShowBox(ctx_, VxdUnloadedText, platform::MbIcon::None);
+            ShowOkBox(ctx_, VxdUnloadedText, platform::MbIcon::None);
         }
         return;
     }
@@ -319,8 +313,8 @@ void DetectionPageModel::CBNoVxdClick()
         return;
     // Loaded as start-up loads it, but not asked to hook: only start-up hooks.
     switch (vxd.Open(g.OsKind, g.NoVxd, ctx_.System.ShortProgramPath())) {
-    case monitor::VxdOpenResult::Opened: ShowBox(ctx_, VxdLoadedText, platform::MbIcon::None); break;
-    case monitor::VxdOpenResult::NotFound: ShowBox(ctx_, monitor::VxdNotFoundText, platform::MbIcon::Warning); break;
+    case monitor::VxdOpenResult::Opened: ShowOkBox(ctx_, VxdLoadedText, platform::MbIcon::None); break;
+    case monitor::VxdOpenResult::NotFound: ShowOkBox(ctx_, monitor::VxdNotFoundText, platform::MbIcon::Warning); break;
     case monitor::VxdOpenResult::NotWanted: break; // Windows NT/2000 have no VxD
     }
 }

@@ -42,7 +42,7 @@ void ChooseColourFor(SetupContext& ctx, uint32_t& colour)
         colour = chosen;
         break;
     case ChooserResult::Failed:
-        ShowErrorBox(ctx, ColourChooserFailedText);
+        ShowOkBox(ctx, ColourChooserFailedText);
         break;
     case ChooserResult::Cancel:
         break;

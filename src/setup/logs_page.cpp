@@ -23,7 +23,7 @@ std::optional<std::string> EditorCommand(SetupContext& ctx)
         found = !editor.empty();
     }
     if (!found) {
-        ShowErrorBox(ctx, EditorMissingText);
+        ShowOkBox(ctx, EditorMissingText);
         return std::nullopt;
     }
     return ctx.Services.ShortPath(editor) + " ";
@@ -99,7 +99,7 @@ void LogsPageModel::DeleteLog(const Log& log)
 {
     const std::string path = monitor::EventLogPath(ctx_.System.ProgramPath(), log.Ending);
     if (!ctx_.Services.CanOpenForReading(path)) {
-        ShowErrorBox(ctx_, std::string("Can not find the log file ") + log.FileName);
+        ShowOkBox(ctx_, std::string("Can not find the log file ") + log.FileName);
         return;
     }
     if (ShowModalBox(ctx_.G, ctx_.Boxes, log.Question, platform::MbButtons::OkCancel, platform::MbIcon::Warning) !=
@@ -108,7 +108,7 @@ void LogsPageModel::DeleteLog(const Log& log)
     // A log the system will not delete (read-only, or held by the editor)
     // must not look deleted.
     if (!ctx_.Services.RemoveFile(path))
-        ShowErrorBox(ctx_, std::string("Can not delete the log file ") + log.FileName);
+        ShowOkBox(ctx_, std::string("Can not delete the log file ") + log.FileName);
 }
 
 } // namespace setup

@@ -96,7 +96,7 @@ void MiscPageModel::BitBtnModemLogClick()
     const std::string path = name.size() >= 2 && name[1] == ':' ? name : ctx_.Services.WindowsDirectory() + "\\" + name;
     // An empty name would make the folder itself the "log".
     if (name.empty() || !ctx_.Services.FileExists(path)) {
-        ShowErrorBox(ctx_, ModemLogMissingText);
+        ShowOkBox(ctx_, ModemLogMissingText);
         return;
     }
     std::optional<std::string> command = EditorCommand(ctx_);

@@ -24,9 +24,9 @@ int ItemOf(int32_t value, std::span<const int32_t> values)
     return -1;
 }
 
-void ShowErrorBox(SetupContext& ctx, const std::string& text)
+void ShowOkBox(SetupContext& ctx, const std::string& text, platform::MbIcon icon)
 {
-    ShowModalBox(ctx.G, ctx.Boxes, text, platform::MbButtons::Ok, platform::MbIcon::Error);
+    ShowModalBox(ctx.G, ctx.Boxes, text, platform::MbButtons::Ok, icon);
 }
 
 bool PageModel::TakeCheck(int id, int32_t& setting)

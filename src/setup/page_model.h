@@ -26,8 +26,9 @@ void RequestRedraw(TGVar& g, unsigned redraw);
 // that none stands for.
 int ItemOf(int32_t value, std::span<const int32_t> values);
 
-// Shows one of the dialog's boxes (OK only, an error icon).
-void ShowErrorBox(SetupContext& ctx, const std::string& text);
+// Shows one of the dialog's boxes: OK only, with an error icon unless
+// another is given.
+void ShowOkBox(SetupContext& ctx, const std::string& text, platform::MbIcon icon = platform::MbIcon::Error);
 
 class PageModel {
 public:
