@@ -22,3 +22,11 @@ void Launch(TGVar& g, const std::string& command, int32_t askFirst, const std::s
         return;
     launcher.Exec(command, platform::ShowState::Default);
 }
+
+void DialUpEntry(const TGVar& g, const std::string& entry, platform::ProcessLauncher& launcher)
+{
+    if (entry.empty())
+        return;
+    launcher.Exec((g.OsKind != OsWin9x ? "rasphone.exe -d " : "RUNDLL.EXE rnaui.dll,RnaDial ") + entry,
+                  platform::ShowState::Normal);
+}

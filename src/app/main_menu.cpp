@@ -21,20 +21,6 @@ constexpr PopupMenuItem Items[] = {
     {"E&xit", Exit, false, false},
 };
 
-// Until the behaviour page exists the item does what its check box
-// "Blinkery in the System Tray" will do.
-void FlipTrayIcon(TGVar& g, WindowContext& window)
-{
-    g.ShowTrayIcon = g.ShowTrayIcon == 1 ? 0 : 1;
-    window.Host.SetTrayIconActive(g.ShowTrayIcon == 1);
-    if (g.ShowTrayIcon != 1) {
-        window.Parts.Tray.ShowFromTray();
-        g.NewOrientation = RestoredLayout(g.NewOrientation);
-    }
-    g.RepaintRequested = true;
-    g.ReloadPictures = true;
-}
-
 } // namespace
 
 std::span<const PopupMenuItem> PopupMenuItems()
@@ -109,7 +95,11 @@ void RunMenuCommand(TGVar& g, MenuCommand command, MenuCommandContext& ctx)
         OpenSettingsDialog(g, ctx.Dialog);
         break;
     case InTheSystemTray:
-        FlipTrayIcon(g, window);
+        // The same as a click on "Blinkery in the System Tray"; an open
+        // settings dialog shows the new state.
+        SetTrayIconShown(g, window, g.ShowTrayIcon != 1);
+        if (g.SetupDialogOpen)
+            window.Parts.Setup.SetupChangeForm();
         break;
     case ToggleTitlebar:
         g.NoTitleBar = g.NoTitleBar == 1 ? 0 : 1;

@@ -152,11 +152,8 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     host.ShowMainWindow();
     if (g.AutoRun == 1)
         Launch(g, g.AutoRunProgram, g.AskFirstAutoRun, FileNamePart(program), ctx.Boxes, ctx.Launcher);
-    if (g.DUNRunConnectoid == 1 && !g.DUNRunConnectoidName.empty()) {
-        const std::string command = g.OsKind != OsWin9x ? "rasphone.exe -d " + g.DUNRunConnectoidName
-                                                        : "RUNDLL.EXE rnaui.dll,RnaDial " + g.DUNRunConnectoidName;
-        ctx.Launcher.Exec(command, platform::ShowState::Normal);
-    }
+    if (g.DUNRunConnectoid == 1)
+        DialUpEntry(g, g.DUNRunConnectoidName, ctx.Launcher);
 
     // 34-35
     g.ConnectionState = TConnectionState{};

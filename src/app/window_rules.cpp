@@ -46,6 +46,18 @@ void AutoRestore(TGVar& g, WindowContext& ctx, bool hiddenInTray)
         RestoreFromTray(g, ctx);
 }
 
+void SetTrayIconShown(TGVar& g, WindowContext& ctx, bool shown)
+{
+    g.ShowTrayIcon = shown ? 1 : 0;
+    ctx.Host.SetTrayIconActive(shown);
+    if (!shown) {
+        ctx.Parts.Tray.ShowFromTray();
+        g.NewOrientation = RestoredLayout(g.NewOrientation);
+    }
+    g.RepaintRequested = true;
+    g.ReloadPictures = true;
+}
+
 void ApplyCaptionSwitch(TGVar& g, WindowContext& ctx)
 {
     const bool noCaption = g.NoTitleBar == 1;

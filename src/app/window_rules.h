@@ -48,6 +48,12 @@ void RestoreFromTray(TGVar& g, WindowContext& ctx);
 // ("AutoMaximize"), unless a box or the settings dialog is open.
 void AutoRestore(TGVar& g, WindowContext& ctx, bool hiddenInTray);
 
+// "Blinkery in the System Tray" and the popup item "&In the System Tray":
+// "ShowTrayIcon" set, the icon activated and updated at once, or removed
+// with the application brought back from the tray and the layout without
+// its minimised sign; the display is redrawn either way.
+void SetTrayIconShown(TGVar& g, WindowContext& ctx, bool shown);
+
 // Adds or removes the caption according to "No Title Bar" and resizes the
 // window to match.
 void ApplyCaptionSwitch(TGVar& g, WindowContext& ctx);

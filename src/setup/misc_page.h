@@ -7,7 +7,6 @@
 
 namespace setup {
 
-inline constexpr char EditorFilter[] = "Executables (*.exe)|*.exe|All files (*.*)|*.*";
 inline constexpr char ModemLogMissingText[] = "Can not find log file";
 inline constexpr char ModemPropertiesCommand[] = "control.exe modem.cpl";
 // The modem classes of Windows 95/98/ME, "...\Modem\0000" to 0009.

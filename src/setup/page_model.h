@@ -12,6 +12,9 @@
 
 namespace setup {
 
+// The file dialog's filter of every "Browse..." button for a program.
+inline constexpr char ProgramFilter[] = "Executables (*.exe)|*.exe|All files (*.*)|*.*";
+
 // The display requests a control sets when the user changes it.
 enum Redraw : unsigned {
     NoRedraw = 0,
@@ -68,6 +71,11 @@ protected:
     // when the box already showed the setting, which then stays as it is
     // (loading runs the handler when it changes a box).
     bool TakeCheck(int id, int32_t& setting);
+
+    // A "Browse..." button for a program: the file dialog opens on the
+    // setting; a chosen file becomes the setting (Cancel keeps it), and the
+    // edit shows the setting.
+    void BrowseProgram(int edit, std::string& setting);
 
     // A spin edit with its range, showing the setting (the nearest bound
     // for a stored value outside the range; loading keeps the value).

@@ -12,6 +12,8 @@
 #include "setup/misc_page.h"
 #include "setup/sounds_page.h"
 #include "setup/ras_page.h"
+#include "setup/startup_page.h"
+#include "setup/window_page.h"
 
 namespace setup {
 
@@ -51,7 +53,7 @@ const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 struct SetupDialogModel::Pages {
     Pages(SetupContext& ctx, const std::function<void()>& reload)
         : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Sounds(ctx), Logs(ctx), Ras(ctx),
-          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx)
+          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx), Startup(ctx), Window(ctx)
     {
     }
     DetectionPageModel Detection;
@@ -66,8 +68,11 @@ struct SetupDialogModel::Pages {
     InformationPageModel Information;
     MiscPageModel Misc;
     AboutPageModel About;
-    const std::array<PageModel*, 12> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds,
-                                         &Logs,      &Ras,      &Keyboard,    &Information, &Misc,  &About};
+    StartupPageModel Startup;
+    WindowPageModel Window;
+    // The window page after the detection page, which enables its modem icon boxes.
+    const std::array<PageModel*, 14> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds, &Logs,
+                                         &Ras,       &Keyboard, &Information, &Misc,       &About,  &Startup, &Window};
 };
 
 SetupDialogModel::SetupDialogModel(SetupContext& ctx)

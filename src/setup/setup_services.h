@@ -33,9 +33,9 @@ namespace setup {
 enum class ChooserResult : uint8_t { Ok, Cancel, Failed };
 enum class FontKind : uint8_t { Display, Titlebar };
 
-// The running monitor, which the detection and modem pages change at once:
-// the main window's port, poll timer, hang-up, init string and detection
-// aids.
+// The running monitor, which the detection, modem and window pages change
+// at once: the main window's port, poll timer, hang-up, init string,
+// detection aids and tray icon.
 class MonitorHost {
 public:
     virtual ~MonitorHost() = default;
@@ -55,6 +55,9 @@ public:
     virtual monitor::HelperVxdClient& Vxd() = 0;
     virtual platform::SerialPorts& Ports() = 0;
     virtual platform::Registry& Registry() = 0;
+    // The window page's "Blinkery in the System Tray": the same action as
+    // the popup item "&In the System Tray".
+    virtual void ShowInSystemTray(bool shown) = 0;
 };
 
 // (Names avoid the Windows headers' macros: ChooseFont, DeleteFile.)

@@ -5,10 +5,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace setup {
+
+// A spin edit's text as a whole number: digits after an optional sign
+// (saturating far outside 32 bits); nothing for any other text, such as an
+// empty edit or a pasted word.
+std::optional<int64_t> SpinNumber(std::string_view text);
 
 // What a user does to a control, delivered to the page models.
 class ControlEvents {
@@ -48,7 +55,8 @@ public:
     virtual int Selection(int id) = 0;
 
     // A spin edit: its range and step, and its value, always within the
-    // range (text typed outside it reads as the nearest bound).
+    // range (text typed outside it reads as the nearest bound; text that is
+    // no number reads as the value last shown, so no handler stores it).
     virtual void SetSpinRange(int id, int32_t low, int32_t high, int32_t step = 1) = 0;
     virtual void SetSpin(int id, int32_t value) = 0;
     virtual int32_t SpinValue(int id) = 0;

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace win32 {
 namespace {
@@ -229,7 +228,7 @@ void DialogView::SetSpinRange(int id, int32_t low, int32_t high, int32_t step)
 void DialogView::SetSpin(int id, int32_t value)
 {
     if (const auto spin = spins_.find(id); spin != spins_.end())
-        value = std::clamp(value, spin->second.Low, spin->second.High);
+        spin->second.Shown = value = std::clamp(value, spin->second.Low, spin->second.High);
     if (HWND control = Control(id); IsTrackBar(control)) {
         SendMessageA(control, TBM_SETPOS, TRUE, value);
         return;
@@ -241,13 +240,14 @@ int32_t DialogView::SpinValue(int id)
 {
     if (HWND control = Control(id); IsTrackBar(control))
         return static_cast<int32_t>(SendMessageA(control, TBM_GETPOS, 0, 0));
-    const std::string text = Text(id);
-    // Digits only, with a leading sign; anything else reads as far as it goes.
-    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    const std::optional<int64_t> typed = setup::SpinNumber(Text(id));
     const auto spin = spins_.find(id);
     if (spin == spins_.end())
-        return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
-    return static_cast<int32_t>(std::clamp<long long>(value, spin->second.Low, spin->second.High));
+        return static_cast<int32_t>(std::clamp<int64_t>(typed.value_or(0), INT32_MIN, INT32_MAX));
+    // A text that is no number keeps the value last shown.
+    if (typed)
+        spin->second.Shown = static_cast<int32_t>(std::clamp<int64_t>(*typed, spin->second.Low, spin->second.High));
+    return spin->second.Shown;
 }
 
 void DialogView::Repaint(int id)

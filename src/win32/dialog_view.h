@@ -52,6 +52,7 @@ private:
 
     struct SpinRange {
         int32_t Low = 0, High = 0, Step = 1;
+        int32_t Shown = 0; // the last value shown or read
     };
     std::vector<HWND> dialogs_;
     std::map<int, SpinRange> spins_;

@@ -168,6 +168,7 @@ private:
     monitor::HelperVxdClient& Vxd() override { return vxd_; }
     platform::SerialPorts& Ports() override { return ports_; }
     platform::Registry& Registry() override { return registry_; }
+    void ShowInSystemTray(bool shown) override { SetTrayIconShown(Settings, rules_, shown); }
     void SendInitString(int replies);
 
     // MenuCommandHost

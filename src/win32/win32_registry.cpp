@@ -7,34 +7,105 @@
 namespace win32 {
 namespace {
 
-// A key opened for reading, closed on every path.
-class ReadKey {
+HKEY Base(platform::RegistryRoot root)
+{
+    switch (root) {
+    case platform::RegistryRoot::DynData: return HKEY_DYN_DATA;
+    case platform::RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+    case platform::RegistryRoot::LocalMachine: break;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
+
+// An existing key opened for reading (or for setting values), closed on
+// every path.
+class OpenKey {
 public:
-    ReadKey(platform::RegistryRoot root, const std::string& path)
+    OpenKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ)
     {
-        HKEY base = root == platform::RegistryRoot::DynData ? HKEY_DYN_DATA : HKEY_LOCAL_MACHINE;
-        if (RegOpenKeyExA(base, path.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(Base(root), path.c_str(), 0, access, &key_) != ERROR_SUCCESS)
             key_ = nullptr;
     }
-    ~ReadKey()
+    ~OpenKey()
     {
         if (key_)
             RegCloseKey(key_);
     }
-    ReadKey(const ReadKey&) = delete;
-    ReadKey& operator=(const ReadKey&) = delete;
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
     HKEY Get() const { return key_; }
 
 private:
     HKEY key_ = nullptr;
 };
 
+bool SetValue(platform::RegistryRoot root, const std::string& key, const std::string& name, DWORD type,
+              const BYTE* data, size_t size)
+{
+    OpenKey open(root, key, KEY_SET_VALUE);
+    return open.Get() &&
+           RegSetValueExA(open.Get(), name.c_str(), 0, type, data, static_cast<DWORD>(size)) == ERROR_SUCCESS;
+}
+
 } // namespace
+
+bool Win32Registry::SubKeyNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names)
+{
+    names.clear();
+    OpenKey open(root, key);
+    if (!open.Get())
+        return false;
+    // RegEnumKeyA is the one Windows 95 and NT 4 share without a class buffer.
+    for (DWORD index = 0;; ++index) {
+        char name[MAX_PATH + 1] = {};
+        if (RegEnumKeyA(open.Get(), index, name, sizeof name) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name);
+    }
+    return true;
+}
+
+platform::RegistryRead Win32Registry::ReadValue(platform::RegistryRoot root, const std::string& key,
+                                                const std::string& name, platform::RegistryValue& value)
+{
+    value = {};
+    OpenKey open(root, key);
+    if (!open.Get())
+        return platform::RegistryRead::NoKey;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(open.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return platform::RegistryRead::NoValue;
+    value.Data.resize(size);
+    if (RegQueryValueExA(open.Get(), name.c_str(), nullptr, &type, value.Data.data(), &size) != ERROR_SUCCESS)
+        return platform::RegistryRead::NoValue;
+    // The size the second query reports is what was copied.
+    value.Data.resize(std::min<size_t>(size, value.Data.size()));
+    value.Type = type;
+    return platform::RegistryRead::Found;
+}
+
+bool Win32Registry::WriteString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                                const std::string& value)
+{
+    return SetValue(root, key, name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), value.size() + 1);
+}
+
+bool Win32Registry::WriteBinary(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                                const std::vector<uint8_t>& data)
+{
+    return SetValue(root, key, name, REG_BINARY, data.data(), data.size());
+}
+
+bool Win32Registry::DeleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name)
+{
+    OpenKey open(root, key, KEY_SET_VALUE);
+    return open.Get() && RegDeleteValueA(open.Get(), name.c_str()) == ERROR_SUCCESS;
+}
 
 bool Win32Registry::ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names)
 {
     names.clear();
-    ReadKey open(root, key);
+    OpenKey open(root, key);
     if (!open.Get())
         return false;
     for (DWORD index = 0;; ++index) {
@@ -54,7 +125,7 @@ bool Win32Registry::ReadString(platform::RegistryRoot root, const std::string& k
                                std::string& value)
 {
     value.clear();
-    ReadKey open(root, key);
+    OpenKey open(root, key);
     if (!open.Get())
         return false;
     DWORD type = 0, size = 0;

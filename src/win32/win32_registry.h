@@ -1,4 +1,4 @@
-// The registry reads of platform/registry.h.
+// The registry reads and writes of platform/registry.h.
 #pragma once
 
 #include "platform/registry.h"
@@ -8,8 +8,16 @@ namespace win32 {
 class Win32Registry final : public platform::Registry {
 public:
     bool ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names) override;
+    bool SubKeyNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names) override;
     bool ReadString(platform::RegistryRoot root, const std::string& key, const std::string& name,
                     std::string& value) override;
+    platform::RegistryRead ReadValue(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                                     platform::RegistryValue& value) override;
+    bool WriteString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                     const std::string& value) override;
+    bool WriteBinary(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                     const std::vector<uint8_t>& data) override;
+    bool DeleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override;
 };
 
 } // namespace win32

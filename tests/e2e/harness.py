@@ -831,6 +831,25 @@ class Scenario:
             self._immutable.append(path)
         return path
 
+    # --- registry
+    def import_registry(self, text):
+        """Imports REGEDIT4 text (keys and values) into the prefix."""
+        _import_registry(self.prefix, text)
+
+    def registry_value(self, key, name):
+        """A value as a 32-bit program sees it (HKLM\\Software of the 32-bit
+        view): (type, data) as `reg query` shows them, e.g. ("REG_BINARY",
+        "05000000"); None when the key or the value is missing."""
+        code, out, _ = run_captured([WINE, r"C:\windows\syswow64\reg.exe", "query", key, "/v", name],
+                                    env=self.env, timeout=120)
+        if code != 0:
+            return None
+        for line in out.decode(errors="replace").splitlines():
+            fields = [f for f in line.strip().split("    ") if f]
+            if len(fields) >= 2 and fields[0].lower() == name.lower():
+                return fields[1], fields[2] if len(fields) > 2 else ""
+        return None
+
     # --- programs
     def start(self, *args, exe=None, name="blinkery"):
         """Starts Blinkery.exe (or another exe, a Windows path) with the
@@ -951,6 +970,16 @@ class Scenario:
     def set_control_text(self, caption, control_id, text, cls=None, timeout=10):
         """Sets a control's text as typing would (the control reports the change)."""
         self._control("settext", caption, control_id, text, cls=cls, timeout=timeout)
+
+    def control_checked(self, caption, control_id, cls=None, timeout=10):
+        """Whether the check box or radio item with that id in a window (any
+        depth) is checked."""
+        code, out = self.wintool("checked", caption, control_id, *self._filter(cls, "exact"),
+                                 "--timeout", int(timeout * 1000), timeout=timeout + 60)
+        if code != 0:
+            raise ScenarioError(f"no button {control_id} in a window {caption!r}{_cls_text(cls)}; windows:\n"
+                                f"{format_windows(self.list_windows(all=True))}")
+        return out.strip().split("\t")[1] == "1"
 
     def tree_select(self, caption, index, cls=None, timeout=10):
         """Selects the index-th top-level node of a window's tree view."""

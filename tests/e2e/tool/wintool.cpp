@@ -28,6 +28,8 @@
 //                                            parent hears CBN_SELCHANGE)
 //   wintool items <caption> <id> [options]   the items of that descendant list box, one
 //                                            I line each
+//   wintool checked <caption> <id> [options]  the check state of that descendant button
+//                                            (V line: 0 clear, 1 checked, 2 indeterminate)
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -482,6 +484,19 @@ int Click(const Options &options)
     return kOk;
 }
 
+int CheckState(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND control = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
+    if (!control)
+        return kNotFound;
+    DWORD_PTR state = 0;
+    if (!SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state))
+        return kError;
+    WriteUtf8(L"V\t" + Dec(static_cast<long long>(state)) + L"\n");
+    return kOk;
+}
+
 int SetText(const Options &options)
 {
     Need(options, 3, 3);
@@ -677,6 +692,8 @@ int Run(const std::vector<std::wstring> &args)
         return Hold(options);
     if (command == L"click")
         return Click(options);
+    if (command == L"checked")
+        return CheckState(options);
     if (command == L"settext")
         return SetText(options);
     if (command == L"tree-select")

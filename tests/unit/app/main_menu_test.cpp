@@ -68,6 +68,13 @@ TEST_F(MainWindowTest, LeavingTheTrayBringsTheWindowBack)
     EXPECT_EQ(g.ShowTrayIcon, 0);
     EXPECT_EQ(g.NewOrientation, 4);
     EXPECT_EQ(rec.Calls, (std::vector<std::string>{"TrayOff", "ShowApplication"}));
+    // And back: the icon only, updated at once; the display redrawn.
+    rec.Calls.clear();
+    g.RepaintRequested = g.ReloadPictures = false;
+    Run(InTheSystemTray);
+    EXPECT_EQ(g.ShowTrayIcon, 1);
+    EXPECT_EQ(rec.Calls, std::vector<std::string>{"TrayOn"});
+    EXPECT_TRUE(g.RepaintRequested && g.ReloadPictures);
 }
 
 TEST_F(MainWindowTest, SetupWhileTheDialogShowsTakesNoSecondSnapshot)

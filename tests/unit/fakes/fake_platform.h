@@ -235,21 +235,53 @@ public:
     }
 };
 
-// Keys as "HKLM\path" or "HKDD\path" (HKEY_DYN_DATA), each with its string values in
-// the order they were added.
+// Keys as "HKLM\path", "HKCU\path" or "HKDD\path" (HKEY_DYN_DATA), each
+// with its values in the order they were added; a key's sub-keys are the
+// keys whose path continues its own. Writes to a key listed in ReadOnly fail.
 class Registry : public platform::Registry {
 public:
-    std::map<std::string, std::vector<std::pair<std::string, std::string>>> Keys;
+    struct Value {
+        std::string Name;
+        platform::RegistryValue Stored;
+    };
+    std::map<std::string, std::vector<Value>> Keys;
+    std::set<std::string> ReadOnly;
     int Reads = 0;
 
     static std::string Path(platform::RegistryRoot root, const std::string& key)
     {
-        return (root == platform::RegistryRoot::DynData ? "HKDD\\" : "HKLM\\") + key;
+        using enum platform::RegistryRoot;
+        return (root == DynData ? "HKDD\\" : root == CurrentUser ? "HKCU\\" : "HKLM\\") + key;
+    }
+    static platform::RegistryValue Text(const std::string& text)
+    {
+        platform::RegistryValue v{platform::RegistryString, std::vector<uint8_t>(text.begin(), text.end())};
+        v.Data.push_back(0);
+        return v;
     }
     void Set(const std::string& path, const std::string& name, const std::string& value)
     {
-        Keys[path].emplace_back(name, value);
+        Put(path, name, Text(value));
     }
+    void Put(const std::string& path, const std::string& name, const platform::RegistryValue& value)
+    {
+        std::vector<Value>& values = Keys[path];
+        auto it = Find(values, name);
+        if (it == values.end())
+            values.push_back({name, value});
+        else
+            it->Stored = value;
+    }
+    // The value as stored; nullptr when there is none.
+    const platform::RegistryValue* Get(const std::string& path, const std::string& name)
+    {
+        auto key = Keys.find(path);
+        if (key == Keys.end())
+            return nullptr;
+        auto it = Find(key->second, name);
+        return it == key->second.end() ? nullptr : &it->Stored;
+    }
+
     bool ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names) override
     {
         names.clear();
@@ -257,23 +289,79 @@ public:
         auto it = Keys.find(Path(root, key));
         if (it == Keys.end())
             return false;
-        for (const auto& value : it->second)
-            names.push_back(value.first);
+        for (const Value& value : it->second)
+            names.push_back(value.Name);
+        return true;
+    }
+    bool SubKeyNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names) override
+    {
+        names.clear();
+        ++Reads;
+        const std::string path = Path(root, key);
+        if (!Keys.count(path))
+            return false;
+        for (const auto& [other, values] : Keys)
+            if (other.starts_with(path + "\\") && other.find('\\', path.size() + 1) == std::string::npos)
+                names.push_back(other.substr(path.size() + 1));
         return true;
     }
     bool ReadString(platform::RegistryRoot root, const std::string& key, const std::string& name,
                     std::string& value) override
     {
-        ++Reads;
-        auto it = Keys.find(Path(root, key));
-        if (it == Keys.end())
+        platform::RegistryValue stored;
+        if (ReadValue(root, key, name, stored) != platform::RegistryRead::Found ||
+            stored.Type != platform::RegistryString)
             return false;
-        for (const auto& [n, v] : it->second)
-            if (n == name) {
-                value = v;
-                return true;
-            }
-        return false;
+        value.assign(reinterpret_cast<const char*>(stored.Data.data()), stored.Data.size());
+        value.resize(std::strlen(value.c_str()));
+        return true;
+    }
+    platform::RegistryRead ReadValue(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                                     platform::RegistryValue& value) override
+    {
+        ++Reads;
+        if (!Keys.count(Path(root, key)))
+            return platform::RegistryRead::NoKey;
+        const platform::RegistryValue* stored = Get(Path(root, key), name);
+        if (!stored)
+            return platform::RegistryRead::NoValue;
+        value = *stored;
+        return platform::RegistryRead::Found;
+    }
+    bool WriteString(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                     const std::string& value) override
+    {
+        return Write(Path(root, key), name, Text(value));
+    }
+    bool WriteBinary(platform::RegistryRoot root, const std::string& key, const std::string& name,
+                     const std::vector<uint8_t>& data) override
+    {
+        return Write(Path(root, key), name, {platform::RegistryBinary, data});
+    }
+    bool DeleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name) override
+    {
+        const std::string path = Path(root, key);
+        auto it = Keys.find(path);
+        if (it == Keys.end() || ReadOnly.count(path))
+            return false;
+        auto value = Find(it->second, name);
+        if (value == it->second.end())
+            return false;
+        it->second.erase(value);
+        return true;
+    }
+
+private:
+    static std::vector<Value>::iterator Find(std::vector<Value>& values, const std::string& name)
+    {
+        return std::find_if(values.begin(), values.end(), [&](const Value& v) { return v.Name == name; });
+    }
+    bool Write(const std::string& path, const std::string& name, const platform::RegistryValue& value)
+    {
+        if (!Keys.count(path) || ReadOnly.count(path))
+            return false;
+        Put(path, name, value);
+        return true;
     }
 };
 

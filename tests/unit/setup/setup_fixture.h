@@ -90,6 +90,7 @@ public:
     monitor::HelperVxdClient& Vxd() override { return VxdClient; }
     platform::SerialPorts& Ports() override { return SerialPorts; }
     platform::Registry& Registry() override { return Reg; }
+    void ShowInSystemTray(bool shown) override { Log.push_back(shown ? "Tray on" : "Tray off"); }
 };
 
 class Services : public setup::SetupServices {
