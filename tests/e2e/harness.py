@@ -990,7 +990,7 @@ class Scenario:
         self._control("combo-select", caption, control_id, index, cls=cls, timeout=timeout)
 
     def list_items(self, caption, control_id, cls=None, timeout=10):
-        """The items of the list box with that id in a window (any depth)."""
+        """The items of the list or combo box with that id in a window (any depth)."""
         code, out = self.wintool("items", caption, control_id, *self._filter(cls, "exact"),
                                  "--timeout", int(timeout * 1000), timeout=timeout + 60)
         if code != 0:

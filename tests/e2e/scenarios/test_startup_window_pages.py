@@ -3,7 +3,8 @@ Windows 2000 mode, Blinkery in "C:\\Program Files\\Blinkery Monitor": "Load
 with Windows" writes the program's short path into the Run key, Cancel
 leaves it there, unchecking removes it; "Run NOW!" starts the system's
 dialer (a recording stand-in named rasphone.exe beside the program) for the
-entry chosen from the dial-up profiles; "Blinkery in the System Tray" adds
+entry chosen from the dial-up profiles; a typed exit delay is kept within
+its range and text that is no number is not stored; "Blinkery in the System Tray" adds
 and removes the tray icon at once; with Blinkery hidden in the tray, the
 popup's "&In the System Tray" brings the window back. Windows 98 mode: "Hide
 original modem icon in the system tray" sets and clears bit 2 of the
@@ -22,6 +23,7 @@ STARTUP_PAGE, WINDOW_PAGE = 2, 3
 IDC_CBLOADWINDOWS = 1201
 IDC_COMBOBDUNDESC = 1208
 IDC_BUTTONRUNNOW = 1209
+IDC_SEEXITDELAY = 1212
 IDC_CBSYSTRAY = 1303
 IDC_CBSHOWDUNICON = 1302
 IDC_CBDUNREGISTRY = 1111
@@ -85,6 +87,9 @@ def run_now(s, folder):
     wait_for(record.exists, "Run NOW! started no rasphone.exe")
     arguments, show = record.read_text().splitlines()[0].split("\t")
     assert (arguments, show) == ("-d My ISP", "1"), (arguments, show)
+    # Typed delays: beyond the range stores the bound, no number stores nothing.
+    for text in ("abc", "20000", "", "-"):
+        s.set_control_text(SETTINGS, IDC_SEEXITDELAY, text, cls=DIALOG)
     close_dialog(s, "OK")
 
 
@@ -120,6 +125,7 @@ def startup_window_win2k(s):
     tray_box(s)
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=30) == 0, app.output()
+    assert s.read_ini().get("Lampwatcher on COM1", "CD Auto Exit Delay") == "10000"
 
 
 def dial_ui_win98(s):

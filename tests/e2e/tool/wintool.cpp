@@ -26,7 +26,7 @@
 //   wintool combo-select <caption> <id> <index> [options]  chooses the index-th item of that
 //                                            descendant combo box as a user would (the
 //                                            parent hears CBN_SELCHANGE)
-//   wintool items <caption> <id> [options]   the items of that descendant list box, one
+//   wintool items <caption> <id> [options]   the items of that descendant list or combo box, one
 //                                            I line each
 //   wintool checked <caption> <id> [options]  the check state of that descendant button
 //                                            (V line: 0 clear, 1 checked, 2 indeterminate)
@@ -516,17 +516,22 @@ int Items(const Options &options)
     HWND list = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
     if (!list)
         return kNotFound;
+    // A combo box's list answers the same questions under other numbers.
+    const bool combo = SameIgnoringCase(ClassOf(list), L"ComboBox");
+    const UINT getCount = combo ? CB_GETCOUNT : LB_GETCOUNT;
+    const UINT getLength = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
+    const UINT getText = combo ? CB_GETLBTEXT : LB_GETTEXT;
     DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count))
+    if (!SendMessageTimeoutW(list, getCount, 0, 0, SMTO_ABORTIFHUNG, 2000, &count))
         return kError;
     for (DWORD_PTR i = 0; i < count; ++i) {
         DWORD_PTR length = 0;
-        if (!SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 2000, &length) ||
-            length == static_cast<DWORD_PTR>(LB_ERR))
+        if (!SendMessageTimeoutW(list, getLength, i, 0, SMTO_ABORTIFHUNG, 2000, &length) ||
+            static_cast<LONG_PTR>(length) < 0)
             return kError;
         std::vector<wchar_t> text(length + 1, L'\0');
         DWORD_PTR copied = 0;
-        if (!SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+        if (!SendMessageTimeoutW(list, getText, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
                                  &copied))
             return kError;
         WriteUtf8(L"I\t" + Escape(std::wstring(text.data())) + L"\n");
