@@ -11,6 +11,9 @@
 #include "setup/logs_page.h"
 #include "setup/misc_page.h"
 #include "setup/sounds_page.h"
+#include "setup/inactivity_pages.h"
+#include "setup/launch_page.h"
+#include "setup/reset_page.h"
 #include "setup/ras_page.h"
 
 namespace setup {
@@ -51,7 +54,8 @@ const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 struct SetupDialogModel::Pages {
     Pages(SetupContext& ctx, const std::function<void()>& reload)
         : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Sounds(ctx), Logs(ctx), Ras(ctx),
-          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx)
+          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx), Inactivity(ctx), Disconnect(ctx, reload),
+          Launch(ctx), Reset(ctx, reload)
     {
     }
     DetectionPageModel Detection;
@@ -66,8 +70,13 @@ struct SetupDialogModel::Pages {
     InformationPageModel Information;
     MiscPageModel Misc;
     AboutPageModel About;
-    const std::array<PageModel*, 12> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds,
-                                         &Logs,      &Ras,      &Keyboard,    &Information, &Misc,  &About};
+    InactivityPageModel Inactivity;
+    DisconnectPageModel Disconnect;
+    LaunchPageModel Launch;
+    ResetPageModel Reset;
+    const std::array<PageModel*, 16> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds,
+                                         &Logs,      &Ras,      &Keyboard,    &Information, &Misc,  &About,
+                                         &Inactivity, &Disconnect, &Launch, &Reset};
 };
 
 SetupDialogModel::SetupDialogModel(SetupContext& ctx)
@@ -142,6 +151,7 @@ void SetupDialogModel::StateChanged() { pages_->Ras.StateChanged(); }
 void SetupDialogModel::HangUp() { pages_->Ras.BitBtnHangUPClick(); }
 bool SetupDialogModel::DialWaiting() const { return pages_->Ras.DialWaiting(); }
 void SetupDialogModel::Information() { pages_->Information.Information(); }
+void SetupDialogModel::ScheduledDisconnectDone() { pages_->Disconnect.ScheduledDisconnectDone(); }
 
 void SetupDialogModel::Clicked(int id)
 {

@@ -969,6 +969,15 @@ class Scenario:
                                 f"{format_windows(self.list_windows(all=True))}")
         return [_unescape(line.split("\t", 1)[1]) for line in out.splitlines() if line.startswith("I\t")]
 
+    def locale_patterns(self):
+        """The prefix's short date and long time pictures ("M/d/yyyy",
+        "h:mm:ss tt") and its AM and PM texts, as the exe reads them."""
+        code, out = self.wintool("locale")
+        fields = next((line.split("\t")[1:] for line in out.splitlines() if line.startswith("L\t")), None)
+        if code != 0 or fields is None or len(fields) != 4:
+            raise ScenarioError(f"no locale from wintool: {out!r}")
+        return [_unescape(f) for f in fields]
+
     def _control(self, command, caption, *args, cls=None, timeout=10):
         code, _ = self.wintool(command, caption, *args, *self._filter(cls, "exact"),
                                "--timeout", int(timeout * 1000), timeout=timeout + 60)

@@ -28,6 +28,8 @@
 //                                            parent hears CBN_SELCHANGE)
 //   wintool items <caption> <id> [options]   the items of that descendant list box, one
 //                                            I line each
+//   wintool locale                           the user's short date and long time pictures and
+//                                            the AM and PM texts, one L line
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -45,6 +47,7 @@
 //   K <left> <top> <width> <height>                 client area (screen)
 //   V <value>                                       result of send
 //   I <text>                                        an item of a list box
+//   L <short date> <long time> <am> <pm>            the user's date-time formats
 // Exit codes: 0 done, 1 not found or timed out, 2 usage or other error.
 #include <windows.h>
 #include <shellapi.h>
@@ -519,6 +522,19 @@ int Items(const Options &options)
     return kOk;
 }
 
+int Locale(const Options &options)
+{
+    Need(options, 0, 0);
+    std::wstring line = L"L";
+    for (LCTYPE type : {LOCALE_SSHORTDATE, LOCALE_STIMEFORMAT, LOCALE_S1159, LOCALE_S2359}) {
+        wchar_t text[80] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 80);
+        line += L"\t" + Escape(text);
+    }
+    WriteUtf8(line + L"\n");
+    return kOk;
+}
+
 int TreeSelect(const Options &options)
 {
     Need(options, 2, 2);
@@ -685,6 +701,8 @@ int Run(const std::vector<std::wstring> &args)
         return ComboSelect(options);
     if (command == L"items")
         return Items(options);
+    if (command == L"locale")
+        return Locale(options);
     if (command == L"keystate")
         return KeyState(options);
     if (command == L"msgbox")
