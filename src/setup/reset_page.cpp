@@ -35,10 +35,13 @@ void ResetPageModel::ShowConnectTime()
     ctx_.View.SetText(IDC_LABELCONNECTTIME, text_);
 }
 
+// Only a schedule the automatic reset knows has a next reset: a value
+// outside 1-5 (a hand-edited file) resets nothing and shows none.
 void ResetPageModel::ShowNextReset()
 {
     const TGVar& g = ctx_.G;
-    const bool scheduled = g.ConnectResetLoggerEvent != monitor::ResetNone;
+    const bool scheduled =
+        g.ConnectResetLoggerEvent >= monitor::ResetYearly && g.ConnectResetLoggerEvent <= monitor::ResetDaily;
     text_.clear();
     if (scheduled)
         monitor::AppendDateTimeC(monitor::NextResetTime(g.ConnectResetLoggerTimeRef, g.ConnectResetLoggerEvent),

@@ -208,6 +208,13 @@ TEST_F(SetupTest, NextResetFollowsTheReferenceAndTheSchedule)
     Choose(IDC_RGAUTORESET, 0);
     EXPECT_EQ(view.C[IDC_LABELNEXTRESET].Text, "");
     EXPECT_FALSE(view.C[IDC_LABELNEXTRESET1].Shown);
+
+    // A value no schedule stands for never resets: no next reset either.
+    Choose(IDC_RGAUTORESET, 5);
+    g.ConnectResetLoggerEvent = 7;
+    model.ChangeForm();
+    EXPECT_EQ(view.C[IDC_LABELNEXTRESET].Text, "");
+    EXPECT_FALSE(view.C[IDC_LABELNEXTRESET1].Shown);
 }
 
 // The total connect time line counts the running session while connected;
