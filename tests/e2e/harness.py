@@ -985,10 +985,12 @@ class Scenario:
             raise ScenarioError(f"{command} {args!r} failed in a window {caption!r}{_cls_text(cls)}; windows:\n"
                                 f"{format_windows(self.list_windows(all=True))}")
 
-    def rect(self, caption, cls=None, timeout=10):
-        """Window rectangle and client area (screen coordinates)."""
-        code, out = self.wintool("rect", caption, *self._filter(cls, "exact"), "--timeout", int(timeout * 1000),
-                                 timeout=timeout + 60)
+    def rect(self, caption, cls=None, timeout=10, control_id=None):
+        """Window rectangle and client area (screen coordinates); with
+        control_id, those of the window's control with that id (any depth)."""
+        ids = () if control_id is None else (control_id,)
+        code, out = self.wintool("rect", caption, *ids, *self._filter(cls, "exact"), "--timeout",
+                                 int(timeout * 1000), timeout=timeout + 60)
         if code != 0:
             raise ScenarioError(f"no window {caption!r}{_cls_text(cls)}; windows:\n"
                                 f"{format_windows(self.list_windows(all=True))}")
@@ -1024,6 +1026,11 @@ class Scenario:
         repeat 2 is a double click."""
         self._xdotool("mousemove", point[0], point[1], "sleep", "0.3", "click", "--repeat", repeat,
                       "--delay", 80, button)
+
+    def press_keys(self, *keys):
+        """Presses keys in the focused window as a user does (xdotool key
+        names: "Up", "Tab", "ctrl+c")."""
+        self._xdotool("key", "--delay", 80, *keys)
 
     def drag(self, start, end, steps=10):
         """Drags with the left mouse button held, as a user does (xdotool);

@@ -1,7 +1,8 @@
 """The settings dialog's timing pages (Windows 2000 mode): on " Connect
 Time Reset", "Set Date/Time = NOW!" and then "Each Day" show the next
-automatic reset one day after the press, in the prefix's date-time format;
-the "Auto Disconnect" page shows its date and time pickers and its two
+automatic reset one day after the press, in the prefix's date-time format,
+and an hour more picked in the time picker keeps the day; the "Auto
+Disconnect" page shows its date and time pickers and its two
 "Activate!" boxes in red; a delay typed beyond 10000 is stored as 10000."""
 import re
 import time
@@ -17,6 +18,7 @@ IDC_AUTODISCONNECTDATEPICKER, IDC_AUTODISCONNECTTIMEPICKER = 2102, 2103
 IDC_CBAUTODISCONNECTACTIVE, IDC_CBAUTOTIMEDDISCONNECTACTIVE = 2105, 2110
 IDC_SECDHIGHDELAY = 2204
 IDC_RGAUTORESET = 2310           # items 2311 ... 2316, "No automatic reset" ... "Each Day"
+IDC_CONNECTRESETTIMEPICKER = 2321
 IDC_BUTTONNOW = 2322
 IDC_LABELNEXTRESET1, IDC_LABELNEXTRESET = 2324, 2325
 RED = (255, 0, 0)
@@ -43,21 +45,39 @@ def parse_shown(text, patterns):
     return datetime.strptime(text, strptime_format(short_date, am, pm) + " " + strptime_format(long_time, am, pm))
 
 
+def wait_next_reset(s, unlike):
+    deadline = time.monotonic() + 15
+    while (text := children(s)[IDC_LABELNEXTRESET].text) == unlike:
+        assert time.monotonic() < deadline, f"the next reset stays {unlike!r}"
+        time.sleep(0.3)
+    return text
+
+
+def later_hour_keeps_the_day(s, shown, patterns):
+    """The hour field of the time picker one up, as a user does it."""
+    picker = s.rect(SETTINGS, cls=DIALOG, control_id=IDC_CONNECTRESETTIMEPICKER)
+    s.click((picker.left + 6, (picker.top + picker.bottom) // 2))
+    s.press_keys("Up")
+    before = parse_shown(shown, patterns)
+    after = parse_shown(wait_next_reset(s, shown), patterns)
+    expected = before.replace(hour=(before.hour + 1) % 24)
+    print(f"     an hour up in the time picker: next reset {shown!r} -> {after:%Y-%m-%d %H:%M:%S}")
+    assert abs(after - expected) <= timedelta(seconds=2), (before, after)
+
+
 def next_reset_each_day(s):
     s.tree_select(SETTINGS, RESET_PAGE, cls=DIALOG)
     pressed = datetime.now()
     s.click_control(SETTINGS, IDC_BUTTONNOW, cls=DIALOG)
     s.click_control(SETTINGS, IDC_RGAUTORESET + 6, cls=DIALOG)
-    deadline = time.monotonic() + 15
-    while not children(s)[IDC_LABELNEXTRESET].text:
-        assert time.monotonic() < deadline, "no next reset shown"
-        time.sleep(0.3)
+    wait_next_reset(s, "")
     shown = children(s)
     assert shown[IDC_LABELNEXTRESET1].visible
     patterns = s.locale_patterns()
     next_reset = parse_shown(shown[IDC_LABELNEXTRESET].text, patterns)
     print(f"     pressed {pressed:%Y-%m-%d %H:%M:%S}, next reset {shown[IDC_LABELNEXTRESET].text!r} ({patterns})")
     assert abs(next_reset - (pressed + timedelta(days=1))) <= timedelta(minutes=1), (pressed, next_reset)
+    later_hour_keeps_the_day(s, shown[IDC_LABELNEXTRESET].text, patterns)
 
     s.click_control(SETTINGS, IDC_RGAUTORESET + 1, cls=DIALOG)
     deadline = time.monotonic() + 15

@@ -7,7 +7,8 @@
 //   wintool gone <caption> [options]         until no such window exists
 //   wintool press <caption> <button> [options]
 //   wintool close <caption> [options]        posts WM_CLOSE
-//   wintool rect <caption> [options]
+//   wintool rect <caption> [id] [options]    the window's rectangles, or those of its
+//                                            descendant with that control id
 //   wintool post <caption> <msg> [wparam] [lparam] [options]
 //   wintool send <caption> <msg> [wparam] [lparam] [options]
 //   wintool broadcast <name>                 posts a registered message to all top-level windows
@@ -645,8 +646,10 @@ int MsgBox(const Options &options)
 
 int Rect(const Options &options)
 {
-    Need(options, 1, 1);
-    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    Need(options, 1, 2);
+    HWND hwnd = options.positional.size() == 2
+                    ? FindControl(options, static_cast<int>(ParseNumber(options.positional[1])))
+                    : WaitFor(options.filter, options.timeoutMs);
     if (!hwnd)
         return kNotFound;
     RECT window{};
