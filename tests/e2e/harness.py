@@ -969,6 +969,14 @@ class Scenario:
                                 f"{format_windows(self.list_windows(all=True))}")
         return [_unescape(line.split("\t", 1)[1]) for line in out.splitlines() if line.startswith("I\t")]
 
+    def control_checked(self, caption, control_id, cls=None, timeout=10):
+        """Whether the check box with that id in a window (any depth) is checked."""
+        code, out = self.wintool("checked", caption, control_id, *self._filter(cls, "exact"),
+                                 "--timeout", int(timeout * 1000), timeout=timeout + 60)
+        if code != 0:
+            raise ScenarioError(f"no check box {control_id} in a window {caption!r}{_cls_text(cls)}")
+        return out.strip().split("\t")[1] == "1"
+
     def locale_patterns(self):
         """The prefix's short date and long time pictures ("M/d/yyyy",
         "h:mm:ss tt") and its AM and PM texts, as the exe reads them."""

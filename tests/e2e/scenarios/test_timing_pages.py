@@ -3,12 +3,15 @@ Time Reset", "Set Date/Time = NOW!" and then "Each Day" show the next
 automatic reset one day after the press, in the prefix's date-time format,
 and an hour more picked in the time picker keeps the day; the "Auto
 Disconnect" page shows its date and time pickers and its two
-"Activate!" boxes in red; a delay typed beyond 10000 is stored as 10000."""
+"Activate!" boxes in red, and with a connection up (stand-in RASAPI32.DLL)
+"Set Date/Time = NOW!" and "Activate!" hang up at the next tick, report it
+and clear the box; a delay typed beyond 10000 is stored as 10000."""
 import re
 import time
 from datetime import datetime, timedelta
 
 import harness as h
+import standin_call as call
 
 SETTINGS = "Blinkery Settings"
 DIALOG = "#32770"
@@ -16,6 +19,7 @@ SETUP_COMMAND = 1000             # the popup's "&Setup"
 DISCONNECT_PAGE, LAUNCH_PAGE, RESET_PAGE = 11, 12, 13
 IDC_AUTODISCONNECTDATEPICKER, IDC_AUTODISCONNECTTIMEPICKER = 2102, 2103
 IDC_CBAUTODISCONNECTACTIVE, IDC_CBAUTOTIMEDDISCONNECTACTIVE = 2105, 2110
+IDC_BUTTONAUTODISCONNECTNOW = 2104
 IDC_SECDHIGHDELAY = 2204
 IDC_RGAUTORESET = 2310           # items 2311 ... 2316, "No automatic reset" ... "Each Day"
 IDC_CONNECTRESETTIMEPICKER = 2321
@@ -97,9 +101,25 @@ def disconnect_page(s):
     s.wait_screen(lambda picture: picture.colours(rect.left, rect.top, rect.right, rect.bottom)[RED] > 80,
                   timeout=20, what="the red 'Activate!' boxes")
 
+    s.click_control(SETTINGS, IDC_BUTTONAUTODISCONNECTNOW, cls=DIALOG)
+    s.click_control(SETTINGS, IDC_CBAUTODISCONNECTACTIVE, cls=DIALOG)
+    text, _, _ = s.wait_message_box(timeout=30)
+    assert text == "Automatic disconnect performed!", text
+    assert not s.control_checked(SETTINGS, IDC_CBAUTODISCONNECTACTIVE, cls=DIALOG), "Activate! stays checked"
+    s.answer("Blinkery", "OK")
+    log = s.app_dir / "rasdial.log"
+    assert log.exists() and log.read_text().splitlines()[0].startswith("/disconnect"), "no hang-up ran"
+
 
 def timing_pages(s):
-    s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1)))
+    call.install_ras_standin(s)
+    call.install(s, "rasdial.exe")
+    line = call.Line(s, port=1)
+    line.ras = {"Device1": "modem,Standard Modem,COM1", "Connection": "Work", "State": 8192, "Bps": 49333}
+    line.ras_entries = {"Work": call.RAS_ENTRY}
+    line.write()
+    s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
+                            {"Lampwatcher on COM1": {"Powerdown": "0"}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
     s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")

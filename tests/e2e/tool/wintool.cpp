@@ -29,6 +29,8 @@
 //                                            parent hears CBN_SELCHANGE)
 //   wintool items <caption> <id> [options]   the items of that descendant list box, one
 //                                            I line each
+//   wintool checked <caption> <id> [options] the state of that descendant check box
+//                                            (V 0 clear, 1 checked, 2 indeterminate)
 //   wintool locale                           the user's short date and long time pictures and
 //                                            the AM and PM texts, one L line
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
@@ -523,6 +525,19 @@ int Items(const Options &options)
     return kOk;
 }
 
+int Checked(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND box = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
+    if (!box)
+        return kNotFound;
+    DWORD_PTR state = 0;
+    if (!SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state))
+        return kError;
+    WriteUtf8(L"V\t" + Dec(static_cast<long long>(state)) + L"\n");
+    return kOk;
+}
+
 int Locale(const Options &options)
 {
     Need(options, 0, 0);
@@ -704,6 +719,8 @@ int Run(const std::vector<std::wstring> &args)
         return ComboSelect(options);
     if (command == L"items")
         return Items(options);
+    if (command == L"checked")
+        return Checked(options);
     if (command == L"locale")
         return Locale(options);
     if (command == L"keystate")
