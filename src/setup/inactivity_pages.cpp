@@ -105,8 +105,7 @@ bool DisconnectPageModel::Clicked(int id)
         ctx_.Services.Monitor().HangUpNow();
     } else if (id == IDC_BUTTONAUTODISCONNECTNOW) {
         ctx_.G.ScheduledDisconnectTime = ctx_.Clock.Now();
-        ScheduledPickers.Show(ctx_, ctx_.G.ScheduledDisconnectTime);
-        reload_();
+        reload_(); // the pickers show it
     } else {
         return false;
     }

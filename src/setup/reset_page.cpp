@@ -64,8 +64,7 @@ bool ResetPageModel::Clicked(int id)
     }
     case IDC_BUTTONNOW:
         g.ConnectResetLoggerTimeRef = ctx_.Clock.Now();
-        ReferencePickers.Show(ctx_, g.ConnectResetLoggerTimeRef);
-        reload_();
+        reload_(); // the pickers show it
         return true;
     case IDC_BUTTONRESETNOW:
         monitor::ResetTotalConnectTime(g, ctx_.Clock.Now());
