@@ -156,6 +156,45 @@
 #define IDC_SHOWLOGCD 1917
 #define IDC_DELETELOGCD 1918
 
+// "Inactivity"; the warning's sound choice as on "Sounds" (group G,
+// file button G+4, "Test" G+5, file label G+6).
+#define IDC_CBTRIGGERRD 2001
+#define IDC_CBWARNINACTIVE 2002
+#define IDC_SEWARNMINUTES 2003       // spin edit
+#define IDC_SEWARNSECONDS 2005       // spin edit
+#define IDC_CBDISCONNECTINACTIVE 2007
+#define IDC_SEDISCONNECTMINUTES 2008 // spin edit
+#define IDC_SEDISCONNECTSECONDS 2010 // spin edit
+#define IDC_CBPOWERDOWN2 2012
+#define IDC_WARNINACTIVESOUNDGROUP 2020
+
+// "Auto Disconnect"
+#define IDC_BTNHANGUPNOW2 2101
+#define IDC_AUTODISCONNECTDATEPICKER 2102
+#define IDC_AUTODISCONNECTTIMEPICKER 2103
+#define IDC_BUTTONAUTODISCONNECTNOW 2104
+#define IDC_CBAUTODISCONNECTACTIVE 2105
+#define IDC_SEAUTOTIMEDHOURS 2106    // spin edit
+#define IDC_SEAUTOTIMEDMINUTES 2108  // spin edit
+#define IDC_CBAUTOTIMEDDISCONNECTACTIVE 2110
+#define IDC_CBPOWERDOWN 2111
+
+// "Auto Launch": a launch is its box B, the program's edit B+1, its
+// "Browse..." B+2, the delay's spin edit B+3 and "Ask First" B+5.
+#define IDC_CBAUTOLAUNCHCDHIGH 2201
+#define IDC_CBAUTOLAUNCHCDLOW 2211
+#define IDC_CBAUTORUNCDINHIBIT 2220
+
+// " Connect Time Reset"
+#define IDC_LABELCONNECTTIME 2301
+#define IDC_RGAUTORESET 2310         // 6 items
+#define IDC_CONNECTRESETDATEPICKER 2320
+#define IDC_CONNECTRESETTIMEPICKER 2321
+#define IDC_BUTTONNOW 2322
+#define IDC_BUTTONRESETNOW 2323
+#define IDC_LABELNEXTRESET1 2324
+#define IDC_LABELNEXTRESET 2325
+
 // "RAS Phonebook && Dialer"
 #define IDC_CONNLIST 2401            // list box, the phone-book entries
 #define IDC_DEVICELIST 2402          // list box, the RAS devices

@@ -20,3 +20,8 @@ double SessionConnectTime(const TGVar& g, double now)
 {
     return (now - g.ConnectStart) + g.NegotiationDelay / 86400.0;
 }
+
+double TotalConnectTime(const TGVar& g, double now)
+{
+    return g.ModemSignals.CD ? SessionConnectTime(g, now) + g.TotalConnectNew : g.TotalConnectNew;
+}

@@ -12,3 +12,7 @@ std::string ConnectTimeText(double d);
 // The running session's connect time in days: now - ConnectStart plus the
 // "Negotiation Delay" the modems spent before the carrier was seen.
 double SessionConnectTime(const TGVar& g, double now);
+
+// The total connect time in days: "TotalConnectNew", and while connected
+// the running session too.
+double TotalConnectTime(const TGVar& g, double now);

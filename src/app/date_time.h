@@ -10,3 +10,10 @@ struct CalendarTime {
 };
 
 double EncodeDateTime(const CalendarTime& t);
+// The calendar date and time of a date-time, to the millisecond; a value
+// outside the years 1-9999 gives 30 December 1899.
+CalendarTime DecodeDateTime(double dateTime);
+
+// The whole days of `dayOf` with the time of day of `timeOf`: a date
+// picked keeps the time, a time picked keeps the day.
+double CombineDateTime(double dayOf, double timeOf);

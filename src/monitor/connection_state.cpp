@@ -166,7 +166,7 @@ void TConnectionSteps::ConnectTimeLabel()
     // Rebuilt when the shown seconds of the total move on. (Comparing the
     // seconds of the clock with those of the total instead would freeze
     // the label whenever the two happen to agree.)
-    const double total = SessionConnectTime(g, now) + g.TotalConnectNew;
+    const double total = TotalConnectTime(g, now);
     if (SecondOf(total) == SecondOf(cs.LastLabelTotal))
         return;
     ShowLabel(total);

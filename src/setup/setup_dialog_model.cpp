@@ -11,6 +11,9 @@
 #include "setup/logs_page.h"
 #include "setup/misc_page.h"
 #include "setup/sounds_page.h"
+#include "setup/inactivity_pages.h"
+#include "setup/launch_page.h"
+#include "setup/reset_page.h"
 #include "setup/ras_page.h"
 #include "setup/startup_page.h"
 #include "setup/window_page.h"
@@ -53,7 +56,8 @@ const std::array<PageInfo, PageCount>& Pages() { return PageTable; }
 struct SetupDialogModel::Pages {
     Pages(SetupContext& ctx, const std::function<void()>& reload)
         : Detection(ctx, reload), Display(ctx), Titlebar(ctx), Throughput(ctx), Layout(ctx), Sounds(ctx), Logs(ctx), Ras(ctx),
-          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx), Startup(ctx), Window(ctx)
+          Keyboard(ctx), Information(ctx), Misc(ctx), About(ctx), Inactivity(ctx), Disconnect(ctx, reload),
+          Launch(ctx), Reset(ctx, reload), Startup(ctx), Window(ctx)
     {
     }
     DetectionPageModel Detection;
@@ -68,11 +72,16 @@ struct SetupDialogModel::Pages {
     InformationPageModel Information;
     MiscPageModel Misc;
     AboutPageModel About;
+    InactivityPageModel Inactivity;
+    DisconnectPageModel Disconnect;
+    LaunchPageModel Launch;
+    ResetPageModel Reset;
     StartupPageModel Startup;
     WindowPageModel Window;
     // The window page after the detection page, which enables its modem icon boxes.
-    const std::array<PageModel*, 14> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds, &Logs,
-                                         &Ras,       &Keyboard, &Information, &Misc,       &About,  &Startup, &Window};
+    const std::array<PageModel*, 18> All{&Detection, &Display, &Titlebar,    &Throughput, &Layout, &Sounds,
+                                         &Logs,      &Ras,      &Keyboard,    &Information, &Misc,  &About,
+                                         &Inactivity, &Disconnect, &Launch, &Reset, &Startup, &Window};
 };
 
 SetupDialogModel::SetupDialogModel(SetupContext& ctx)
@@ -147,6 +156,7 @@ void SetupDialogModel::StateChanged() { pages_->Ras.StateChanged(); }
 void SetupDialogModel::HangUp() { pages_->Ras.BitBtnHangUPClick(); }
 bool SetupDialogModel::DialWaiting() const { return pages_->Ras.DialWaiting(); }
 void SetupDialogModel::Information() { pages_->Information.Information(); }
+void SetupDialogModel::ScheduledDisconnectDone() { pages_->Disconnect.ScheduledDisconnectDone(); }
 
 void SetupDialogModel::Clicked(int id)
 {

@@ -68,6 +68,8 @@ public:
     bool DialWaiting() const;
     // The information page anew (the display's paint, the loading).
     void Information();
+    // The scheduled hang-up ran: its "Activate!" box is cleared.
+    void ScheduledDisconnectDone();
 
     // ControlEvents
     void Clicked(int id) override;

@@ -15,8 +15,10 @@
 #include "display/bitmap.h"
 #include "monitor/helper_vxd_client.h"
 #include "platform/bitmap_resources.h"
+#include "platform/clock.h"
 #include "platform/fonts.h"
 #include "platform/launcher.h"
+#include "platform/locale.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
 #include "platform/registry.h"
@@ -142,6 +144,8 @@ struct SetupContext {
     platform::SystemInfo& System;
     platform::BitmapResources& Bitmaps; // HORIZ_SMALL and the small lamps for the about animation
     platform::EventSound& Sound;        // the sound pages' "Test" buttons
+    platform::Clock& Clock;             // "now" of the date-time pages
+    platform::LocaleInfo& Locale;       // the date-time labels' formats
 };
 
 } // namespace setup

@@ -64,6 +64,22 @@ public:
     // Repaints a paint box (a colour swatch, the about animation).
     virtual void Repaint(int id) = 0;
 
+    // A date picker or a time picker: the date-time it shows (days since
+    // 30 December 1899; 0 when there is no such picker). Setting one
+    // reports no change.
+    virtual void SetDateTime(int id, double dateTime) = 0;
+    virtual double DateTime(int id) = 0;
+
+    // Draws a control's caption in a font and colour of its own (face,
+    // height in pixels, bold, 0x00BBGGRR).
+    struct TextLook {
+        const char* Face;
+        int32_t Height;
+        bool Bold;
+        uint32_t Colour;
+    };
+    virtual void SetTextLook(int id, const TextLook& look) = 0;
+
 protected:
     // Sets the check box's state without any handler.
     virtual void SetCheckState(int id, bool checked) = 0;

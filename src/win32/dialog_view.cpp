@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "app/date_time.h"
+
 namespace win32 {
 namespace {
 
@@ -106,6 +108,12 @@ bool DialogView::Command(setup::ControlEvents& events, WORD id, WORD code, HWND 
 
 bool DialogView::Notify(setup::ControlEvents& events, const NMHDR& header, LRESULT& result)
 {
+    if (header.code == DTN_DATETIMECHANGE) {
+        if (!settingText_)
+            events.Changed(static_cast<int>(header.idFrom));
+        result = 0;
+        return true;
+    }
     if (header.code != UDN_DELTAPOS)
         return false;
     const int edit = static_cast<int>(header.idFrom) - 1;
@@ -254,6 +262,56 @@ void DialogView::Repaint(int id)
 {
     if (HWND control = Control(id))
         InvalidateRect(control, nullptr, TRUE);
+}
+
+void DialogView::SetDateTime(int id, double dateTime)
+{
+    HWND control = Control(id);
+    if (!control)
+        return;
+    const CalendarTime t = DecodeDateTime(dateTime);
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(t.Year);
+    st.wMonth = static_cast<WORD>(t.Month);
+    st.wDay = static_cast<WORD>(t.Day);
+    st.wHour = static_cast<WORD>(t.Hour);
+    st.wMinute = static_cast<WORD>(t.Minute);
+    st.wSecond = static_cast<WORD>(t.Second);
+    settingText_ = true;
+    SendMessageA(control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    settingText_ = false;
+}
+
+double DialogView::DateTime(int id)
+{
+    SYSTEMTIME st{};
+    HWND control = Control(id);
+    if (!control || SendMessageA(control, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID)
+        return 0;
+    return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, 0});
+}
+
+void DialogView::SetTextLook(int id, const TextLook& look)
+{
+    HWND control = Control(id);
+    if (!control)
+        return;
+    if (!lookFont_)
+        lookFont_.Reset(CreateFontA(-look.Height, 0, 0, 0, look.Bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH | FF_SWISS, look.Face));
+    if (lookFont_ && reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)) != lookFont_.Get())
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(lookFont_.Get()), TRUE);
+    colours_[id] = look.Colour;
+}
+
+bool DialogView::TextColour(HWND control, COLORREF& colour) const
+{
+    const auto found = colours_.find(GetDlgCtrlID(control));
+    if (found == colours_.end() || Control(found->first) != control)
+        return false;
+    colour = found->second;
+    return true;
 }
 
 } // namespace win32

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "setup/setup_view.h"
+#include "win32/window_base.h"
 
 namespace win32 {
 
@@ -43,6 +44,13 @@ public:
     void SetSpin(int id, int32_t value) override;
     int32_t SpinValue(int id) override;
     void Repaint(int id) override;
+    void SetDateTime(int id, double dateTime) override;
+    double DateTime(int id) override;
+    void SetTextLook(int id, const TextLook& look) override;
+
+    // The colour of a control's caption given by SetTextLook; false for a
+    // control that has none (the page's WM_CTLCOLORSTATIC/-BTN).
+    bool TextColour(HWND control, COLORREF& colour) const;
 
 private:
     void SetCheckState(int id, bool checked) override;
@@ -57,6 +65,8 @@ private:
     std::vector<HWND> dialogs_;
     std::map<int, SpinRange> spins_;
     bool settingText_ = false; // text set by code reports no change
+    std::map<int, COLORREF> colours_;
+    OwnedFont lookFont_;       // the one font SetTextLook asks for, made once
 };
 
 } // namespace win32

@@ -215,7 +215,8 @@ private:
     Win32Tray tray_{clock_, vxd_.Device(), ports_};
     TGraphDisplay graph_;
     Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
-    TSetupDlg setup_{ras_, {boxes_, launcher_, fonts_, system_, titleResources_, graph_, *this, sound_}};
+    TSetupDlg setup_{ras_,
+                     {boxes_, launcher_, fonts_, system_, titleResources_, graph_, *this, sound_, clock_, locale_}};
     Win32ForegroundWindows foreground_;
     display::TitleBarDisplay titleStrip_{Settings, {titleResources_, metrics_, clock_, foreground_}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
@@ -238,6 +239,7 @@ private:
         void EnablePollTimer(bool on) override { window_.EnablePollTimer(on); }
         bool CloseMainWindow() override;
         void MakeMainWindowTopmost() override;
+        void UncheckScheduledDisconnect() override { window_.setup_.ScheduledDisconnectDone(); }
 
     private:
         TMainWindow& window_;

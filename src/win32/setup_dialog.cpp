@@ -22,13 +22,31 @@ constexpr int AboutBoxWidth = 112, AboutBoxHeight = 47;
 constexpr UINT_PTR AboutTimerId = 1;
 constexpr int StatusPanelWidth = 250;
 
+// The common controls, with the date and time pickers where comctl32 has
+// them: InitCommonControlsEx came with Internet Explorer 3, after the
+// first Windows 95, so it is looked up. Without it the pickers' pages
+// open without the pickers (DS_NOFAILCREATE).
+void InitControlClasses()
+{
+    InitCommonControls();
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE comctl = GetModuleHandleA("comctl32.dll");
+    const auto initEx =
+        comctl ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")))
+               : nullptr;
+    if (initEx) {
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES};
+        initEx(&classes);
+    }
+}
+
 } // namespace
 
 TSetupDlg::TSetupDlg(Win32Ras& ras, const Services& services)
     : ras_(ras),
       services_(services),
       context_{Settings, view_, *this, services.Boxes, services.Launcher, services.Fonts, services.System,
-               services.Bitmaps, services.Sound},
+               services.Bitmaps, services.Sound, services.Clock, services.Locale},
       model_(context_)
 {
     view_.Attach(&model_);
@@ -44,7 +62,7 @@ bool TSetupDlg::Create(HINSTANCE instance, HWND owner)
     if (Handle())
         return true;
     instance_ = instance;
-    InitCommonControls();
+    InitControlClasses();
     return CreateModeless(instance, MAKEINTRESOURCEA(IDD_SETUP), owner);
 }
 
@@ -327,6 +345,16 @@ bool TSetupDlg::Page::OnOther(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result)
         result = 0;
         return true;
     }
+    if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) { // a caption in a colour of its own
+        COLORREF colour = 0;
+        if (!owner_.view_.TextColour(reinterpret_cast<HWND>(lp), colour))
+            return false;
+        const auto dc = reinterpret_cast<HDC>(wp);
+        SetTextColor(dc, colour);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        return true;
+    }
     if (msg != WM_DRAWITEM)
         return false;
     return owner_.OnOther(msg, wp, lp, result);
@@ -404,6 +432,21 @@ void TSetupDlg::RefreshInformationPage()
 }
 
 void TSetupDlg::RasHangUp() { model_.HangUp(); }
+
+// The engine hands the line on only when its text changed; the control is
+// compared too (the page's loading sets it as well), so an unchanged line
+// costs neither an allocation nor a repaint.
+void TSetupDlg::SetConnectTimeLabel(const std::string& text)
+{
+    HWND label = view_.Control(IDC_LABELCONNECTTIME);
+    if (!label)
+        return;
+    char shown[256];
+    const auto length = static_cast<size_t>(GetWindowTextA(label, shown, sizeof shown));
+    if (length == text.size() && text.compare(0, length, shown, length) == 0)
+        return;
+    SetWindowTextA(label, text.c_str());
+}
 
 bool TSetupDlg::PutOffClose()
 {

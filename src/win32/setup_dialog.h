@@ -40,6 +40,8 @@ public:
         TGraphDisplay& Graph;
         setup::MonitorHost& Monitor; // the main window's port, timer, hang-up and detection aids
         platform::EventSound& Sound;
+        platform::Clock& Clock;
+        platform::LocaleInfo& Locale;
     };
     TSetupDlg(Win32Ras& ras, const Services& services);
     ~TSetupDlg() override;
@@ -55,6 +57,8 @@ public:
     // The about animation's timer, running while the dialog shows.
     void StartAboutTimer();
     void StopAboutTimer();
+    // The scheduled hang-up ran: the page's "Activate!" box is cleared.
+    void ScheduledDisconnectDone() { model_.ScheduledDisconnectDone(); }
 
     // SetupPart
     void ConnectRasEvents() override;
@@ -62,6 +66,7 @@ public:
     void SetupChangeForm() override;
     void SetupStateChanged() override;
     void RefreshInformationPage() override;
+    void SetConnectTimeLabel(const std::string& text) override;
     void RasHangUp() override;
     bool PutOffClose() override;
 

@@ -971,16 +971,6 @@ class Scenario:
         """Sets a control's text as typing would (the control reports the change)."""
         self._control("settext", caption, control_id, text, cls=cls, timeout=timeout)
 
-    def control_checked(self, caption, control_id, cls=None, timeout=10):
-        """Whether the check box or radio item with that id in a window (any
-        depth) is checked."""
-        code, out = self.wintool("checked", caption, control_id, *self._filter(cls, "exact"),
-                                 "--timeout", int(timeout * 1000), timeout=timeout + 60)
-        if code != 0:
-            raise ScenarioError(f"no button {control_id} in a window {caption!r}{_cls_text(cls)}; windows:\n"
-                                f"{format_windows(self.list_windows(all=True))}")
-        return out.strip().split("\t")[1] == "1"
-
     def tree_select(self, caption, index, cls=None, timeout=10):
         """Selects the index-th top-level node of a window's tree view."""
         self._control("tree-select", caption, index, cls=cls, timeout=timeout)
@@ -998,6 +988,23 @@ class Scenario:
                                 f"{format_windows(self.list_windows(all=True))}")
         return [_unescape(line.split("\t", 1)[1]) for line in out.splitlines() if line.startswith("I\t")]
 
+    def control_checked(self, caption, control_id, cls=None, timeout=10):
+        """Whether the check box with that id in a window (any depth) is checked."""
+        code, out = self.wintool("checked", caption, control_id, *self._filter(cls, "exact"),
+                                 "--timeout", int(timeout * 1000), timeout=timeout + 60)
+        if code != 0:
+            raise ScenarioError(f"no check box {control_id} in a window {caption!r}{_cls_text(cls)}")
+        return out.strip().split("\t")[1] == "1"
+
+    def locale_patterns(self):
+        """The prefix's short date and long time pictures ("M/d/yyyy",
+        "h:mm:ss tt") and its AM and PM texts, as the exe reads them."""
+        code, out = self.wintool("locale")
+        fields = next((line.split("\t")[1:] for line in out.splitlines() if line.startswith("L\t")), None)
+        if code != 0 or fields is None or len(fields) != 4:
+            raise ScenarioError(f"no locale from wintool: {out!r}")
+        return [_unescape(f) for f in fields]
+
     def _control(self, command, caption, *args, cls=None, timeout=10):
         code, _ = self.wintool(command, caption, *args, *self._filter(cls, "exact"),
                                "--timeout", int(timeout * 1000), timeout=timeout + 60)
@@ -1005,10 +1012,12 @@ class Scenario:
             raise ScenarioError(f"{command} {args!r} failed in a window {caption!r}{_cls_text(cls)}; windows:\n"
                                 f"{format_windows(self.list_windows(all=True))}")
 
-    def rect(self, caption, cls=None, timeout=10):
-        """Window rectangle and client area (screen coordinates)."""
-        code, out = self.wintool("rect", caption, *self._filter(cls, "exact"), "--timeout", int(timeout * 1000),
-                                 timeout=timeout + 60)
+    def rect(self, caption, cls=None, timeout=10, control_id=None):
+        """Window rectangle and client area (screen coordinates); with
+        control_id, those of the window's control with that id (any depth)."""
+        ids = () if control_id is None else (control_id,)
+        code, out = self.wintool("rect", caption, *ids, *self._filter(cls, "exact"), "--timeout",
+                                 int(timeout * 1000), timeout=timeout + 60)
         if code != 0:
             raise ScenarioError(f"no window {caption!r}{_cls_text(cls)}; windows:\n"
                                 f"{format_windows(self.list_windows(all=True))}")
@@ -1044,6 +1053,11 @@ class Scenario:
         repeat 2 is a double click."""
         self._xdotool("mousemove", point[0], point[1], "sleep", "0.3", "click", "--repeat", repeat,
                       "--delay", 80, button)
+
+    def press_keys(self, *keys):
+        """Presses keys in the focused window as a user does (xdotool key
+        names: "Up", "Tab", "ctrl+c")."""
+        self._xdotool("key", "--delay", 80, *keys)
 
     def drag(self, start, end, steps=10):
         """Drags with the left mouse button held, as a user does (xdotool);

@@ -63,6 +63,18 @@ def install_ras_standin(s):
            env=s.env, timeout=120)
 
 
+def connected_ras(s, port=1):
+    """The stand-in RASAPI32.DLL with the connection "Work" up on a modem,
+    and the stand-in rasdial.exe that notes how the hang-up started it."""
+    install_ras_standin(s)
+    install(s, "rasdial.exe")
+    line = Line(s, port=port)
+    line.ras = {"Device1": "modem,Standard Modem,COM1", "Connection": "Work", "State": 8192, "Bps": 49333}
+    line.ras_entries = {"Work": RAS_ENTRY}
+    line.write()
+    return line
+
+
 def lit_lamps(screen, rect, layout, look=0, colours=COLOURS):
     """The signals whose lamps the screen shows lit in a main window."""
     _, _, _, family, (x0, y0, sx, sy), lamps = lp.LAYOUTS[layout]

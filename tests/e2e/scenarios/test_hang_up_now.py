@@ -10,12 +10,7 @@ SW_HIDE = 0
 
 
 def hang_up_now(s):
-    call.install_ras_standin(s)
-    call.install(s, "rasdial.exe")
-    line = call.Line(s, port=1)
-    line.ras = {"Device1": "modem,Standard Modem,COM1", "Connection": "Work", "State": 8192, "Bps": 49333}
-    line.ras_entries = {"Work": call.RAS_ENTRY}
-    line.write()
+    call.connected_ras(s)
     s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
                             {"Lampwatcher on COM1": {"NewOrientation": LAYOUT, "LampLook": 0, **call.COLOURS}}))
     app = s.start()

@@ -7,7 +7,8 @@
 //   wintool gone <caption> [options]         until no such window exists
 //   wintool press <caption> <button> [options]
 //   wintool close <caption> [options]        posts WM_CLOSE
-//   wintool rect <caption> [options]
+//   wintool rect <caption> [id] [options]    the window's rectangles, or those of its
+//                                            descendant with that control id
 //   wintool post <caption> <msg> [wparam] [lparam] [options]
 //   wintool send <caption> <msg> [wparam] [lparam] [options]
 //   wintool broadcast <name>                 posts a registered message to all top-level windows
@@ -28,8 +29,10 @@
 //                                            parent hears CBN_SELCHANGE)
 //   wintool items <caption> <id> [options]   the items of that descendant list or combo box, one
 //                                            I line each
-//   wintool checked <caption> <id> [options]  the check state of that descendant button
-//                                            (V line: 0 clear, 1 checked, 2 indeterminate)
+//   wintool checked <caption> <id> [options] the state of that descendant check box
+//                                            (V 0 clear, 1 checked, 2 indeterminate)
+//   wintool locale                           the user's short date and long time pictures and
+//                                            the AM and PM texts, one L line
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
@@ -47,6 +50,7 @@
 //   K <left> <top> <width> <height>                 client area (screen)
 //   V <value>                                       result of send
 //   I <text>                                        an item of a list box
+//   L <short date> <long time> <am> <pm>            the user's date-time formats
 // Exit codes: 0 done, 1 not found or timed out, 2 usage or other error.
 #include <windows.h>
 #include <shellapi.h>
@@ -484,19 +488,6 @@ int Click(const Options &options)
     return kOk;
 }
 
-int CheckState(const Options &options)
-{
-    Need(options, 2, 2);
-    HWND control = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
-    if (!control)
-        return kNotFound;
-    DWORD_PTR state = 0;
-    if (!SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state))
-        return kError;
-    WriteUtf8(L"V\t" + Dec(static_cast<long long>(state)) + L"\n");
-    return kOk;
-}
-
 int SetText(const Options &options)
 {
     Need(options, 3, 3);
@@ -536,6 +527,32 @@ int Items(const Options &options)
             return kError;
         WriteUtf8(L"I\t" + Escape(std::wstring(text.data())) + L"\n");
     }
+    return kOk;
+}
+
+int Checked(const Options &options)
+{
+    Need(options, 2, 2);
+    HWND box = FindControl(options, static_cast<int>(ParseNumber(options.positional[1])));
+    if (!box)
+        return kNotFound;
+    DWORD_PTR state = 0;
+    if (!SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state))
+        return kError;
+    WriteUtf8(L"V\t" + Dec(static_cast<long long>(state)) + L"\n");
+    return kOk;
+}
+
+int Locale(const Options &options)
+{
+    Need(options, 0, 0);
+    std::wstring line = L"L";
+    for (LCTYPE type : {LOCALE_SSHORTDATE, LOCALE_STIMEFORMAT, LOCALE_S1159, LOCALE_S2359}) {
+        wchar_t text[80] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 80);
+        line += L"\t" + Escape(text);
+    }
+    WriteUtf8(line + L"\n");
     return kOk;
 }
 
@@ -649,8 +666,10 @@ int MsgBox(const Options &options)
 
 int Rect(const Options &options)
 {
-    Need(options, 1, 1);
-    HWND hwnd = WaitFor(options.filter, options.timeoutMs);
+    Need(options, 1, 2);
+    HWND hwnd = options.positional.size() == 2
+                    ? FindControl(options, static_cast<int>(ParseNumber(options.positional[1])))
+                    : WaitFor(options.filter, options.timeoutMs);
     if (!hwnd)
         return kNotFound;
     RECT window{};
@@ -697,8 +716,6 @@ int Run(const std::vector<std::wstring> &args)
         return Hold(options);
     if (command == L"click")
         return Click(options);
-    if (command == L"checked")
-        return CheckState(options);
     if (command == L"settext")
         return SetText(options);
     if (command == L"tree-select")
@@ -707,6 +724,10 @@ int Run(const std::vector<std::wstring> &args)
         return ComboSelect(options);
     if (command == L"items")
         return Items(options);
+    if (command == L"checked")
+        return Checked(options);
+    if (command == L"locale")
+        return Locale(options);
     if (command == L"keystate")
         return KeyState(options);
     if (command == L"msgbox")

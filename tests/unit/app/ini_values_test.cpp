@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/ini_values.h"
 
 namespace {
@@ -67,6 +69,20 @@ TEST(DateTime, EncodesOleAutomationDays)
     EXPECT_EQ(EncodeDateTime({2000, 1, 1, 12}), 36526.5);
     EXPECT_EQ(EncodeDateTime({2026, 12, 8, 18}), 46364.75);
     EXPECT_EQ(EncodeDateTime({1899, 12, 29}), -1.0);
+}
+
+// What the date and time pickers show and give back.
+TEST(DateTime, DecodesWhatItEncodes)
+{
+    const CalendarTime times[] = {{1899, 12, 30}, {1601, 1, 1}, {2000, 2, 29, 23, 59, 59, 999},
+                                  {2026, 12, 8, 17, 30, 15, 250}, {9999, 12, 31, 23, 59, 59}};
+    for (const CalendarTime& t : times) {
+        const CalendarTime back = DecodeDateTime(EncodeDateTime(t));
+        EXPECT_EQ(std::tie(back.Year, back.Month, back.Day, back.Hour, back.Minute, back.Second, back.Millisecond),
+                  std::tie(t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second, t.Millisecond))
+            << t.Year << "-" << t.Month << "-" << t.Day;
+    }
+    EXPECT_EQ(DecodeDateTime(1e9).Year, 1899); // beyond 9999
 }
 
 } // namespace

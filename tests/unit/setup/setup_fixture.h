@@ -19,6 +19,7 @@
 #include "fakes/fake_devices.h"
 #include "fakes/fake_events.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_signal_sources.h"
 #include "setup/page_model.h"
 #include "setup/setup_dialog_model.h"
 
@@ -54,6 +55,16 @@ public:
     int32_t SpinValue(int id) override { return C[id].Spin; }
     void Repaint(int id) override { Repaints.push_back(id); }
     void SetCheckState(int id, bool checked) override { C[id].Checked = checked; }
+    std::map<int, double> DateTimes;
+    std::map<int, std::string> Looks; // "face height bold colour"
+    void SetDateTime(int id, double dateTime) override { DateTimes[id] = dateTime; }
+    double DateTime(int id) override { return DateTimes[id]; }
+    void SetTextLook(int id, const TextLook& look) override
+    {
+        Looks[id] = (std::ostringstream() << look.Face << " " << look.Height << " " << look.Bold << " " << std::hex
+                                          << look.Colour)
+                        .str();
+    }
 };
 
 // The running monitor: the switches it is asked for, a port I/O component
@@ -271,6 +282,8 @@ protected:
     fakes::SystemInfo system;
     rig::ShippedBitmaps bitmaps;
     fakes::EventSound sound;
-    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps, sound};
+    fakes::Clock clock;
+    fakes::Locale locale;
+    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps, sound, clock, locale};
     setup::SetupDialogModel model{ctx};
 };
