@@ -3,7 +3,6 @@
 #include <string>
 
 #include "resource_ids.h"
-#include "setup/misc_page.h"
 #include "setup/setting_controls.h"
 
 namespace setup {
@@ -52,11 +51,7 @@ bool LaunchClicked(SetupContext& ctx, const Launch& launch, int id)
     } else if (id == launch.AskFirstBox()) {
         g.*launch.AskFirst = ctx.View.Checked(id) ? 1 : 0;
     } else if (id == launch.Browse()) {
-        std::string file = g.*launch.Program;
-        if (ctx.Services.BrowseFile(EditorFilter, file)) {
-            g.*launch.Program = file;
-            ctx.View.SetText(launch.Edit(), file);
-        }
+        BrowseProgram(ctx, launch.Edit(), g.*launch.Program);
     } else {
         return false;
     }

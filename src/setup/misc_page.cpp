@@ -72,7 +72,7 @@ bool MiscPageModel::Changed(int id)
 
 void MiscPageModel::EditornameChange() { ctx_.G.EditorName = ctx_.View.Text(IDC_EDITORNAME); }
 
-void MiscPageModel::BrowseEditorNameClick() { BrowseProgram(IDC_EDITORNAME, ctx_.G.EditorName); }
+void MiscPageModel::BrowseEditorNameClick() { BrowseProgram(ctx_, IDC_EDITORNAME, ctx_.G.EditorName); }
 
 void MiscPageModel::ButtonModemSetupClick() { ctx_.Launcher.Exec(ModemPropertiesCommand, platform::ShowState::Normal); }
 

@@ -7,8 +7,6 @@
 
 namespace setup {
 
-// The editor's file dialog is a program's (page_model.h).
-inline constexpr const char* EditorFilter = ProgramFilter;
 inline constexpr char ModemLogMissingText[] = "Can not find log file";
 inline constexpr char ModemPropertiesCommand[] = "control.exe modem.cpl";
 // The modem classes of Windows 95/98/ME, "...\Modem\0000" to 0009.

@@ -38,12 +38,12 @@ bool PageModel::TakeCheck(int id, int32_t& setting)
     return true;
 }
 
-void PageModel::BrowseProgram(int edit, std::string& setting)
+void BrowseProgram(SetupContext& ctx, int edit, std::string& setting)
 {
     std::string file = setting;
-    if (ctx_.Services.BrowseFile(ProgramFilter, file))
+    if (ctx.Services.BrowseFile(ProgramFilter, file))
         setting = file;
-    ctx_.View.SetText(edit, setting);
+    ctx.View.SetText(edit, setting);
 }
 
 void PageModel::FillSpin(int id, int32_t low, int32_t high, int64_t setting, int32_t step)

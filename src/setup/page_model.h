@@ -33,6 +33,11 @@ int ItemOf(int32_t value, std::span<const int32_t> values);
 // another is given.
 void ShowOkBox(SetupContext& ctx, const std::string& text, platform::MbIcon icon = platform::MbIcon::Error);
 
+// A "Browse..." button for a program: the file dialog opens on the
+// setting; a chosen file becomes the setting, and the edit shows the
+// setting either way (Cancel changes nothing).
+void BrowseProgram(SetupContext& ctx, int edit, std::string& setting);
+
 class PageModel {
 public:
     explicit PageModel(SetupContext& ctx) : ctx_(ctx) {}
@@ -72,10 +77,6 @@ protected:
     // (loading runs the handler when it changes a box).
     bool TakeCheck(int id, int32_t& setting);
 
-    // A "Browse..." button for a program: the file dialog opens on the
-    // setting; a chosen file becomes the setting (Cancel keeps it), and the
-    // edit shows the setting.
-    void BrowseProgram(int edit, std::string& setting);
 
     // A spin edit with its range, showing the setting (the nearest bound
     // for a stored value outside the range; loading keeps the value).

@@ -98,7 +98,7 @@ void StartupPageModel::CBAutoRunClick()
 
 void StartupPageModel::editautorunprogChange() { ctx_.G.AutoRunProgram = ctx_.View.Text(IDC_EDITAUTORUNPROG); }
 
-void StartupPageModel::ButtonBrowseAutoRunProgClick() { BrowseProgram(IDC_EDITAUTORUNPROG, ctx_.G.AutoRunProgram); }
+void StartupPageModel::ButtonBrowseAutoRunProgClick() { BrowseProgram(ctx_, IDC_EDITAUTORUNPROG, ctx_.G.AutoRunProgram); }
 
 void StartupPageModel::CBAskFirstAutoRunClick() { TakeCheck(IDC_CBASKFIRSTAUTORUN, ctx_.G.AskFirstAutoRun); }
 
