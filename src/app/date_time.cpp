@@ -24,6 +24,21 @@ double EncodeDateTime(const CalendarTime& t)
     return static_cast<double>(days) + ms / 86400000.0;
 }
 
+CalendarTime DateOfDayNumber(int64_t dayNumber)
+{
+    const int64_t z = dayNumber + DaysFromCivil(1899, 12, 30) + 719468; // days since 1 March of year 0
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    CalendarTime t;
+    t.Day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
+    t.Month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
+    t.Year = static_cast<int32_t>(yoe + era * 400 + (t.Month <= 2 ? 1 : 0));
+    return t;
+}
+
 CalendarTime DecodeDateTime(double dateTime)
 {
     // Before 1 January 1 or after 31 December 9999.
@@ -35,16 +50,7 @@ CalendarTime DecodeDateTime(double dateTime)
         ms += 86400000;
         --days;
     }
-    const int64_t z = days + DaysFromCivil(1899, 12, 30) + 719468; // days since 1 March of year 0
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    CalendarTime t;
-    t.Day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-    t.Month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
-    t.Year = static_cast<int32_t>(yoe + era * 400 + (t.Month <= 2 ? 1 : 0));
+    CalendarTime t = DateOfDayNumber(days);
     t.Hour = static_cast<int32_t>(ms / 3600000);
     t.Minute = static_cast<int32_t>(ms / 60000 % 60);
     t.Second = static_cast<int32_t>(ms / 1000 % 60);

@@ -10,6 +10,9 @@ struct CalendarTime {
 };
 
 double EncodeDateTime(const CalendarTime& t);
+// The calendar date of a whole day number (days since 30 December 1899,
+// proleptic Gregorian); the time fields stay 0.
+CalendarTime DateOfDayNumber(int64_t dayNumber);
 // The calendar date and time of a date-time, to the millisecond; a value
 // outside the years 1-9999 gives 30 December 1899.
 CalendarTime DecodeDateTime(double dateTime);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "app/date_time.h"
 
 namespace monitor {
 
@@ -28,16 +29,11 @@ Parts Split(double dateTime)
         ms += 86400000;
         --days;
     }
-    const long long z = days - 25569 + 719468; // days since 1 March of year 0
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
+    const CalendarTime date = DateOfDayNumber(days);
     Parts p{};
-    p.Day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-    p.Month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
-    p.Year = static_cast<int32_t>(yoe + era * 400 + (p.Month <= 2 ? 1 : 0));
+    p.Year = date.Year;
+    p.Month = date.Month;
+    p.Day = date.Day;
     p.DayOfWeek = static_cast<int32_t>(((days % 7) + 7 + 6) % 7); // 30 December 1899 was a Saturday
     const long long seconds = ms / 1000;
     p.Hour = static_cast<int32_t>(seconds / 3600);

@@ -77,7 +77,6 @@ protected:
     // (loading runs the handler when it changes a box).
     bool TakeCheck(int id, int32_t& setting);
 
-
     // A spin edit with its range, showing the setting (the nearest bound
     // for a stored value outside the range; loading keeps the value).
     void FillSpin(int id, int32_t low, int32_t high, int64_t setting, int32_t step = 1);
