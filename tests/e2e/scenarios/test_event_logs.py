@@ -81,7 +81,7 @@ def event_logs(s):
     s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = s.rect("Blinkery", cls="TMainWindow")
+    rect = call.main_rect(s, LAYOUT)
     ri_log, dcd_log, launches = s.app_dir / "Blinkery.RI", s.app_dir / "Blinkery.DCD", s.app_dir / "rasdial.log"
 
     last_ring = ring_twice(s, line, rect)

@@ -15,7 +15,7 @@ def hang_up_now(s):
                             {"Lampwatcher on COM1": {"NewOrientation": LAYOUT, "LampLook": 0, **call.COLOURS}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = s.rect("Blinkery", cls="TMainWindow")
+    rect = call.main_rect(s, LAYOUT)
     seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "CD" in lit)
     assert "CD" in seen[-1], f"the connection did not light CD: {seen}"
 

@@ -26,7 +26,7 @@ def ras_call(s):
     s.write_ini(ini)
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = s.rect("Blinkery", cls="TMainWindow")
+    rect = call.main_rect(s, LAYOUT)
     seen = call.watch(s, rect, LAYOUT, 3)
     assert not call.ever(seen, "CD"), seen
 

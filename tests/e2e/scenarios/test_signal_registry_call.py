@@ -26,7 +26,7 @@ def registry_call(s):
     s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = s.rect("Blinkery", cls="TMainWindow")
+    rect = call.main_rect(s, LAYOUT)
 
     for _ in range(2):   # two rings
         line.msr = call.CTS | call.DSR | call.RI

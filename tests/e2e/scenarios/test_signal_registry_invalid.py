@@ -33,7 +33,7 @@ def registry_invalid(s):
     time.sleep(3)
     assert s.find_window("Blinkery", cls="#32770") is None, "the box came back"
 
-    rect = s.rect("Blinkery", cls="TMainWindow")
+    rect = call.main_rect(s, LAYOUT)
     line.msr = call.CTS | call.DSR | call.DCD
     line.rnaapp = {"Connected": 1, "Speed": 28800, "ReceivedPerSecond": 4000}
     line.write()
