@@ -130,6 +130,22 @@ def watch(s, rect, layout, seconds, until=None):
     return seen
 
 
+def ring(s, line, rect, layout):
+    """One ring pulse: RI must light and go out again. Gives the moment the
+    ring was raised; Blinkery cannot see it before then, however slowly the
+    screenshots come."""
+    line.msr = CTS | DSR | RI
+    raised = time.monotonic()
+    line.write()
+    seen = watch(s, rect, layout, 20, until=lambda lit: "RI" in lit)
+    assert ever(seen, "RI"), f"no ring lamp: {seen}"
+    line.msr = CTS | DSR
+    line.write()
+    seen = watch(s, rect, layout, 20, until=lambda lit: "RI" not in lit)
+    assert "RI" not in seen[-1], seen[-1]
+    return raised
+
+
 def ever(seen, signal):
     return any(signal in lit for lit in seen)
 

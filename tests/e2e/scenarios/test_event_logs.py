@@ -32,17 +32,9 @@ def settings():
 
 
 def ring_twice(s, line, rect):
-    """Gives the moment the last ring was raised: Blinkery cannot see it
-    before then, however slowly the screenshots come."""
-    for _ in range(2):
-        line.msr = call.CTS | call.DSR | call.RI
-        raised = time.monotonic()
-        line.write()
-        call.watch(s, rect, LAYOUT, 20, until=lambda lit: "RI" in lit)
-        line.msr = call.CTS | call.DSR
-        line.write()
-        call.watch(s, rect, LAYOUT, 20, until=lambda lit: "RI" not in lit)
-    return raised
+    """Gives the moment the last ring was raised."""
+    call.ring(s, line, rect, LAYOUT)
+    return call.ring(s, line, rect, LAYOUT)
 
 
 def connect(s, line, rect, seconds):

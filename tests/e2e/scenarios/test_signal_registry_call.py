@@ -29,14 +29,7 @@ def registry_call(s):
     rect = call.main_rect(s, LAYOUT)
 
     for _ in range(2):   # two rings
-        line.msr = call.CTS | call.DSR | call.RI
-        line.write()
-        seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "RI" in lit)
-        assert call.ever(seen, "RI"), f"no ring lamp: {seen}"
-        line.msr = call.CTS | call.DSR
-        line.write()
-        seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "RI" not in lit)
-        assert "RI" not in seen[-1], seen[-1]
+        call.ring(s, line, rect, LAYOUT)
 
     length = call.dial_up_call(s, line, rect, LAYOUT)
 

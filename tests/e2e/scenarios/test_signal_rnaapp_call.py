@@ -68,14 +68,7 @@ def rnaapp_call(s):
     seen = call.watch(s, rect, LAYOUT, 4)
     assert not call.ever(seen, "CD"), f"CD lit before the dial-up application connected: {seen}"
     assert s.find_window("Blinkery", cls="#32770") is None, "BLIDLL.DLL was not found"
-    line.msr = call.CTS | call.DSR | call.RI
-    raised = time.monotonic()
-    line.write()
-    seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "RI" in lit)
-    assert call.ever(seen, "RI"), f"no ring lamp: {seen}"
-    print(f"     ring lamp lit {time.monotonic() - raised:.1f} s after the ring")
-    line.msr = call.CTS | call.DSR
-    line.write()
+    call.ring(s, line, rect, LAYOUT)
 
     if not memory_readable(s):
         s.close("Blinkery", cls="TMainWindow")
