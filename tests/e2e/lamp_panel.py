@@ -143,6 +143,22 @@ def gdi_count(s, pid):
     return int(out.decode().split()[0])
 
 
+def main_rect(s, layout, timeout=60):
+    """The main window's rectangle once its first paint has sized it for
+    the layout. It opens at a default size and shrinks to the layout when
+    first painted, which comes late on a loaded machine; lamps read with the
+    earlier rectangle are read in the wrong places."""
+    width = LAYOUTS[layout][1]
+    deadline = time.monotonic() + timeout
+    while True:
+        rect = s.rect("Blinkery", cls="TMainWindow")
+        if abs(rect.client_width - width) <= 8:
+            return rect
+        if time.monotonic() >= deadline:
+            raise h.ScenarioError(f"the main window never took layout {layout}'s size: {rect}")
+        time.sleep(0.3)
+
+
 def wait_panels(s, expected, timeout=90, what="the lamp panels"):
     """Waits until every window shows its panel. expected maps a window's
     (left, top) to (layout, picture rows, BackgroundColor, text rows).

@@ -101,22 +101,6 @@ def lit_lamps(screen, rect, layout, look=0, colours=COLOURS):
     return lit
 
 
-def main_rect(s, layout, timeout=60):
-    """The main window's rectangle once its first paint has sized it for
-    the layout. It opens at a default size and shrinks to the layout when
-    first painted, which comes late on a loaded machine; lamps read with the
-    earlier rectangle are read in the wrong places."""
-    width = lp.LAYOUTS[layout][1]
-    deadline = time.monotonic() + timeout
-    while True:
-        rect = s.rect("Blinkery", cls="TMainWindow")
-        if abs(rect.client_width - width) <= 8:
-            return rect
-        if time.monotonic() >= deadline:
-            raise h.ScenarioError(f"the main window never took layout {layout}'s size: {rect}")
-        time.sleep(0.3)
-
-
 def watch(s, rect, layout, seconds, until=None):
     """Screenshots for a while: every set of lit lamps seen, in order. Stops
     early once until(lit) holds."""

@@ -10,6 +10,7 @@ import re
 import time
 
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 import standin_modem as modem
 
@@ -73,7 +74,7 @@ def event_logs(s):
     s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = call.main_rect(s, LAYOUT)
+    rect = lp.main_rect(s, LAYOUT)
     ri_log, dcd_log, launches = s.app_dir / "Blinkery.RI", s.app_dir / "Blinkery.DCD", s.app_dir / "rasdial.log"
 
     last_ring = ring_twice(s, line, rect)

@@ -3,6 +3,7 @@ connection up): Blinkery runs "rasdial /disconnect" hidden (the stand-in
 rasdial.exe beside it notes its command line and show state) and hangs up
 the RAS component's connection, so the carrier lamp goes out."""
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 
 LAYOUT = 5
@@ -15,7 +16,7 @@ def hang_up_now(s):
                             {"Lampwatcher on COM1": {"NewOrientation": LAYOUT, "LampLook": 0, **call.COLOURS}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = call.main_rect(s, LAYOUT)
+    rect = lp.main_rect(s, LAYOUT)
     seen = call.watch(s, rect, LAYOUT, 20, until=lambda lit: "CD" in lit)
     assert "CD" in seen[-1], f"the connection did not light CD: {seen}"
 

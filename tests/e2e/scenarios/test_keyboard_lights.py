@@ -6,6 +6,7 @@ import shutil
 import time
 
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 import standin_modem as modem
 
@@ -60,7 +61,7 @@ def keyboard_lights(s):
         line.write()
         assert wait_caps_lock(s, 0) == 0, "Caps Lock stayed on after the carrier dropped"
     else:
-        rect = call.main_rect(s, 5)
+        rect = lp.main_rect(s, 5)
         call.watch(s, rect, 5, 20, until=lambda lit: "CD" in lit)
         time.sleep(2)
         assert caps_lock(s) == 0, "Windows 2000 wrote the keyboard state"

@@ -5,6 +5,7 @@ takes the caption back."""
 import time
 
 import harness as h
+import lamp_panel as lp
 
 CAPTION_MIN = 12   # a caption is taller than this; a bare frame is not
 
@@ -29,6 +30,7 @@ def main_window(s):
                                                      "Window Position X": "200", "Window Position Y": "150"}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
+    lp.main_rect(s, 5)  # dragged from its middle once the first paint has sized it
     height, rect = wait_caption(s, False)
     assert height <= CAPTION_MIN, f"the window shows a caption ({height} px)"
 

@@ -8,6 +8,7 @@ has no NT performance data, so the RAS byte counts are unit-tested.)"""
 import time
 
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 
 LAYOUT = 5
@@ -26,7 +27,7 @@ def ras_call(s):
     s.write_ini(ini)
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = call.main_rect(s, LAYOUT)
+    rect = lp.main_rect(s, LAYOUT)
     seen = call.watch(s, rect, LAYOUT, 3)
     assert not call.ever(seen, "CD"), seen
 

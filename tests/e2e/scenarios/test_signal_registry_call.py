@@ -7,6 +7,7 @@ the total connect time stored at close is the session's length plus
 "Negotiation Delay" within a second."""
 
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 import standin_modem as modem
 
@@ -26,7 +27,7 @@ def registry_call(s):
     s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = call.main_rect(s, LAYOUT)
+    rect = lp.main_rect(s, LAYOUT)
 
     for _ in range(2):   # two rings
         call.ring(s, line, rect, LAYOUT)

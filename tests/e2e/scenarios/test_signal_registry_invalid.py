@@ -6,6 +6,7 @@ the stand-in UART lights CD and the received bytes light RD."""
 import time
 
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 import standin_modem as modem
 
@@ -33,7 +34,7 @@ def registry_invalid(s):
     time.sleep(3)
     assert s.find_window("Blinkery", cls="#32770") is None, "the box came back"
 
-    rect = call.main_rect(s, LAYOUT)
+    rect = lp.main_rect(s, LAYOUT)
     line.msr = call.CTS | call.DSR | call.DCD
     line.rnaapp = {"Connected": 1, "Speed": 28800, "ReceivedPerSecond": 4000}
     line.write()

@@ -15,6 +15,7 @@ skipped.)"""
 import time
 
 import harness as h
+import lamp_panel as lp
 import standin_call as call
 import standin_modem as modem
 
@@ -63,7 +64,7 @@ def rnaapp_call(s):
     s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
-    rect = call.main_rect(s, LAYOUT)
+    rect = lp.main_rect(s, LAYOUT)
 
     seen = call.watch(s, rect, LAYOUT, 4)
     assert not call.ever(seen, "CD"), f"CD lit before the dial-up application connected: {seen}"

@@ -81,7 +81,7 @@ def graph_window(s):
 
 def graph_in_display(s):
     app, line = start(s, ThroughputInDisplay=1, WindowSizeY=140, ThroughputDataInWindow=1)
-    main = s.rect("Blinkery", cls="TMainWindow")
+    main = lp.main_rect(s, 5)
     area = (main.client_left, main.client_top + 30, main.client_left + main.client_width,
             main.client_top + main.client_height)
     s.wait_screen(lambda p: stacked_columns(p, *area) >= 3, timeout=30, what="the graph under the panel")
