@@ -3,6 +3,7 @@
 #include "display/display_size.h"
 #include "display/lamp_signals.h"
 #include "display/layout_tables.h"
+#include "display/throughput_graph.h"
 
 namespace display {
 
@@ -24,31 +25,12 @@ void TLampDisplay::FormPaint()
     parts_.Menu.AutoRestore();
     parts_.Graph.ThroughputMode();
 
-    // 6. Minimised: nothing to show.
-    if (g.NewOrientation < 0)
-        return;
-    const DisplayLayoutInfo* layout = FindDisplayLayout(g.NewOrientation);
+    // 6-13. Minimised or an unknown layout: nothing to show.
+    const DisplayLayoutInfo* layout = FitWindow();
     if (!layout)
         return;
-
-    // 7.
     window_.SetTopmost((g.OnTop == 1 || (g.OnTop == 2 && parts_.Menu.OnTopActive())) && !g.SetupDialogOpen);
-
-    // 8.
-    font_ = window_.SelectDisplayFont(g.DisplayFontHandle);
-
-    // 9-11. Size and border.
-    const DisplaySize size = ComputeDisplaySize(g, *layout, font_.Height, s_.Metrics);
-    minWidth_ = size.MinWidth;
-    displayHeight_ = size.Height;
     const int textLines = TextLineCount(g, *layout);
-    window_.SetSizeable(layout->Sizeable);
-    if (g.WindowSizeX < minWidth_)
-        g.WindowSizeX = minWidth_;
-
-    // 12-13.
-    parts_.Graph.DrawThroughputInDisplay(displayHeight_);
-    window_.Resize(g.WindowSizeX, g.GraphMode == 2 ? g.WindowSizeY : displayHeight_);
 
     // 14. The picture, then every lamp in the table's order. HS is drawn
     // off first and then on when its condition holds.
@@ -87,6 +69,36 @@ void TLampDisplay::FormPaint()
     if (g.ShowTrayIcon == 1 && g.NewOrientation > 0)
         parts_.Menu.HideTaskbarButton();
     parts_.Setup.RefreshInformationPage();
+}
+
+void TLampDisplay::FitBeforeShow()
+{
+    // The graph's mode, which the paint's throughput step sets, is not yet
+    // known before the first paint.
+    g_.GraphMode = ThroughputGraphMode(g_);
+    FitWindow();
+}
+
+const DisplayLayoutInfo* TLampDisplay::FitWindow()
+{
+    TGVar& g = g_;
+    if (g.NewOrientation < 0)
+        return nullptr;
+    const DisplayLayoutInfo* layout = FindDisplayLayout(g.NewOrientation);
+    if (!layout)
+        return nullptr;
+    font_ = window_.SelectDisplayFont(g.DisplayFontHandle);
+
+    const DisplaySize size = ComputeDisplaySize(g, *layout, font_.Height, s_.Metrics);
+    minWidth_ = size.MinWidth;
+    displayHeight_ = size.Height;
+    window_.SetSizeable(layout->Sizeable);
+    if (g.WindowSizeX < minWidth_)
+        g.WindowSizeX = minWidth_;
+
+    parts_.Graph.DrawThroughputInDisplay(displayHeight_);
+    window_.Resize(g.WindowSizeX, g.GraphMode == 2 ? g.WindowSizeY : displayHeight_);
+    return layout;
 }
 
 void TLampDisplay::FormResize(int width, int height)

@@ -22,6 +22,8 @@
 
 namespace display {
 
+struct DisplayLayoutInfo;
+
 // The picture's top two rows lie above the client area.
 inline constexpr int PictureTop = -2;
 
@@ -79,6 +81,10 @@ public:
     // is requested. Clears `RepaintRequested`, `ReloadPictures` and
     // `DisplayResized`.
     void FormPaint();
+    // Sizes the window and its border for the layout as the paint does, but
+    // draws nothing and runs no other part's step: called before the window
+    // first shows, so it never shows at its opening size.
+    void FitBeforeShow();
     // The window's new outer size.
     void FormResize(int width, int height);
 
@@ -91,6 +97,10 @@ public:
     const DisplayText& Text() const { return text_; }
 
 private:
+    // The paint's sizing steps; gives the layout, or null when minimised or
+    // the layout is unknown.
+    const DisplayLayoutInfo* FitWindow();
+
     TGVar& g_;
     LampDisplayServices s_;
     LampWindow& window_;

@@ -106,11 +106,17 @@ void TThroughputGraph::ClearThroughputHistory()
     g_.ConnectionState.GraphTx = g_.ConnectionState.GraphRx = 0;
 }
 
+int ThroughputGraphMode(const TGVar& g)
+{
+    const bool on = g.Throughput == 1 || (g.Throughput == 2 && g.ModemSignals.CD);
+    return !on ? 0 : g.ThroughputInDisplay == 1 ? 2 : 1;
+}
+
 void TThroughputGraph::ThroughputMode()
 {
     TGVar& g = g_;
-    const bool on = g.Throughput == 1 || (g.Throughput == 2 && g.ModemSignals.CD);
-    g.GraphMode = !on ? 0 : g.ThroughputInDisplay == 1 ? 2 : 1;
+    g.GraphMode = ThroughputGraphMode(g);
+    const bool on = g.GraphMode != 0;
 
     // The timer is told only of a change: setting it again would restart its
     // period, and a paint each second would starve a longer interval.

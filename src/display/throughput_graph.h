@@ -35,6 +35,10 @@ struct ThroughputSample {
 // "TScalingValue" (2); never below 1.
 int64_t ThroughputScale(const TGVar& g, int64_t automaticMaximum);
 
+// Where the graph shows: 0 nowhere, 1 in its own window, 2 in the display.
+// "Throughput" 1 shows it always, 2 while the carrier is up.
+int ThroughputGraphMode(const TGVar& g);
+
 // "DL:" rate " kB/s   UL:" rate " kB/s" for the newest sample, each rate
 // in kB per second (bytes / 1024 / the interval in seconds; the interval
 // is "ThroghputUpdateSpeed" tenths of a second), one decimal rounded half

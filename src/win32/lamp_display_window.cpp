@@ -33,12 +33,28 @@ void LampDisplayWindow::OnPaint()
     EndPaint(hwnd_, &ps);
 }
 
+void LampDisplayWindow::FitBeforeShow()
+{
+    HDC dc = GetDC(hwnd_);
+    UseCanvas(dc, false);
+    ReleaseDC(hwnd_, dc);
+}
+
 void LampDisplayWindow::PaintOn(HDC dc)
+{
+    presented_ = false;
+    UseCanvas(dc, true);
+}
+
+// The display measures its font in dc; the font selected before is put back.
+void LampDisplayWindow::UseCanvas(HDC dc, bool paint)
 {
     dc_ = dc;
     previousFont_ = nullptr;
-    presented_ = false;
-    display_.FormPaint();
+    if (paint)
+        display_.FormPaint();
+    else
+        display_.FitBeforeShow();
     if (previousFont_)
         SelectObject(dc, previousFont_);
     dc_ = nullptr;

@@ -30,6 +30,8 @@ public:
     void Paint();
     // WM_PAINT.
     void OnPaint();
+    // Sizes the hidden window for its layout before it first shows.
+    void FitBeforeShow();
     // WM_SIZE.
     void OnSize(WPARAM type);
     // WM_GETMINMAXINFO: the display's minimum width.
@@ -43,6 +45,7 @@ public:
 
 private:
     void PaintOn(HDC dc);
+    void UseCanvas(HDC dc, bool paint);
 
     // display::LampWindow
     void SetTopmost(bool topmost) override;

@@ -461,6 +461,8 @@ bool TMainWindow::OpenHelperVxd()
 
 void TMainWindow::ShowMainWindow()
 {
+    if (lampDisplay_)
+        lampDisplay_->FitBeforeShow();
     SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(Handle(), Settings.NewOrientation < 0 ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
 }

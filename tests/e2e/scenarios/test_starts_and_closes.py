@@ -5,15 +5,20 @@ with its settings file written."""
 import time
 
 import harness as h
+import lamp_panel as lp
 
 
 def starts_and_closes(s):
-    s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1)))
+    s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
+                            {"Lampwatcher on COM1": {"NewOrientation": "5"}}))
     app = s.start()
     window = s.wait_window("Blinkery", cls="TMainWindow", timeout=30)
     assert window.visible, "the main window is hidden"
     assert app.running, f"the program ended early with {app.returncode}"
-    check_screen(s)
+    first = check_screen(s)
+    # Sized for its layout before it showed: the first paint changes nothing.
+    settled = lp.main_rect(s, 5)
+    assert first == settled, f"the window showed at {first} and took its layout's size {settled} later"
 
     s.close("Blinkery", cls="TMainWindow")
     started = time.monotonic()
@@ -31,7 +36,8 @@ BLACK = (0, 0, 0)
 
 def check_screen(s):
     """The screenshot shows Wine's desktop with its task bar along the
-    bottom edge and Blinkery's window drawn over the desktop."""
+    bottom edge and Blinkery's window drawn over the desktop; gives the
+    window's rectangle as first seen."""
     window = s.rect("Blinkery", cls="TMainWindow")
     bar = s.rect("*", cls="Shell_TrayWnd")
     assert bar.bottom == 768 and bar.right - bar.left == 1024, f"the task bar is at {bar}"
@@ -48,6 +54,7 @@ def check_screen(s):
     picture = s.wait_screen(shown, timeout=20, what="the desktop, its task bar and Blinkery's window")
     print(f"     screen: desktop {picture.pixel(0, 0)}, window {box} in "
           f"{len(picture.colours(*box))} colours")
+    return window
 
 
 h.main(starts_and_closes, versions=h.KNOWN_VERSIONS)

@@ -22,8 +22,8 @@ TEST_F(FormPaintTest, StepsInOrder)
 {
     g.ShowTrayIcon = 1;
     Paint();
-    EXPECT_EQ(window.Calls, (Calls{"duties", "title", "tray", "restore", "throughput", "topmost", "font", "border",
-                                   "graph", "resize", "present", "hide button", "information"}));
+    EXPECT_EQ(window.Calls, (Calls{"duties", "title", "tray", "restore", "throughput", "font", "border", "graph",
+                                   "resize", "topmost", "present", "hide button", "information"}));
     EXPECT_EQ(window.SelectedFont, 77u);
     EXPECT_FALSE(g.RepaintRequested);
     EXPECT_FALSE(g.ReloadPictures);
@@ -130,6 +130,37 @@ TEST_F(FormPaintTest, GraphInsideTheDisplayKeepsItsHeight)
     g.GraphMode = 1;
     Paint();
     EXPECT_EQ(window.Height, 99);
+}
+
+// Before the window first shows it is sized as the first paint will size
+// it, the graph's mode taken from the settings, and nothing else is done:
+// no part's step (the first paint may open the settings dialog), no drawing.
+TEST_F(FormPaintTest, FittedBeforeShowingAsThePaintSizesIt)
+{
+    struct Case {
+        int layout, throughput, inDisplay, graphMode;
+    } cases[] = {{5, 0, 1, 0}, {3, 1, 0, 1}, {3, 1, 1, 2}, {2, 2, 1, 0}, {-5, 1, 1, -1}};
+    for (const Case& c : cases) {
+        g.NewOrientation = c.layout;
+        g.Throughput = c.throughput;
+        g.ThroughputInDisplay = c.inDisplay;
+        g.GraphMode = -1;
+        g.WindowSizeX = 0;
+        g.WindowSizeY = 140;
+        window.Calls.clear();
+        window.Width = window.Height = 0;
+        display.FitBeforeShow();
+        EXPECT_EQ(window.Calls, c.layout < 0 ? Calls{} : (Calls{"font", "border", "graph", "resize"}))
+            << "layout " << c.layout;
+        if (c.layout < 0)
+            continue;
+        EXPECT_EQ(g.GraphMode, c.graphMode) << "layout " << c.layout;
+        const int width = window.Width, height = window.Height;
+        EXPECT_EQ(height, c.graphMode == 2 ? 140 : display.DisplayHeight());
+        g.GraphMode = c.graphMode; // what the paint's throughput step sets
+        Paint();
+        EXPECT_EQ(std::make_pair(window.Width, window.Height), std::make_pair(width, height)) << "layout " << c.layout;
+    }
 }
 
 TEST_F(FormPaintTest, PictureCentredInTheClientArea)
