@@ -37,10 +37,12 @@ def warning_comes_back(s):
     text, buttons, _ = s.wait_message_box(timeout=30)
     assert text == WARNING, repr(text)
     assert buttons == ["&Yes", "&No"], buttons
+    # Timed from before the press: the press tool returns some time after
+    # it pressed, which on a loaded machine ate into the 2 s.
+    answering = time.monotonic()
     s.answer("Blinkery", "&No")
-    answered = time.monotonic()
     text, _, _ = s.wait_message_box(timeout=30)
-    again = time.monotonic() - answered
+    again = time.monotonic() - answering
     print(f"     the warning came back {again:.1f} s after No")
     assert text == WARNING and again >= 1.5, (text, again)
     assert not dtr_drops(s), "No hung up"
