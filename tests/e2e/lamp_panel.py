@@ -144,10 +144,9 @@ def gdi_count(s, pid):
 
 
 def main_rect(s, layout, timeout=60):
-    """The main window's rectangle once its first paint has sized it for
-    the layout. It opens at a default size and shrinks to the layout when
-    first painted, which comes late on a loaded machine; lamps read with the
-    earlier rectangle are read in the wrong places."""
+    """The main window's rectangle once it has the layout's size (its
+    client width); lamps read with any other rectangle are read in the
+    wrong places."""
     width = LAYOUTS[layout][1]
     deadline = time.monotonic() + timeout
     while True:

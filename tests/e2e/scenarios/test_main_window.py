@@ -30,7 +30,7 @@ def main_window(s):
                                                      "Window Position X": "200", "Window Position Y": "150"}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
-    lp.main_rect(s, 5)  # dragged from its middle once the first paint has sized it
+    lp.main_rect(s, 5)  # dragged from its middle, so only once it has its size
     height, rect = wait_caption(s, False)
     assert height <= CAPTION_MIN, f"the window shows a caption ({height} px)"
 
