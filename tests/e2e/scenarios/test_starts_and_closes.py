@@ -1,7 +1,8 @@
 """Blinkery starts in Windows 98, NT 4 and 2000 modes and in Wine's default
 mode (Windows 10, as on a modern Windows), shows its main window on Wine's
-desktop (checked in a screenshot), and a WM_CLOSE ends the process cleanly
-with its settings file written."""
+desktop (checked in a screenshot) at its layout's size from the first
+moment, and a WM_CLOSE ends the process cleanly with its settings file
+written."""
 import time
 
 import harness as h
