@@ -143,19 +143,24 @@ def gdi_count(s, pid):
     return int(out.decode().split()[0])
 
 
+def wait_main_rect(s, condition, what, timeout=60):
+    """The main window's rectangle once condition(rect) holds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        rect = s.rect("Blinkery", cls="TMainWindow")
+        if condition(rect):
+            return rect
+        if time.monotonic() >= deadline:
+            raise h.ScenarioError(f"{what} did not come within {timeout} s; the window is {rect}")
+        time.sleep(0.3)
+
+
 def main_rect(s, layout, timeout=60):
     """The main window's rectangle once it has the layout's size (its
     client width); lamps read with any other rectangle are read in the
     wrong places."""
     width = LAYOUTS[layout][1]
-    deadline = time.monotonic() + timeout
-    while True:
-        rect = s.rect("Blinkery", cls="TMainWindow")
-        if abs(rect.client_width - width) <= 8:
-            return rect
-        if time.monotonic() >= deadline:
-            raise h.ScenarioError(f"the main window never took layout {layout}'s size: {rect}")
-        time.sleep(0.3)
+    return wait_main_rect(s, lambda rect: abs(rect.client_width - width) <= 8, f"layout {layout}'s size", timeout)
 
 
 def wait_panels(s, expected, timeout=90, what="the lamp panels"):

@@ -61,15 +61,8 @@ def resize(s):
     assert app.wait_exit(timeout=60) == 0, app.output()
 
 
-def wait_width(s, condition, what, timeout=60):
-    deadline = time.monotonic() + timeout
-    while True:
-        rect = s.rect("Blinkery", cls="TMainWindow")
-        if condition(rect.right - rect.left):
-            return rect
-        if time.monotonic() >= deadline:
-            raise h.ScenarioError(f"{what} did not come within {timeout} s; the window is {rect}")
-        time.sleep(0.5)
+def wait_width(s, condition, what):
+    return lp.wait_main_rect(s, lambda rect: condition(rect.right - rect.left), what)
 
 
 def check_text_lines(screen, rect):
