@@ -43,7 +43,7 @@ void BuildGdiFonts(TGVar& g, platform::FontFactory& fonts)
     BuildGdiFont(g.TitleFont, g.TitleFontHandle, fonts);
 }
 
-void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontFactory& fonts)
+void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontFactory& fonts, bool colours)
 {
     platform::CaptionFont caption = system.GetCaptionFont();
     g.TitleFont.Name = caption.FaceName;
@@ -56,8 +56,10 @@ void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontF
         g.TitleFont.Underline = true;
     if (caption.StrikeOut)
         g.TitleFont.StrikeOut = true;
-    g.TitleFont.Color = static_cast<int32_t>(system.CaptionTextColour());
-    g.FontTitlebarBackgroundColor = system.ActiveCaptionColour();
+    if (colours) {
+        g.TitleFont.Color = static_cast<int32_t>(system.CaptionTextColour());
+        g.FontTitlebarBackgroundColor = system.ActiveCaptionColour();
+    }
     g.ReloadPictures = true;
     BuildGdiFont(g.TitleFont, g.TitleFontHandle, fonts);
 }

@@ -15,5 +15,7 @@ void BuildGdiFont(const TFont& font, platform::FontHandle& slot, platform::FontF
 void BuildGdiFonts(TGVar& g, platform::FontFactory& fonts);
 
 // Takes the title-bar font, its colour and the strip's background from the
-// system's caption metrics, and rebuilds the title-bar GDI font.
-void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontFactory& fonts);
+// system's caption metrics, and rebuilds the title-bar GDI font. Without
+// colours the two colours stay as they are (the settings file's, whose
+// defaults are those same system colours).
+void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontFactory& fonts, bool colours = true);

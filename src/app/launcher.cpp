@@ -1,5 +1,7 @@
 #include "app/launcher.h"
 
+#include "app/modal_box.h"
+
 std::string RunQuestion(const std::string& command)
 {
     return "Run \xB4" + command + "\xB4?";
@@ -11,10 +13,8 @@ void Launch(TGVar& g, const std::string& command, int32_t askFirst, const std::s
     if (askFirst == 1) {
         if (g.ModalActive)
             return;
-        g.ModalActive = 1;
-        platform::MbResult answer =
-            boxes.Show(RunQuestion(command), "Blinkery", platform::MbButtons::YesNo, platform::MbIcon::Warning);
-        g.ModalActive = 0;
+        const platform::MbResult answer =
+            ShowModalBox(g, boxes, RunQuestion(command), platform::MbButtons::YesNo, platform::MbIcon::Warning);
         if (answer != platform::MbResult::Yes)
             return;
     }

@@ -76,6 +76,16 @@ struct TConnectionState {
     TConnStatus Info;
 };
 
+// The resets of the total connect time pressed in the settings dialog on
+// the port it opened with, which its Cancel takes back.
+struct TDialogReset {
+    int32_t Port{};   // the port the dialog opened with
+    bool Pressed{};
+    double Emptied{}; // the totals the presses emptied, added up
+    double Since{};   // "TotalConnectReset" before the first press
+    double At{};      // the last press
+};
+
 struct TGVar {
     // --- Persistent settings, "Lampwatcher: Main" ---
     int32_t DefaultPort{};
@@ -206,6 +216,7 @@ struct TGVar {
     std::array<int32_t, 8> PortAvailable{};
     int32_t ScheduledDisconnectActive{};
     double ScheduledDisconnectTime{};
+    TDialogReset DialogReset;        // the settings dialog's resets of the total, for its Cancel
     int32_t RealNoTitleBar{};        // "No Title Bar" set aside while the settings dialog shows the caption
 
     // --- Run-time state ---

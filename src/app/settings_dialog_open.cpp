@@ -6,14 +6,18 @@
 
 namespace {
 
-void TakeBackSettings(TGVar& g, const SettingsSnapshot& snapshot, SettingsDialogContext& ctx)
+void TakeBackSettings(TGVar& g, SettingsDialogContext& ctx)
 {
+    if (!ctx.Snapshot.Held())
+        return;
     const int32_t trayBefore = g.ShowTrayIcon;
     const int32_t timerBefore = g.TimerInterval;
+    const int32_t noVxdBefore = g.NoVxd;
+    const int32_t portAccessBefore = g.NoDirectHardwareAcesss;
 
     if (g.OsKind == OsWin9x)
         ctx.Host.SetBorder(WindowBorder::None);
-    snapshot.Restore(g, ctx.Settings.Profile);
+    ctx.Snapshot.Restore(g, ctx.Settings.Profile, ctx.Settings.Clock.Now());
     ctx.Host.SetBorder(RestoredLayout(g.NewOrientation) < 3 ? WindowBorder::Single : WindowBorder::Sizeable);
 
     g.ReloadPictures = true;
@@ -22,12 +26,14 @@ void TakeBackSettings(TGVar& g, const SettingsSnapshot& snapshot, SettingsDialog
     ctx.Host.RepaintTwice();
     BuildGdiFonts(g, ctx.Settings.Fonts);
 
-    // The dialog applies these two at once when they change; taking the
-    // value back must take its effect back as well.
+    // The dialog applies these at once when they change; taking the value
+    // back must take its effect back as well.
     if (g.TimerInterval != timerBefore)
         ctx.Host.SetPollTimer(PollPeriodMs(g.TimerInterval));
     if ((g.ShowTrayIcon == 1) != (trayBefore == 1))
         ctx.Window.Host.SetTrayIconActive(g.ShowTrayIcon == 1);
+    if (g.NoVxd != noVxdBefore || g.NoDirectHardwareAcesss != portAccessBefore)
+        ctx.Host.FollowDetectionAids();
 }
 
 } // namespace
@@ -58,8 +64,7 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     const bool wasMinimised = g.NewOrientation < 0;
     g.NewOrientation = RestoredLayout(g.NewOrientation);
     const int32_t port = g.Port;
-    SettingsSnapshot snapshot;
-    snapshot.Take(g);
+    ctx.Snapshot.Take(g);
 
     // 5-7.
     ctx.Host.StartAboutTimer();
@@ -67,9 +72,14 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     const bool ok = ctx.Host.ShowSettingsDialog();
     ctx.Host.StopAboutTimer();
 
-    // 8.
+    // 8. (A shut-down while the dialog showed has taken them back already.)
     if (!ok)
-        TakeBackSettings(g, snapshot, ctx);
+        TakeBackSettings(g, ctx);
+    ctx.Snapshot = SettingsSnapshot{};
+    if (g.ClosingState != 0) {
+        g.SetupDialogOpen = 0;
+        return;
+    }
 
     // 9.
     if (g.Port == port && wasMinimised)
@@ -89,9 +99,17 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     }
 
     // 12-13. The next paint shows the graph window again when it is due.
-    ctx.Window.Host.HideGraphWindow();
+    ctx.Window.Parts.Graph.HideGraphWindow();
     g.RepaintRequested = true;
     g.SetupDialogOpen = 0;
+}
+
+void CancelSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
+{
+    if (!g.SetupDialogOpen || !ctx.Snapshot.Held())
+        return;
+    TakeBackSettings(g, ctx);
+    ctx.Host.EndSettingsDialog();
 }
 
 void OpenAboutPage(TGVar& g, SettingsDialogContext& ctx)

@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "app/settings_file.h"
+#include "app/settings_snapshot.h"
 #include "app/window_rules.h"
 
 enum class SetupPage : uint8_t {
@@ -38,17 +39,28 @@ public:
     virtual void InvalidateMainWindow() = 0;
     // The poll timer's period; 0 stops it.
     virtual void SetPollTimer(uint32_t periodMs) = 0;
+    // The helper VxD and the port I/O driver brought in line with "NoVxd"
+    // and "No Direct Hardware Acesss", without a box.
+    virtual void FollowDetectionAids() = 0;
+    // Ends the dialog's own message loop as its Cancel button does.
+    virtual void EndSettingsDialog() = 0;
 };
 
 struct SettingsDialogContext {
     SettingsDialogHost& Host;
     WindowContext& Window;
     SettingsContext& Settings; // the profile for the snapshot, the fonts to rebuild
+    SettingsSnapshot Snapshot{}; // held while the dialog shows
 };
 
 // Shows the dialog and, on Cancel, takes the settings back. A dialog that
 // is already open only comes to the front.
 void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx);
+
+// The program ends while the dialog shows: the dialog's changes are taken
+// back as its Cancel would, before anything is saved, and the dialog ends.
+// Nothing when the dialog is not open.
+void CancelSettingsDialog(TGVar& g, SettingsDialogContext& ctx);
 
 // "&About" and system command 303.
 void OpenAboutPage(TGVar& g, SettingsDialogContext& ctx);

@@ -147,8 +147,10 @@ void ReadSettings(TGVar& g, SettingsContext& ctx)
         if (key.Type == KeyType::Text)
             key.Text(g) = profile.ReadString(section, key.Name, key.DefaultText);
     }
+    // The system's caption font for an empty face; the colours the file
+    // gives (or their defaults, the system's caption colours) stay.
     if (g.TitleFont.Name.empty())
-        DefaultTitleBarFont(g, ctx.System, ctx.Fonts);
+        DefaultTitleBarFont(g, ctx.System, ctx.Fonts, false);
 
     for (const KeyDescriptor& key : PortKeys()) {
         if (key.Type == KeyType::DateTime)
@@ -206,9 +208,7 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
 
 void ReportUnableToWrite(TGVar& g, platform::ProfileFile& profile, platform::MessageBoxes& boxes)
 {
-    g.ModalActive = 1;
-    boxes.Show(UnableToWriteText + profile.Path(), "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
-    g.ModalActive = 0;
+    ShowModalBox(g, boxes, UnableToWriteText + profile.Path(), platform::MbButtons::Ok, platform::MbIcon::Error);
 }
 
 bool SaveSettingsAtExit(TGVar& g, platform::ProfileFile& profile, platform::MessageBoxes& boxes)

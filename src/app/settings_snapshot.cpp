@@ -5,6 +5,7 @@
 #include "app/ini_values.h"
 #include "app/settings_file.h"
 #include "app/settings_keys.h"
+#include "monitor/connection_state.h"
 #include "monitor/reset_schedule.h"
 
 namespace {
@@ -58,9 +59,27 @@ void SettingsSnapshot::Take(TGVar& g)
     });
     port_ = g.Port;
     realNoTitleBar_ = g.RealNoTitleBar;
+    scheduledActive_ = g.ScheduledDisconnectActive;
+    scheduledTime_ = g.ScheduledDisconnectTime;
+    g.DialogReset = TDialogReset{};
+    g.DialogReset.Port = g.Port;
 }
 
-void SettingsSnapshot::Restore(TGVar& g, platform::ProfileFile& profile) const
+void ResetTotalInDialog(TGVar& g, double now)
+{
+    TDialogReset& r = g.DialogReset;
+    if (g.Port == r.Port) {
+        // A reset by the schedule since the last press starts the record
+        // anew: Cancel brings back the total as the schedule left it.
+        if (!r.Pressed || g.TotalConnectReset != r.At)
+            r = {r.Port, true, 0, g.TotalConnectReset, 0};
+        r.Emptied += g.TotalConnectNew;
+        r.At = now;
+    }
+    monitor::ResetTotalConnectTime(g, now);
+}
+
+void SettingsSnapshot::Restore(TGVar& g, platform::ProfileFile& profile, double now)
 {
     if (values_.empty())
         return;
@@ -98,8 +117,22 @@ void SettingsSnapshot::Restore(TGVar& g, platform::ProfileFile& profile) const
         reference = ReadDateKey(g, g.ConnectResetLoggerTimeRef, profile, section, g.ConnectResetLoggerTimeRef);
         event = g.ConnectResetLoggerEvent;
     }
+    // The dialog's own resets are taken back, unless the schedule reset the
+    // total after them.
+    const TDialogReset& pressed = g.DialogReset;
+    if (pressed.Pressed && pressed.Port == port_ && since == pressed.At) {
+        total += pressed.Emptied;
+        since = pressed.Since;
+    }
     g.TotalConnectNew = total;
     g.TotalConnectReset = since;
     if (MovedBySchedule(g.ConnectResetLoggerTimeRef, reference, event))
         g.ConnectResetLoggerTimeRef = reference;
+    g.DialogReset = TDialogReset{};
+
+    if (!(scheduledActive_ != 0 && now > scheduledTime_)) {
+        g.ScheduledDisconnectActive = scheduledActive_;
+        g.ScheduledDisconnectTime = scheduledTime_;
+    }
+    values_.clear();
 }

@@ -1,6 +1,7 @@
 #include "app/shutdown.h"
 
 #include "app/connect_time.h"
+#include "app/modal_box.h"
 
 bool CloseNeedsQuestion(const TGVar& g)
 {
@@ -15,11 +16,8 @@ bool CloseQuery(TGVar& g, platform::MessageBoxes& boxes)
 {
     if (!CloseNeedsQuestion(g))
         return true;
-    g.ModalActive = 1;
-    platform::MbResult answer =
-        boxes.Show(StillConnectedText, "Blinkery", platform::MbButtons::YesNo, platform::MbIcon::Warning);
-    g.ModalActive = 0;
-    return answer == platform::MbResult::Yes;
+    return ShowModalBox(g, boxes, StillConnectedText, platform::MbButtons::YesNo, platform::MbIcon::Warning) ==
+           platform::MbResult::Yes;
 }
 
 void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
@@ -27,6 +25,7 @@ void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
     ShutdownHost& host = ctx.Host;
     if (g.ClosingState != 0)
         return;
+    host.CancelSettingsDialog();
     if (g.RAS == 1)
         host.CloseRasConnection(endingSession);
     host.StopPollTimer();

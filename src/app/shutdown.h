@@ -27,6 +27,9 @@ public:
     virtual void UnloadHelperLibrary() = 0;
     virtual void MainWindowPosition(int32_t& left, int32_t& top) = 0;
     virtual void FreeGdiObjects() = 0; // displays' objects, fonts, memory DC, help, process handles
+    // The settings dialog, when it shows, is cancelled: its changes taken
+    // back before the settings are saved.
+    virtual void CancelSettingsDialog() = 0;
 };
 
 struct ShutdownContext {

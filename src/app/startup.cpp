@@ -6,6 +6,7 @@
 #include "app/date_time.h"
 #include "app/fonts.h"
 #include "app/launcher.h"
+#include "app/modal_box.h"
 #include "app/poll_period.h"
 #include "app/port_decision.h"
 #include "monitor/helper_vxd_client.h"
@@ -15,9 +16,7 @@ namespace {
 
 void Warn(TGVar& g, platform::MessageBoxes& boxes, const char* text, platform::MbIcon icon)
 {
-    g.ModalActive = 1;
-    boxes.Show(text, "Blinkery", platform::MbButtons::Ok, icon);
-    g.ModalActive = 0;
+    ShowModalBox(g, boxes, text, platform::MbButtons::Ok, icon);
 }
 
 // The dial-up helpers of Windows 95/98/ME in the system directory.
@@ -104,7 +103,9 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
         ctx.Parts.Setup.ConnectRasEvents();
     host.ClearEngine();
     ctx.Parts.Menu.AddSystemMenuItems();
-    if (g.TimerInterval == 0)
+    // Without the timer (0, or a negative value from a hand-edited file) the
+    // lamps are updated on demand only.
+    if (g.TimerInterval <= 0)
         ctx.Parts.Menu.SetUpdateNowItem(true);
     if (g.InitModem == 1 && !g.ModemInitString.empty())
         host.InitModem();

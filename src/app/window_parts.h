@@ -77,6 +77,9 @@ public:
     virtual void ClearThroughputHistory() {}
     // Sets `GraphMode` and the throughput timer; shows or hides the window.
     virtual void ThroughputMode() {}
+    // Hides the graph's own window (minimise, the settings dialog closing);
+    // a later ThroughputMode shows it again when its mode wants it.
+    virtual void HideGraphWindow() {}
     // The graph inside the display; it may change the display height and
     // "WindowSizeY".
     virtual void DrawThroughputInDisplay(int& /*displayHeight*/) {}

@@ -22,7 +22,7 @@ void Minimise(TGVar& g, WindowContext& ctx)
     if (g.ShowTrayIcon == 1)
         ctx.Host.HideApplication();
     g.RepaintRequested = true;
-    ctx.Host.HideGraphWindow();
+    ctx.Parts.Graph.HideGraphWindow();
     // A start with SW_SHOWMINNOACTIVE has now been carried out.
     g.MinimisedStart = false;
 }

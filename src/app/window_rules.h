@@ -17,8 +17,6 @@ public:
     virtual void HideApplication() = 0;
     // Activates the tray icon and updates it at once, or removes it.
     virtual void SetTrayIconActive(bool active) = 0;
-    // Hides the throughput graph's own window; nothing when it is hidden.
-    virtual void HideGraphWindow() = 0;
     // Sets (shown) or clears WS_BORDER, which with WS_DLGFRAME makes the caption.
     virtual void SetCaptionBit(bool shown) = 0;
     // The window height the lamp display computed at its last paint.

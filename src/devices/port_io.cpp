@@ -122,6 +122,14 @@ void TDLPortIO::CloseDriver()
         activeHW_ = false;
 }
 
+void TDLPortIO::Follow(int32_t noDirectAccess)
+{
+    if (noDirectAccess == 1)
+        CloseDriver();
+    else if (!activeHW_)
+        OpenDriver();
+}
+
 uint16_t TDLPortIO::ReadPortWord(uint16_t port)
 {
     // Callers check ActiveHW first; without the library there is nothing to

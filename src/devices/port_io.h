@@ -56,6 +56,9 @@ public:
 
     void OpenDriver();
     void CloseDriver();
+    // Opens or closes the driver as "No Direct Hardware Acesss" wants it
+    // (closed for 1); a driver that fails to open stays inactive, unreported.
+    void Follow(int32_t noDirectAccess);
     uint16_t ReadPortWord(uint16_t port);
     void WritePortWord(uint16_t port, uint16_t value);
 

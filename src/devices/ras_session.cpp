@@ -1,5 +1,7 @@
 #include "devices/ras_session.h"
 
+#include "app/modal_box.h"
+
 namespace devices {
 
 void ConnectRasStateEvent(TRAS& ras, const TGVar& settings, TNotifyEvent handler)
@@ -34,10 +36,8 @@ void CloseDownRasConnection(TRAS& ras, TGVar& settings, platform::MessageBoxes& 
     ras.GetConnectStatus();
     if (ras.ConnectState != kRasConnected)
         return;
-    settings.ModalActive = 1;
     const platform::MbResult answer =
-        boxes.Show(kCloseDownQuestion, "Blinkery", platform::MbButtons::YesNo, platform::MbIcon::Warning);
-    settings.ModalActive = 0;
+        ShowModalBox(settings, boxes, kCloseDownQuestion, platform::MbButtons::YesNo, platform::MbIcon::Warning);
     if (answer == platform::MbResult::Yes)
         hangUp();
     else

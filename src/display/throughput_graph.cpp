@@ -134,7 +134,8 @@ void TThroughputGraph::ThroughputMode()
         g.ThroughputWindowPositionY = bounds.Top;
         g.TWindowSizeX = static_cast<uint32_t>(bounds.Width);
         g.TWindowSizeY = static_cast<uint32_t>(bounds.Height);
-        if (!g.ModalActive && !windowShown_) {
+        // A minimised application keeps it hidden until it is restored.
+        if (!g.ModalActive && g.NewOrientation >= 0 && !windowShown_) {
             windowShown_ = true;
             host_.ShowGraphWindow(true);
         }
@@ -180,6 +181,14 @@ void TThroughputGraph::DrawThroughputInDisplay(int& displayHeight)
     }
     if (bar)
         UpdateStatusText(display_, GraphStatusBar::Display);
+}
+
+void TThroughputGraph::HideGraphWindow()
+{
+    if (windowShown_) {
+        windowShown_ = false;
+        host_.ShowGraphWindow(false);
+    }
 }
 
 void TThroughputGraph::InvalidateGraphWindow() { host_.InvalidateGraphWindow(); }

@@ -103,6 +103,7 @@ public:
     void ClearThroughputHistory() override;
     void ThroughputMode() override;
     void DrawThroughputInDisplay(int& displayHeight) override;
+    void HideGraphWindow() override;
     void InvalidateGraphWindow() override;
     void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) override;
 

@@ -33,6 +33,24 @@ void HelperVxdClient::Close()
     device_.Close();
 }
 
+VxdChange HelperVxdClient::Follow(int32_t osKind, int32_t noVxd, std::string_view shortProgramPath)
+{
+    if (noVxd == 1) {
+        if (!IsOpen())
+            return VxdChange::None;
+        Close();
+        return VxdChange::Unloaded;
+    }
+    if (IsOpen())
+        return VxdChange::None;
+    switch (Open(osKind, noVxd, shortProgramPath)) {
+    case VxdOpenResult::Opened: return Hook() ? VxdChange::Loaded : VxdChange::NotHooked;
+    case VxdOpenResult::NotFound: return VxdChange::NotFound;
+    case VxdOpenResult::NotWanted: break;
+    }
+    return VxdChange::None;
+}
+
 platform::VxdReply HelperVxdClient::Send(uint32_t code, const void* in, uint32_t inSize, void* out, uint32_t outSize)
 {
     if (!device_.IsOpen())

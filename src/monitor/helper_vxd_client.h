@@ -42,6 +42,15 @@ enum class VxdOpenResult {
     NotFound,  // the device could not be opened
 };
 
+// What Follow did.
+enum class VxdChange {
+    None,      // the VxD was as "NoVxd" wants it, or is not for this system
+    Unloaded,
+    Loaded,    // opened and hooked
+    NotHooked, // opened, but the hook request failed
+    NotFound,
+};
+
 // Line speed and parity (request 9), data bits and stop bits (request 10).
 struct VxdLineReply {
     uint32_t Value = 0; // the speed in bps, or the data bits
@@ -60,6 +69,10 @@ public:
     VxdOpenResult Open(int32_t osKind, int32_t noVxd, std::string_view shortProgramPath);
     // Unhooks (request 3), then closes the device. Nothing when not open.
     void Close();
+    // Brings the VxD in line with "NoVxd": closed when it is 1; opened, as
+    // start-up opens it, and asked to hook when it is 0 and the VxD is not
+    // open (a VxD that is loaded but not hooked counts nothing).
+    VxdChange Follow(int32_t osKind, int32_t noVxd, std::string_view shortProgramPath);
 
     // Request 2: hook the 32-bit communication functions. False when the
     // call failed or the VxD is not open.

@@ -1,5 +1,6 @@
 #include "monitor/rnaapp_counters.h"
 
+#include "app/modal_box.h"
 #include "monitor/counter_baseline.h"
 
 namespace monitor {
@@ -18,10 +19,7 @@ void RnaappCounters::Read(CounterSample& sample)
             // No tick runs under the box: the timer stops while it shows.
             host_.EnablePollTimer(false);
             g.RNAAPP = 0;
-            const int32_t wasModal = g.ModalActive;
-            g.ModalActive = 1;
-            boxes_.Show(BlidllMissingText, "Blinkery", platform::MbButtons::Ok, platform::MbIcon::Error);
-            g.ModalActive = wasModal;
+            ShowModalBox(g, boxes_, BlidllMissingText, platform::MbButtons::Ok, platform::MbIcon::Error);
             host_.EnablePollTimer(true);
         }
         return; // the library's entry is first called on the next tick

@@ -24,61 +24,60 @@ bool SameName(const std::string& a, const std::string& b)
 
 } // namespace
 
-// Loading checks a box when its setting is 1 and never clears it; only
-// "No direct port access" and "Use RAS" follow their settings both ways.
-// A box whose state changes runs its click handler.
+// Loading sets every box to its setting, both ways, and every box's
+// enabled state from the settings: a load follows Cancel and each port
+// switch, so a box must not keep a state an earlier load or click gave it.
+// A box whose state changes runs its click handler, as a click would.
 void DetectionPageModel::Fill()
 {
     TGVar& g = ctx_.G;
     SetupView& v = ctx_.View;
     const bool win9x = Win9x();
 
-    if (!win9x)
-        v.Enable(IDC_BUTTONDETECTCOMPORTS, false);
     FillPorts();
     FillSpin(IDC_SETIMER, 0, 18, g.TimerInterval);
-
-    // The two dial-up icon boxes serve their methods only, as their
-    // methods' click handlers keep them.
-    if (g.LightsAvailable != 1) {
-        v.Enable(IDC_CBDUNLIGHTS, false);
-        v.Enable(IDC_CBRUNLIGHTS, false);
-    } else if (g.DUNLights == 1) {
-        v.SetCheck(IDC_CBDUNLIGHTS, true);
-        v.Enable(IDC_CBRUNLIGHTS, g.LightsPresent == 1);
-        if (g.RunLights == 1)
-            v.SetCheck(IDC_CBRUNLIGHTS, true);
-    } else {
-        v.Enable(IDC_CBRUNLIGHTS, false);
-    }
-
+    v.SetCheck(IDC_CBDUNLIGHTS, g.LightsAvailable == 1 && g.DUNLights == 1);
     FillAdapters();
     v.SetText(IDC_COMBOBDEVICEDESC, g.DUNRegistryName);
-    v.Enable(IDC_CBSHOWDUNICON, v.Checked(IDC_CBRNAAPP) || v.Checked(IDC_CBDUNREGISTRY));
-
-    if (!win9x) {
-        v.Enable(IDC_CBDUNREGISTRY, false);
-        v.Enable(IDC_COMBOBDEVICEDESC, false);
-        v.SetCheck(IDC_CBRAS, g.RAS == 1);
-    } else {
-        v.Enable(IDC_CBRAS, false);
-        if (g.DUNRegistry == 1) {
-            v.SetCheck(IDC_CBDUNREGISTRY, true);
-            v.Enable(IDC_COMBOBDEVICEDESC, true);
-        } else {
-            v.Enable(IDC_COMBOBDEVICEDESC, false);
-        }
+    v.SetCheck(IDC_CBRAS, !win9x && g.RAS == 1);
+    v.SetCheck(IDC_CBDUNREGISTRY, win9x && g.DUNRegistry == 1);
+    v.SetCheck(IDC_CBRNAAPP, g.RnaappNewer != 2 && g.RNAAPP == 1); // an RNAAPP too old to be asked
+    v.SetCheck(IDC_CBNDPA, g.NoDirectHardwareAcesss == 1);
+    if (win9x) {
+        v.SetCheck(IDC_CBRDALTDETECT, g.AlternativeMethodForRD == 1);
+        v.SetCheck(IDC_CBNOVXD, g.NoVxd == 1);
     }
 
-    if (g.RnaappNewer == 2)
-        v.Enable(IDC_CBRNAAPP, false); // an RNAAPP too old to be asked
-    else if (g.RNAAPP == 1)
-        v.SetCheck(IDC_CBRNAAPP, true);
-    if (!win9x)
-        v.Enable(IDC_CBRNAAPP, false);
+    // A software modem has no UART to read and no port of its own to choose.
+    v.SetCheck(IDC_CBWINMODEM, g.WinModem == 1);
+    if (g.WinModem == 1) {
+        if (win9x)
+            ForceWin9xModemMethods();
+        ClosePortIo();
+        ForceNoPortAccess();
+    }
+    EnableControls();
+}
 
-    v.SetCheck(IDC_CBNDPA, g.NoDirectHardwareAcesss == 1);
-    FillWinModem();
+// What each method's box allows, as the click handlers leave it.
+void DetectionPageModel::EnableControls()
+{
+    TGVar& g = ctx_.G;
+    SetupView& v = ctx_.View;
+    const bool win9x = Win9x(), modem = g.WinModem == 1, lights = g.LightsAvailable == 1;
+    v.Enable(IDC_BUTTONDETECTCOMPORTS, win9x);
+    v.Enable(IDC_COMBOBPORTS, win9x || !modem);
+    v.Enable(IDC_CBDUNLIGHTS, lights);
+    // The two dial-up icon boxes serve their methods only.
+    v.Enable(IDC_CBRUNLIGHTS, lights && v.Checked(IDC_CBDUNLIGHTS) && g.LightsPresent == 1);
+    v.Enable(IDC_CBSHOWDUNICON, v.Checked(IDC_CBRNAAPP) || v.Checked(IDC_CBDUNREGISTRY));
+    v.Enable(IDC_CBDUNREGISTRY, win9x && !modem);
+    v.Enable(IDC_COMBOBDEVICEDESC, win9x && !modem && v.Checked(IDC_CBDUNREGISTRY));
+    v.Enable(IDC_CBRAS, !win9x);
+    v.Enable(IDC_CBRNAAPP, win9x && !modem && g.RnaappNewer != 2);
+    v.Enable(IDC_CBNDPA, !modem);
+    v.Enable(IDC_CBRDALTDETECT, win9x && !modem && !v.Checked(IDC_CBNOVXD));
+    v.Enable(IDC_CBNOVXD, win9x);
 }
 
 // The port list: on Windows NT/2000 without "WinModem" the system's serial
@@ -126,36 +125,6 @@ void DetectionPageModel::FillAdapters()
             adapters.push_back(description);
     }
     ctx_.View.SetItems(IDC_COMBOBDEVICEDESC, adapters);
-}
-
-// A software modem has no UART to read and no port of its own to choose.
-void DetectionPageModel::FillWinModem()
-{
-    TGVar& g = ctx_.G;
-    SetupView& v = ctx_.View;
-    if (!Win9x()) {
-        v.Enable(IDC_CBRDALTDETECT, false);
-        v.Enable(IDC_CBNOVXD, false);
-        if (g.WinModem == 1) {
-            v.SetCheck(IDC_CBWINMODEM, true);
-            ClosePortIo();
-            ForceNoPortAccess();
-            v.Enable(IDC_COMBOBDEVICEDESC, false);
-            v.Enable(IDC_COMBOBPORTS, false);
-        }
-        return;
-    }
-    if (g.AlternativeMethodForRD == 1)
-        v.SetCheck(IDC_CBRDALTDETECT, true);
-    if (g.NoVxd == 1)
-        v.SetCheck(IDC_CBNOVXD, true);
-    if (g.WinModem != 1)
-        return;
-    v.SetCheck(IDC_CBWINMODEM, true);
-    ForceWin9xModemMethods();
-    ClosePortIo();
-    ForceNoPortAccess();
-    v.Enable(IDC_COMBOBDEVICEDESC, false);
 }
 
 void DetectionPageModel::ForceWin9xModemMethods()
@@ -232,9 +201,8 @@ void DetectionPageModel::SETimeroldChange()
 
 void DetectionPageModel::CBDUNlightsClick()
 {
-    const bool checked = ctx_.View.Checked(IDC_CBDUNLIGHTS);
-    ctx_.G.DUNLights = checked ? 1 : 0;
-    ctx_.View.Enable(IDC_CBRUNLIGHTS, checked && ctx_.G.LightsPresent == 1);
+    TakeCheck(IDC_CBDUNLIGHTS, ctx_.G.DUNLights);
+    ctx_.View.Enable(IDC_CBRUNLIGHTS, ctx_.View.Checked(IDC_CBDUNLIGHTS) && ctx_.G.LightsPresent == 1);
 }
 
 void DetectionPageModel::DisableDunIconUnless(int otherMethod)
@@ -255,7 +223,7 @@ void DetectionPageModel::CBDUNRegistryClick()
         g.DUNRegistry = 1;
         v.Enable(IDC_CBSHOWDUNICON, true);
     } else {
-        g.DUNRegistry = 0;
+        TakeCheck(IDC_CBDUNREGISTRY, g.DUNRegistry);
         DisableDunIconUnless(IDC_CBRNAAPP);
         v.Enable(IDC_COMBOBDEVICEDESC, false);
     }
@@ -280,42 +248,30 @@ void DetectionPageModel::ComboBDeviceDescChange() { ctx_.G.DUNRegistryName = ctx
 
 void DetectionPageModel::CBRNAAPPClick()
 {
-    if (ctx_.View.Checked(IDC_CBRNAAPP)) {
-        ctx_.G.RNAAPP = 1;
+    TakeCheck(IDC_CBRNAAPP, ctx_.G.RNAAPP);
+    if (ctx_.View.Checked(IDC_CBRNAAPP))
         ctx_.View.Enable(IDC_CBSHOWDUNICON, true);
-    } else {
-        ctx_.G.RNAAPP = 0;
+    else
         DisableDunIconUnless(IDC_CBDUNREGISTRY);
-    }
 }
 
-void DetectionPageModel::CBRDAltDetectClick()
-{
-    ctx_.G.AlternativeMethodForRD = ctx_.View.Checked(IDC_CBRDALTDETECT) ? 1 : 0;
-}
+void DetectionPageModel::CBRDAltDetectClick() { TakeCheck(IDC_CBRDALTDETECT, ctx_.G.AlternativeMethodForRD); }
 
+// The VxD is loaded as start-up loads it, and hooked as start-up hooks it.
 void DetectionPageModel::CBNoVxdClick()
 {
     TGVar& g = ctx_.G;
-    monitor::HelperVxdClient& vxd = ctx_.Services.Monitor().Vxd();
-    if (ctx_.View.Checked(IDC_CBNOVXD)) {
-        g.NoVxd = 1;
-        ctx_.View.Enable(IDC_CBRDALTDETECT, false);
-        if (vxd.IsOpen()) {
-            vxd.Close(); // unhooks first
-            ShowOkBox(ctx_, VxdUnloadedText, platform::MbIcon::None);
-        }
-        return;
-    }
-    g.NoVxd = 0;
-    ctx_.View.Enable(IDC_CBRDALTDETECT, true);
-    if (vxd.IsOpen())
-        return;
-    // Loaded as start-up loads it, but not asked to hook: only start-up hooks.
-    switch (vxd.Open(g.OsKind, g.NoVxd, ctx_.System.ShortProgramPath())) {
-    case monitor::VxdOpenResult::Opened: ShowOkBox(ctx_, VxdLoadedText, platform::MbIcon::None); break;
-    case monitor::VxdOpenResult::NotFound: ShowOkBox(ctx_, monitor::VxdNotFoundText, platform::MbIcon::Warning); break;
-    case monitor::VxdOpenResult::NotWanted: break; // Windows NT/2000 have no VxD
+    TakeCheck(IDC_CBNOVXD, g.NoVxd);
+    ctx_.View.Enable(IDC_CBRDALTDETECT, !ctx_.View.Checked(IDC_CBNOVXD));
+    switch (ctx_.Services.Monitor().Vxd().Follow(g.OsKind, g.NoVxd, ctx_.System.ShortProgramPath())) {
+    case monitor::VxdChange::Unloaded: ShowOkBox(ctx_, VxdUnloadedText, platform::MbIcon::None); break;
+    case monitor::VxdChange::Loaded: ShowOkBox(ctx_, VxdLoadedText, platform::MbIcon::None); break;
+    case monitor::VxdChange::NotHooked:
+        ShowOkBox(ctx_, VxdLoadedText, platform::MbIcon::None);
+        ShowOkBox(ctx_, monitor::VxdHookFailedText, platform::MbIcon::Warning);
+        break;
+    case monitor::VxdChange::NotFound: ShowOkBox(ctx_, monitor::VxdNotFoundText, platform::MbIcon::Warning); break;
+    case monitor::VxdChange::None: break; // as wanted, or Windows NT/2000, which have no VxD
     }
 }
 
@@ -324,14 +280,8 @@ void DetectionPageModel::NDPAClick()
     TGVar& g = ctx_.G;
     const int32_t before = g.NoDirectHardwareAcesss;
     g.NoDirectHardwareAcesss = ctx_.View.Checked(IDC_CBNDPA) ? 1 : 0;
-    devices::TDLPortIO* io = ctx_.Services.Monitor().PortIO();
-    if (!io || g.NoDirectHardwareAcesss == before)
-        return;
-    // A driver that fails to open leaves the component inactive, unreported.
-    if (g.NoDirectHardwareAcesss == 1 && io->ActiveHW())
-        io->CloseDriver();
-    else if (g.NoDirectHardwareAcesss == 0 && !io->ActiveHW())
-        io->OpenDriver();
+    if (devices::TDLPortIO* io = ctx_.Services.Monitor().PortIO(); io && g.NoDirectHardwareAcesss != before)
+        io->Follow(g.NoDirectHardwareAcesss);
 }
 
 // RAS is the only method of Windows NT/2000: the box cannot be cleared.

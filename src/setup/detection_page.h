@@ -45,7 +45,7 @@ private:
     bool Win9x() const { return ctx_.G.OsKind == OsWin9x; }
     void FillPorts();
     void FillAdapters();
-    void FillWinModem();
+    void EnableControls();
     // What a software modem forces on Windows 95/98/ME: the registry and
     // 16-bit RD methods off, rnaapp on, their boxes disabled.
     void ForceWin9xModemMethods();

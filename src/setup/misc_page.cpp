@@ -22,8 +22,7 @@ void MiscPageModel::Fill()
     ctx_.View.SetText(IDC_CBMODEMLOGNAME, g.ModemLogName);
     ctx_.View.Enable(IDC_BITBTNMODEMLOG, !g.ModemLogName.empty());
     ctx_.View.SetText(IDC_EDITMODEMINITSTRING, g.ModemInitString);
-    if (g.InitModem == 1)
-        ctx_.View.SetCheck(IDC_CBMODEMINIT, true);
+    FillCheck(IDC_CBMODEMINIT, g.InitModem);
     ctx_.View.SetText(IDC_EDITORNAME, g.EditorName);
 }
 
@@ -101,7 +100,7 @@ void MiscPageModel::BitBtnModemLogClick()
 
 void MiscPageModel::BtnHangupNOWClick() { ctx_.Services.Monitor().HangUpNow(); }
 
-void MiscPageModel::CBModemInitClick() { ctx_.G.InitModem = ctx_.View.Checked(IDC_CBMODEMINIT) ? 1 : 0; }
+void MiscPageModel::CBModemInitClick() { TakeCheck(IDC_CBMODEMINIT, ctx_.G.InitModem); }
 
 void MiscPageModel::EditModemInitStringChange() { ctx_.G.ModemInitString = ctx_.View.Text(IDC_EDITMODEMINITSTRING); }
 

@@ -1,6 +1,7 @@
 #include "setup/reset_page.h"
 
 #include "app/connect_time.h"
+#include "app/settings_snapshot.h"
 #include "monitor/connection_state.h"
 #include "monitor/date_time_text.h"
 #include "monitor/reset_schedule.h"
@@ -67,7 +68,7 @@ bool ResetPageModel::Clicked(int id)
         reload_(); // the pickers show it
         return true;
     case IDC_BUTTONRESETNOW:
-        monitor::ResetTotalConnectTime(g, ctx_.Clock.Now());
+        ResetTotalInDialog(g, ctx_.Clock.Now());
         ShowConnectTime();
         return true;
     default:

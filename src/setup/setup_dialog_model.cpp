@@ -98,31 +98,48 @@ void SetupDialogModel::FormCreate()
     const int32_t stored = ctx_.G.SetupActivePage;
     activePage_ = stored < 0 ? 0 : stored >= PageCount ? PageCount - 1 : stored;
     ctx_.G.SetupActivePage = activePage_;
+    // Selected at once: a tree with no selection selects its first node
+    // itself when it gets the focus, which would choose "Start here!".
+    ctx_.Services.SelectTreeNode(activePage_);
 }
 
 void SetupDialogModel::ChangeForm()
 {
     TGVar& g = ctx_.G;
-    ShowPageOf(activePage_);
-    for (PageModel* page : pages_->All)
-        page->Fill();
+    SelectPage(activePage_);
+    FillPages();
 
     if (g.RasPageRequest) {
         g.RasPageRequest = 0;
         if (g.OsKind != OsWin9x)
-            ShowPageOf(RasPage);
+            SelectPage(RasPage);
     }
     // The throughput window asks for its page on every system.
     if (g.ThroughputPageRequest) {
         g.ThroughputPageRequest = 0;
-        ShowPageOf(ThroughputPage);
+        SelectPage(ThroughputPage);
     }
 }
 
+void SetupDialogModel::FillPages()
+{
+    for (PageModel* page : pages_->All)
+        page->Fill();
+}
+
+// Each page shows the settings as they are now, not as they were when the
+// dialog opened: a phone-book entry, the Run key or a setting may have
+// changed meanwhile.
 void SetupDialogModel::TreeViewSetupChange(int node)
 {
     if (node < 0 || node >= PageCount)
         return;
+    SwitchPage(node);
+    FillPages();
+}
+
+void SetupDialogModel::SwitchPage(int node)
+{
     activePage_ = node;
     ctx_.G.SetupActivePage = node;
     // The RAS page serves Windows NT and 2000 only, the keyboard lights
@@ -133,10 +150,19 @@ void SetupDialogModel::TreeViewSetupChange(int node)
     ctx_.Services.SetHelpContext(PageTable[static_cast<size_t>(node)].HelpTopic);
 }
 
+void SetupDialogModel::SelectPage(int page)
+{
+    SwitchPage(page);
+    ctx_.Services.SelectTreeNode(activePage_);
+}
+
 void SetupDialogModel::ShowPageOf(int page)
 {
-    TreeViewSetupChange(page);
-    ctx_.Services.SelectTreeNode(activePage_);
+    if (page < 0 || page >= PageCount)
+        return;
+    SelectPage(page);
+    if (ctx_.Services.DialogShowing())
+        FillPages();
 }
 
 void SetupDialogModel::IntroClick() { ctx_.Services.OpenHelp(IntroHelpTopic); }

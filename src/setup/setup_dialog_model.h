@@ -41,9 +41,11 @@ public:
     // The dialog is shown: every control from the settings, the tree's
     // node, the page requests (NT/2000).
     void ChangeForm();
-    // The user chose a node of the tree.
+    // The user chose a node of the tree: the page shows, and the controls
+    // are filled anew.
     void TreeViewSetupChange(int node);
-    // The main window asks for a page (the about page, the RAS dialer).
+    // The main window asks for a page (the about page, the RAS dialer);
+    // the controls are filled anew when the dialog shows.
     void ShowPageOf(int page);
     int ActivePage() const { return activePage_; }
 
@@ -76,6 +78,12 @@ public:
     void Changed(int id) override;
 
 private:
+    // The page and its tree node, without filling the controls.
+    void SwitchPage(int node);
+    void SelectPage(int page);
+    // Every control of every page from the settings.
+    void FillPages();
+
     struct Pages;
     SetupContext& ctx_;
     int activePage_ = 0;

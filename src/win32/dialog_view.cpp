@@ -59,8 +59,8 @@ std::vector<HWND> DialogView::Family(int id) const
         for (int item = id + 1; item < id + RadioGroupSpan; ++item)
             if (HWND radio = Control(item); radio && IsRadio(radio))
                 family.push_back(radio);
-    } else if (HWND buddy = Control(id + 1); buddy && IsClass(buddy, UPDOWN_CLASSA)) {
-        family.push_back(buddy);
+    } else if (HWND upDown = UpDown(id)) {
+        family.push_back(upDown);
     }
     return family;
 }
@@ -224,12 +224,26 @@ int DialogView::Selection(int id)
     return static_cast<int>(SendMessageA(control, IsClass(control, "ListBox") ? LB_GETCURSEL : CB_GETCURSEL, 0, 0));
 }
 
+HWND DialogView::UpDown(int id) const
+{
+    HWND buddy = Control(id + 1);
+    return buddy && IsClass(buddy, UPDOWN_CLASSA) ? buddy : nullptr;
+}
+
+// An up-down without a range counts from 100 down to 0, so its up arrow
+// would report a step down. It gets a small rising range with its position
+// in the middle, which it keeps (every step is refused, see Notify), so both
+// arrows always report a step; the edit's own range may pass 16 bits, which
+// UDM_SETRANGE32 would carry but comctl32 before 4.71 lacks.
 void DialogView::SetSpinRange(int id, int32_t low, int32_t high, int32_t step)
 {
     spins_[id] = {low, high, std::max<int32_t>(step, 1)};
     if (HWND control = Control(id); IsTrackBar(control)) {
         SendMessageA(control, TBM_SETRANGE, TRUE, MAKELPARAM(low, high));
         SendMessageA(control, TBM_SETLINESIZE, 0, static_cast<LPARAM>(std::max<int32_t>(step, 1)));
+    } else if (HWND upDown = UpDown(id)) {
+        SendMessageA(upDown, UDM_SETRANGE, 0, MAKELPARAM(2, 0));
+        SendMessageA(upDown, UDM_SETPOS, 0, MAKELPARAM(1, 0));
     }
 }
 

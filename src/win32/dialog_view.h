@@ -57,6 +57,8 @@ private:
     // The controls that belong to id: a radio group's items, a spin
     // edit's up-down control.
     std::vector<HWND> Family(int id) const;
+    // A spin edit's up-down control (the control after the edit), if any.
+    HWND UpDown(int id) const;
 
     struct SpinRange {
         int32_t Low = 0, High = 0, Step = 1;

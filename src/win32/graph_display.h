@@ -29,7 +29,6 @@ public:
     // window's status bar.
     bool Create(HINSTANCE instance, HWND mainWindow);
     display::TThroughputGraph& Graph() { return graph_; }
-    void Hide() { ShowGraphWindow(false); }
     // The window grows (shrinks, negative) by dy pixels, its left, top and
     // width kept; gives its new height.
     int32_t GrowWindow(int32_t dy);

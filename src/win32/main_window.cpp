@@ -566,6 +566,13 @@ void TMainWindow::SelectSetupPage(SetupPage page)
                                                : setup::StartHerePage);
 }
 
+void TMainWindow::FollowDetectionAids()
+{
+    vxd_.Follow(Settings.OsKind, Settings.NoVxd, system_.ShortProgramPath());
+    if (portIO_)
+        portIO_->Follow(Settings.NoDirectHardwareAcesss);
+}
+
 void TMainWindow::BringSettingsDialogToFront()
 {
     tray_.Icon().ShowForm(TrayForm::SetupForm);

@@ -125,6 +125,7 @@ private:
     void UnloadHelperLibrary() override { counters_.Release(); }
     void MainWindowPosition(int32_t& left, int32_t& top) override;
     void FreeGdiObjects() override;
+    void CancelSettingsDialog() override { ::CancelSettingsDialog(Settings, dialog_); }
 
     // PollWindows
     void InvalidateMainWindow() override;
@@ -137,7 +138,6 @@ private:
     // WindowHost
     void HideApplication() override { tray_.Icon().HideApplication(); }
     void SetTrayIconActive(bool active) override;
-    void HideGraphWindow() override { graph_.Hide(); }
     void SetCaptionBit(bool shown) override;
     int32_t DisplayHeight() override { return lampDisplay_ ? lampDisplay_->DisplayHeight() : 0; }
     void ResizeMainWindow(int32_t width, int32_t height) override;
@@ -150,6 +150,8 @@ private:
     void StopAboutTimer() override { setup_.StopAboutTimer(); }
     void SetBorder(WindowBorder border) override;
     void RepaintTwice() override { repaintTwice_ = true; }
+    void FollowDetectionAids() override;
+    void EndSettingsDialog() override { setup_.Cancel(); }
     // InvalidateMainWindow and SetPollTimer as above.
 
     // SwitchPortHost (MainWindowPosition, ClearSignalMemory and
@@ -224,7 +226,7 @@ private:
     // What the settings code, the window's rules and the settings dialog run on.
     SettingsContext settings_{profile_, system_, clock_, fonts_};
     WindowContext rules_{*this, parts_, metrics_};
-    SettingsDialogContext dialog_{*this, rules_, settings_};
+    SettingsDialogContext dialog_{*this, rules_, settings_, {}};
 
     monitor::TSignalSources counters_{
         Settings, monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this, parts_.Setup}};

@@ -57,6 +57,9 @@ public:
     // The about animation's timer, running while the dialog shows.
     void StartAboutTimer();
     void StopAboutTimer();
+    // Ends the dialog's loop as its Cancel button does; the settings are
+    // the caller's to take back.
+    void Cancel() { End(IDCANCEL); }
     // The scheduled hang-up ran: the page's "Activate!" box is cleared.
     void ScheduledDisconnectDone() { model_.ScheduledDisconnectDone(); }
 

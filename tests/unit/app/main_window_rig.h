@@ -10,7 +10,7 @@
 #include "settings_fixture.h"
 
 class MainWindowRecorder : public WindowHost, public SettingsDialogHost, public MenuCommandHost,
-                           public TrayPart, public MenuPart, public platform::SystemMetrics,
+                           public TrayPart, public MenuPart, public GraphPart, public platform::SystemMetrics,
                            public monitor::InactivityRules {
 public:
     std::vector<std::string> Calls;
@@ -33,6 +33,8 @@ public:
     void StopAboutTimer() override {}
     void SetBorder(WindowBorder) override {}
     void RepaintTwice() override { Log("RepaintTwice"); }
+    void FollowDetectionAids() override { Log("FollowDetectionAids"); }
+    void EndSettingsDialog() override { Log("EndDialog"); }
     void InvalidateMainWindow() override {}
     void SetPollTimer(uint32_t ms) override { Log("Timer " + std::to_string(ms)); }
     void ShowHelpTopic(int32_t) override {}
@@ -52,8 +54,8 @@ protected:
 
     MainWindowRecorder rec;
     NoWindowParts none;
-    MainWindowParts parts{rec, rec, none.Setup, none.Graph, none.TitleStrip};
+    MainWindowParts parts{rec, rec, none.Setup, rec, none.TitleStrip};
     WindowContext window{rec, parts, rec};
-    SettingsDialogContext dialog{rec, window, ctx};
+    SettingsDialogContext dialog{rec, window, ctx, {}};
     MenuCommandContext menu{rec, dialog, rec, clock};
 };

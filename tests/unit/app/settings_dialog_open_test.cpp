@@ -85,6 +85,64 @@ TEST_F(SettingsDialogTest, CancelKeepsTheAutomaticResetButNotAMovedReference)
     }
 }
 
+// Cancel takes back what the user did in the dialog beyond the key table:
+// "Activate!" with its time, and "Reset Total Connect Time NOW!" (with the
+// time a session that ended after the press added); the VxD and the port
+// I/O driver follow their restored settings.
+TEST_F(SettingsDialogTest, CancelTakesBackTheDialogsOwnActions)
+{
+    clock.NowValue = 46000;
+    g.TotalConnectReset = 45000;
+    rec.WhileShown = [&] {
+        g.ScheduledDisconnectActive = 1, g.ScheduledDisconnectTime = 46000.5;
+        ResetTotalInDialog(g, 46000.1);
+        g.TotalConnectNew += 0.125;
+        ResetTotalInDialog(g, 46000.2);
+        g.TotalConnectNew += 0.0625;
+        g.NoVxd = 1;
+    };
+    Open();
+    EXPECT_EQ(g.ScheduledDisconnectActive, 0);
+    EXPECT_EQ(g.ScheduledDisconnectTime, 0.0);
+    EXPECT_EQ(g.TotalConnectNew, 0.6875);
+    EXPECT_EQ(g.TotalConnectReset, 45000.0);
+    EXPECT_TRUE(rec.Called("FollowDetectionAids"));
+
+    // An armed disconnect whose moment came while the dialog showed has run:
+    // it is not armed again. A reset by the schedule after the press stands.
+    g.ScheduledDisconnectActive = 1, g.ScheduledDisconnectTime = 46000.05;
+    rec.WhileShown = [&] {
+        clock.NowValue = 46000.3;
+        g.ScheduledDisconnectActive = 0;
+        ResetTotalInDialog(g, 46000.1);
+        g.TotalConnectNew = 0, g.TotalConnectReset = 46000.3; // the schedule's reset
+    };
+    Open();
+    EXPECT_EQ(g.ScheduledDisconnectActive, 0);
+    EXPECT_EQ(g.TotalConnectReset, 46000.3);
+    EXPECT_EQ(g.TotalConnectNew, 0.0);
+}
+
+// Blinkery ending while the dialog shows takes the dialog's changes back
+// before anything is saved, once.
+TEST_F(SettingsDialogTest, ExitWithTheDialogOpenCancelsFirst)
+{
+    rec.Ok = true; // however the dialog's loop then ends
+    rec.WhileShown = [&] {
+        g.BackgroundColor = 0x123456;
+        CancelSettingsDialog(g, dialog);
+        EXPECT_EQ(g.BackgroundColor, 255u);
+        EXPECT_EQ(rec.Calls.back(), "EndDialog");
+        g.ClosingState = 1;
+        g.BackgroundColor = 7;
+    };
+    Open();
+    EXPECT_EQ(g.BackgroundColor, 7u);
+    EXPECT_FALSE(rec.Called("HideGraph"));
+    CancelSettingsDialog(g, dialog); // closed: nothing to cancel
+    EXPECT_EQ(std::count(rec.Calls.begin(), rec.Calls.end(), "EndDialog"), 1);
+}
+
 TEST_F(SettingsDialogTest, FirstRunOpensOnTheStartPage)
 {
     g.FirstRunRequest = 1;

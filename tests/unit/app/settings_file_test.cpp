@@ -142,12 +142,17 @@ TEST_F(SettingsTest, EmptyTitleBarFontTakesTheSystemCaptionFont)
     EXPECT_EQ(g.TitleFont.Size, -13);
     EXPECT_TRUE(g.TitleFont.Bold);
     EXPECT_TRUE(g.TitleFont.Italic);
-    EXPECT_EQ(g.TitleFont.Color, 0xFFFFFF);
-    EXPECT_EQ(g.FontTitlebarBackgroundColor, 0x800000u);
     EXPECT_TRUE(g.ReloadPictures);
     ASSERT_EQ(fonts.Created.size(), 1u);
     EXPECT_EQ(fonts.Created[0].Height, -13);
     EXPECT_EQ(g.TitleFontHandle, 1u);
+    // The colours the file gives stay; without them, the system's caption colours.
+    EXPECT_EQ(g.TitleFont.Color, 255);
+    EXPECT_EQ(g.FontTitlebarBackgroundColor, 0u);
+    SetIni("[Lampwatcher on COM1]\r\n");
+    Read(1);
+    EXPECT_EQ(g.TitleFont.Color, 0xFFFFFF);
+    EXPECT_EQ(g.FontTitlebarBackgroundColor, 0x800000u);
 }
 
 TEST_F(SettingsTest, DateTimeDefaults)

@@ -64,6 +64,7 @@ public:
     void MainWindowPosition(int32_t& l, int32_t& t) override { l = 11, t = 22; }
     void GraphWindowRect(int32_t& l, int32_t& t, int32_t& w, int32_t& h) override { l = 1, t = 2, w = 300, h = 90; }
     void FreeGdiObjects() override { Log("FreeGdiObjects"); }
+    void CancelSettingsDialog() override { Log("CancelSettingsDialog"); }
 
     bool Called(const std::string& s) const { return std::find(Calls.begin(), Calls.end(), s) != Calls.end(); }
 };
@@ -352,7 +353,7 @@ TEST_F(ShutdownTest, ClosingTwiceAddsTheConnectTimeAndWritesOnce)
     EXPECT_EQ(g.TWindowSizeX, 300u);
     EXPECT_EQ(Value("Lampwatcher on COM2", "TotalConnectNew"), "1.35000000000000E+0000");
     EXPECT_EQ(Value("Lampwatcher: Main", "Default Port"), "2");
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{"RasAsk", "StopPollTimer", "CloseHelperVxd",
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"CancelSettingsDialog", "RasAsk", "StopPollTimer", "CloseHelperVxd",
                                                     "UnloadHelperLibrary", "RedrawActiveCaption", "FreeGdiObjects"}));
 }
 

@@ -178,6 +178,18 @@ TEST_F(ThroughputGraphTest, ModeTimerAndWindow)
         fresh.ThroughputMode();
         EXPECT_EQ(host.Log, c.off) << c.throughput << c.inDisplay << c.cd;
     }
+
+    // Hidden at a minimise (or as the dialog closes), the window stays hidden
+    // while minimised and comes back at the first paint after the restore.
+    TThroughputGraph hidden{g, host};
+    g.Throughput = 1, g.ModalActive = 0, g.NewOrientation = -5;
+    host.Log.clear();
+    hidden.ThroughputMode();
+    hidden.HideGraphWindow(), hidden.HideGraphWindow();
+    g.NewOrientation = 5;
+    hidden.ThroughputMode();
+    hidden.HideGraphWindow(), hidden.ThroughputMode();
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"timer 1000", "show", "hide", "show"}));
 }
 
 TEST_F(ThroughputGraphTest, QuietRepaintAllocatesNothing)

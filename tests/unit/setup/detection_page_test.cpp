@@ -273,7 +273,7 @@ TEST_F(DetectionTest, NoPortAccessClosesAndOpensTheDriver)
 }
 
 // "Do not use device driver..." unloads the open VxD (unhooked first) and
-// loads it again from the program's folder, without the hook request.
+// loads it again from the program's folder, hooked as at start-up.
 TEST_F(DetectionTest, NoVxdBoxUnloadsAndLoadsTheVxd)
 {
     g.OsKind = OsWin9x;
@@ -284,11 +284,12 @@ TEST_F(DetectionTest, NoVxdBoxUnloadsAndLoadsTheVxd)
         const char* text;
         platform::MbIcon icon;
         bool open;
+        std::vector<uint32_t> requests;
     } cases[] = {
-        {true, true, setup::VxdUnloadedText, platform::MbIcon::None, false},
-        {false, true, setup::VxdLoadedText, platform::MbIcon::None, true},
-        {true, true, setup::VxdUnloadedText, platform::MbIcon::None, false},
-        {false, false, monitor::VxdNotFoundText, platform::MbIcon::Warning, false},
+        {true, true, setup::VxdUnloadedText, platform::MbIcon::None, false, {monitor::VxdUnhook}},
+        {false, true, setup::VxdLoadedText, platform::MbIcon::None, true, {monitor::VxdHook}},
+        {true, true, setup::VxdUnloadedText, platform::MbIcon::None, false, {monitor::VxdUnhook}},
+        {false, false, monitor::VxdNotFoundText, platform::MbIcon::Warning, false, {}},
     };
     for (const Case& c : cases) {
         running().VxdDevice.Present = c.present;
@@ -298,8 +299,7 @@ TEST_F(DetectionTest, NoVxdBoxUnloadsAndLoadsTheVxd)
         EXPECT_EQ(g.NoVxd, c.checked ? 1 : 0);
         EXPECT_EQ(view.C[IDC_CBRDALTDETECT].Enabled, !c.checked);
         EXPECT_EQ(running().VxdDevice.Opened, c.open);
-        EXPECT_EQ(running().VxdDevice.Requests,
-                  c.checked ? std::vector<uint32_t>{monitor::VxdUnhook} : std::vector<uint32_t>{});
+        EXPECT_EQ(running().VxdDevice.Requests, c.requests);
         ASSERT_EQ(boxes.Shown.size(), 1u);
         EXPECT_EQ(boxes.Shown[0].Text, c.text);
         EXPECT_EQ(boxes.Shown[0].Icon, c.icon);
