@@ -165,7 +165,7 @@ TEST_F(StartupTest, TimerIntervalAndLayout)
 
     SettingsTest::SetUp();
     Quiet(1);
-    SetIni(Ini() + "Timer Interval=0\r\nNewOrientation=4\r\nWindowSizeX=150\r\nWindowSizeY=30\r\n");
+    SetIni(Ini() + "Timer Interval=-3\r\nNewOrientation=4\r\nWindowSizeX=150\r\nWindowSizeY=30\r\n");
     host.Calls.clear();
     ASSERT_TRUE(Start());
     EXPECT_EQ(host.Period, 0u);
@@ -328,7 +328,9 @@ TEST_F(ShutdownTest, CloseQuestion)
     EXPECT_FALSE(CloseQuery(g, boxes));
     EXPECT_EQ(boxes.Shown.at(0).Text, "Still connected! Exit Blinkery anyway?");
     boxes.Answer = platform::MbResult::Yes;
+    g.ModalActive = 1; // asked from under a tick's box: that box is still open after
     EXPECT_TRUE(CloseQuery(g, boxes));
+    EXPECT_EQ(g.ModalActive, 1);
 }
 
 TEST_F(ShutdownTest, ClosingTwiceAddsTheConnectTimeAndWritesOnce)

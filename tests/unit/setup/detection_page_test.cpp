@@ -110,11 +110,18 @@ TEST_F(DetectionTest, LoadingFollowsTheSystemAndTheWinModem)
 }
 
 // Checking "WinModem" and clearing it again on Windows 95/98/ME gives the
-// methods back to the user with the values the check set.
+// methods back to the user with the values the check set. Once Cancel has
+// put the settings back, loading shows them as they were, both ways.
 TEST_F(DetectionTest, WinModemOnAndOffLeavesItsValuesAndEnablesTheMethods)
 {
     g.OsKind = OsWin9x;
     model.ChangeForm();
+    const TGVar opened = g;
+    const std::string shown = Boxes();
+    Tick(IDC_CBWINMODEM, true);
+    g = opened; // Cancel
+    model.ChangeForm();
+    EXPECT_EQ(Boxes(), shown);
     Tick(IDC_CBWINMODEM, true);
     EXPECT_FALSE(running().PortIo.ActiveHW());
     Tick(IDC_CBWINMODEM, false);

@@ -28,11 +28,13 @@ TEST_F(SetupTest, CreationKeepsTheStoredPageWithinTheTree)
         model.FormCreate();
         EXPECT_EQ(model.ActivePage(), c[1]);
         EXPECT_EQ(g.SetupActivePage, c[1]);
+        EXPECT_EQ(services.Log.back(), "Node " + std::to_string(c[1])); // before the tree picks its first
     }
 }
 
 // The RAS page is empty on Windows 95/98/ME, the keyboard page on NT and
-// 2000; the tree's help and the "Settings" button follow the page.
+// 2000; the tree's help and the "Settings" button follow the page, and the
+// controls show the settings as they are at the switch.
 TEST_F(SetupTest, PageSwitchingEmptiesThePageTheSystemLacks)
 {
     struct Case {
@@ -44,8 +46,10 @@ TEST_F(SetupTest, PageSwitchingEmptiesThePageTheSystemLacks)
                  {OsNT4, setup::ThroughputPage, "ShowPage 6"}};
     for (const Case& c : cases) {
         g.OsKind = c.os;
+        g.LogRI = c.node % 2;
         services.Log.clear();
         model.TreeViewSetupChange(c.node);
+        EXPECT_EQ(view.C[IDC_CHECKBOXLOGRI].Checked, g.LogRI == 1);
         model.Clicked(IDC_PAGE_SETTINGS);
         const std::string topic = std::to_string(setup::Pages()[static_cast<size_t>(c.node)].HelpTopic);
         EXPECT_EQ(services.Log, (Log{c.shown, "HelpContext " + topic, "Help " + topic}));
