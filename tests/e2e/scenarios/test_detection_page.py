@@ -3,7 +3,9 @@
 in the port list writes COM2's section to BLINKERY.INI at once and the
 pages show COM3's settings; clearing "Do not use device driver..." without
 BLINKR95.VXD beside the program warns; "Show modem log" for a log that does
-not exist says so; "Send NOW!" sends COM3's init string to its modem."""
+not exist says so; "Send NOW!" sends COM3's init string to its modem;
+"WinModem" checked and cancelled leaves the boxes as they were when the
+dialog opens again."""
 import os
 import sys
 import time
@@ -20,7 +22,7 @@ SETUP_COMMAND = 1000             # the popup's "&Setup"
 DETECTION_PAGE, MISC_PAGE = 1, 17
 IDC_COMBOBPORTS = 1101
 IDC_COMBOBDEVICEDESC = 1112
-IDC_CBNOVXD = 1115
+IDC_CBRNAAPP, IDC_CBNOVXD, IDC_CBWINMODEM = 1113, 1115, 1118
 IDC_BITBTNMODEMLOG = 2712
 IDC_EDITMODEMINITSTRING = 2721
 IDC_BUTTONSENDNOW = 2722
@@ -47,6 +49,33 @@ def wait_for(check, what, timeout=15):
         time.sleep(0.2)
 
 
+def open_detection_page(s):
+    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
+    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
+    s.tree_select(SETTINGS, DETECTION_PAGE, cls=DIALOG)
+
+
+def close_dialog(s, button):
+    s.press(SETTINGS, button)
+    s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+
+
+def cancelled_winmodem(s):
+    """The software modem forces rnaapp on; Cancel takes both back, and the
+    boxes show it at the next opening."""
+    open_detection_page(s)
+    s.click_control(SETTINGS, IDC_CBWINMODEM, cls=DIALOG)
+    wait_for(lambda: s.control_checked(SETTINGS, IDC_CBRNAAPP, cls=DIALOG), "WinModem did not force rnaapp")
+    text, _, _ = s.wait_message_box()  # the next tick's rnaapp method finds no helper library here
+    assert text.startswith("blidll.dll missing"), text
+    s.answer("Blinkery", "OK")
+    close_dialog(s, "Cancel")
+    open_detection_page(s)
+    for box in (IDC_CBWINMODEM, IDC_CBRNAAPP):
+        assert not s.control_checked(SETTINGS, box, cls=DIALOG), f"box {box} keeps what Cancel took back"
+    close_dialog(s, "Cancel")
+
+
 def detection_page(s):
     modems = {"com2": TestModem(), "com3": TestModem()}
     for name, modem in modems.items():
@@ -61,9 +90,7 @@ def detection_page(s):
         }))
         app = s.start()
         s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
-        s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
-        s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
-        s.tree_select(SETTINGS, DETECTION_PAGE, cls=DIALOG)
+        open_detection_page(s)
         assert control_text(s, IDC_COMBOBDEVICEDESC) == "Adapter Two"
 
         # The switch saves the old port's whole section before anything else.
@@ -95,14 +122,15 @@ def detection_page(s):
                  f"no init string reached COM3: {modems['com3'].sessions}")
         assert not [data for data in modems["com2"].sessions if data], modems["com2"].sessions
 
-        s.press(SETTINGS, "&OK")
-        s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+        close_dialog(s, "&OK")
+        cancelled_winmodem(s)
         s.close("Blinkery", cls="TMainWindow")
         assert app.wait_exit(timeout=30) == 0, app.output()
         ini = s.read_ini()
         assert ini.get("Lampwatcher: Main", "Default Port") == "3", ini
         assert ini.get("Lampwatcher on COM3", "NoVxd") == "0", ini
         assert ini.get("Lampwatcher on COM3", "Timer Interval") == "9", ini
+        assert ini.get("Lampwatcher on COM3", "WinModem") == "0", ini
     finally:
         for modem in modems.values():
             modem.stop()

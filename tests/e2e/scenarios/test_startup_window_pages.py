@@ -7,7 +7,9 @@ typed exit delay stays within its range and text that is no number is not
 stored; "Blinkery in the System Tray" adds and removes the tray icon at
 once; hidden in the tray, the popup's "&In the System Tray" brings the
 window back. Windows 98 mode: "Hide original modem icon in the system tray"
-sets and clears bit 2 of "DialUI", keeping its other bits."""
+sets and clears bit 2 of "DialUI", keeping its other bits. In both modes the
+dialog first opens on the page "SetupActivePage" names, and the arrows of a
+spin edit, clicked, step its value up and down."""
 import shutil
 import time
 
@@ -18,7 +20,7 @@ SETTINGS, DIALOG, MAIN = "Blinkery Settings", "#32770", "TMainWindow"
 SETUP_COMMAND, IN_THE_TRAY_COMMAND = 1000, 1001   # the popup's first two items
 STARTUP_PAGE, WINDOW_PAGE = 2, 3
 IDC_CBLOADWINDOWS, IDC_COMBOBDUNDESC, IDC_BUTTONRUNNOW, IDC_SEEXITDELAY = 1201, 1208, 1209, 1212
-IDC_CBSHOWDUNICON, IDC_CBSYSTRAY = 1302, 1303
+IDC_CBSHOWDUNICON, IDC_CBSYSTRAY, IDC_SEAUTODETECT = 1302, 1303, 1320
 RUN_KEY, DIAL_UI_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run", r"HKCU\RemoteAccess"
 FOLDER = "Program Files/Blinkery Monitor"
 
@@ -35,6 +37,26 @@ def open_page(s, page):
     s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls=MAIN)
     s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
     s.tree_select(SETTINGS, page, cls=DIALOG)
+
+
+def spin_text(s, edit):
+    dialog = s.find_window(SETTINGS, cls=DIALOG)
+    return next(c.text for c in dialog.children if c.id == edit)
+
+
+def stored_page_and_spin_arrows(s):
+    """Opens on the stored page; ▲ then ▼ beside "AutoDelay Title", clicked."""
+    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls=MAIN)
+    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
+    shown = [c.id for c in s.find_window(SETTINGS, cls=DIALOG).children if c.visible]
+    assert IDC_CBSYSTRAY in shown, "the dialog does not open on the stored page"
+    arrows = s.rect(SETTINGS, cls=DIALOG, control_id=IDC_SEAUTODETECT + 1)
+    x = (arrows.left + arrows.right) // 2
+    for point, value in (((x, arrows.top + 2), "61"), ((x, arrows.bottom - 3), "60")):
+        s.click(point)
+        wait_for(lambda: spin_text(s, IDC_SEAUTODETECT) == value,
+                 f"the arrow at {point} left {spin_text(s, IDC_SEAUTODETECT)!r}, not {value}")
+    close_dialog(s, "Cancel")
 
 
 def close_dialog(s, button):
@@ -91,13 +113,15 @@ def startup_window_pages(s):
                       '[HKEY_CURRENT_USER\\RemoteAccess\\Profile\\My ISP]\n')
     # On Windows 98 the registry method enables the modem icon box.
     s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
-                            {"Lampwatcher on COM1": {"DUNRegistry": "1", "DUNRegistryName": "Dial-Up Adapter"}}))
+                            {"Lampwatcher on COM1": {"DUNRegistry": "1", "DUNRegistryName": "Dial-Up Adapter",
+                                                     "SetupActivePage": str(WINDOW_PAGE)}}))
     folder = s.drive_c / FOLDER
     folder.mkdir(parents=True)
     shutil.copy2(h.exe_path(), folder / "Blinkery.exe")
     shutil.copy2(h.exe_path().parent / "rasdial.exe", folder / "rasphone.exe")
     app = s.start(exe="C:\\" + FOLDER.replace("/", "\\") + "\\Blinkery.exe")
     s.wait_window("Blinkery", cls=MAIN, timeout=60)
+    stored_page_and_spin_arrows(s)
     if s.version == "win2k":
         startup_page(s, folder)
         tray_box(s)
