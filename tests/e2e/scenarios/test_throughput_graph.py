@@ -1,7 +1,9 @@
 """The throughput graph (Windows 98 mode, stand-in UART with the dial-up
 statistics): a played transfer shows in the window "Throughput" as stacked
-columns, received data below sent, with the rates in its status bar;
-closing the window stores "Throughput" 0 and its place and size. With
+columns, received data below sent, with the rates in its status bar; it
+hides while Blinkery is minimised and comes back when it is restored, and
+after the settings dialog closes; closing the window stores "Throughput" 0
+and its place and size. With
 "ThroughputInDisplay" the graph stands under the Courier panel of the main
 window."""
 import re
@@ -50,6 +52,23 @@ def stacked_columns(picture, left, top, right, bottom):
     return count
 
 
+SC_RESTORE, SETUP_COMMAND = 0xF120, 1000
+
+
+def graph_window_comes_back(s):
+    """Minimise and restore, and the settings dialog's Cancel."""
+    s.post("Blinkery", "WM_CHAR", ord("m"), cls="TMainWindow")
+    s.wait_gone("Throughput", cls="TGraphDisplay", timeout=20, visible=True)
+    s.post("Blinkery", "WM_SYSCOMMAND", SC_RESTORE, cls="TMainWindow")
+    s.wait_window("Throughput", cls="TGraphDisplay", timeout=20)
+    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
+    s.wait_window("Blinkery Settings", cls="#32770", timeout=30)
+    s.press("Blinkery Settings", "Cancel")
+    s.wait_gone("Blinkery Settings", cls="#32770", timeout=20, visible=True)
+    time.sleep(2)
+    assert s.find_window("Throughput", cls="TGraphDisplay").visible, "the graph window stays hidden after Cancel"
+
+
 def graph_window(s):
     app, line = start(s, ThroughputDataInWindow=1)
     s.wait_window("Throughput", cls="TGraphDisplay", timeout=30)
@@ -64,6 +83,7 @@ def graph_window(s):
     assert 1.5 < down < 6.0 and 0.4 < up < 2.5 and down > up, status
     print(f"     {stacked_columns(picture, *area)} stacked columns; status {status!r}")
     lp.save_crop(s, [rect], "throughput-window")
+    graph_window_comes_back(s)
 
     s.close("Throughput", cls="TGraphDisplay")
     time.sleep(1)

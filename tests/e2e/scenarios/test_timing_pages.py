@@ -5,7 +5,10 @@ and an hour more picked in the time picker keeps the day; the "Auto
 Disconnect" page shows its date and time pickers and its two
 "Activate!" boxes in red, and with a connection up (stand-in RASAPI32.DLL)
 "Set Date/Time = NOW!" and "Activate!" hang up at the next tick, report it
-and clear the box; a delay typed beyond 10000 is stored as 10000."""
+and clear the box; a delay typed beyond 10000 is stored as 10000.
+Cancel takes back "Activate!" (armed a year ahead) and "Reset Total
+Connect Time NOW!": the next opening shows neither. Closing Blinkery while
+the dialog shows a change leaves the settings file as it was."""
 import re
 import time
 from datetime import datetime, timedelta
@@ -21,6 +24,7 @@ IDC_AUTODISCONNECTDATEPICKER, IDC_AUTODISCONNECTTIMEPICKER = 2102, 2103
 IDC_CBAUTODISCONNECTACTIVE, IDC_CBAUTOTIMEDDISCONNECTACTIVE = 2105, 2110
 IDC_BUTTONAUTODISCONNECTNOW = 2104
 IDC_SECDHIGHDELAY = 2204
+IDC_LABELCONNECTTIME, IDC_BUTTONRESETNOW = 2301, 2323
 IDC_RGAUTORESET = 2310           # items 2311 ... 2316, "No automatic reset" ... "Each Day"
 IDC_CONNECTRESETTIMEPICKER = 2321
 IDC_BUTTONNOW = 2322
@@ -111,10 +115,48 @@ def disconnect_page(s):
     assert log.exists() and log.read_text().splitlines()[0].startswith("/disconnect"), "no hang-up ran"
 
 
+def open_dialog(s):
+    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
+    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
+
+
+def total_shown(s):
+    """The hours of the total connect time on " Connect Time Reset"."""
+    s.tree_select(SETTINGS, RESET_PAGE, cls=DIALOG)
+    return children(s)[IDC_LABELCONNECTTIME].text.split()[3].split(":")[0]
+
+
+def cancel_takes_back(s):
+    open_dialog(s)
+    assert total_shown(s) == "12"
+    s.click_control(SETTINGS, IDC_BUTTONRESETNOW, cls=DIALOG)
+    deadline = time.monotonic() + 15
+    while total_shown(s) != "0":
+        assert time.monotonic() < deadline, "Reset Total Connect Time NOW! left the total"
+        time.sleep(0.3)
+
+    s.tree_select(SETTINGS, DISCONNECT_PAGE, cls=DIALOG)
+    s.click_control(SETTINGS, IDC_BUTTONAUTODISCONNECTNOW, cls=DIALOG)
+    picker = s.rect(SETTINGS, cls=DIALOG, control_id=IDC_AUTODISCONNECTDATEPICKER)
+    s.click((picker.left + 6, (picker.top + picker.bottom) // 2))
+    s.press_keys("Right", "Right", "Up")  # the year, one up
+    s.click_control(SETTINGS, IDC_CBAUTODISCONNECTACTIVE, cls=DIALOG)
+    time.sleep(2)
+    assert s.find_window("Blinkery", cls=DIALOG) is None, "the disconnect was not a year ahead"
+    s.press(SETTINGS, "Cancel")
+    s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+
+    open_dialog(s)
+    s.tree_select(SETTINGS, DISCONNECT_PAGE, cls=DIALOG)
+    assert not s.control_checked(SETTINGS, IDC_CBAUTODISCONNECTACTIVE, cls=DIALOG), "Activate! stays armed"
+    assert total_shown(s) == "12", "Cancel did not bring the total back"
+
+
 def timing_pages(s):
     call.connected_ras(s)
     s.write_ini(h.merge_ini({"Lampwatcher: Main": {"Default Port": "1"}}, h.quiet_defaults(port=1),
-                            {"Lampwatcher on COM1": {"Powerdown": "0"}}))
+                            {"Lampwatcher on COM1": {"Powerdown": "0", "TotalConnectNew": "0.5",
+                                                     "Warn when Exiting": "1"}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
     s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
@@ -127,6 +169,11 @@ def timing_pages(s):
 
     s.press(SETTINGS, "&OK")
     s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+
+    cancel_takes_back(s)
+    # Still open, with a change: closing Blinkery cancels the dialog first.
+    s.tree_select(SETTINGS, LAUNCH_PAGE, cls=DIALOG)
+    s.set_control_text(SETTINGS, IDC_SECDHIGHDELAY, "77", cls=DIALOG)
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=30) == 0, app.output()
     ini = s.read_ini()
