@@ -1,6 +1,7 @@
 """The lamp strip in another program's caption (Windows 98 mode, stand-in
 UART with the dial-up statistics, "Title" 2: only while connected): it
-stands in Notepad's caption, moved left by "TitleBar Offset"; never in a
+stands in Notepad's caption, moved left by "TitleBar Offset", with the
+connect time before it on "FontTitlebarBackgroundColor"; never in a
 message box nor in Blinkery's own settings dialog; it goes when the
 carrier drops. After a minute of strip, graph and lamp repaints Blinkery
 holds as many GDI objects as after the first."""
@@ -12,6 +13,7 @@ import standin_call as call
 import standin_modem as modem
 
 LIT = (255, 0, 0)   # "LightColorOn" of the title lamps
+TIME_BACKGROUND = (0x28, 0x5A, 0xC8)   # "FontTitlebarBackgroundColor" 0xC85A28
 
 
 def lit_columns(picture, rect):
@@ -48,7 +50,7 @@ def run(s, offset):
                    "ReceivedPerSecond": 3000, "SentPerSecond": 1000}
     line.write()
     ini = modem.direct_access(2, DUNRegistry=1, DUNRegistryName="Dial-Up Adapter", RNAAPP=0, NewOrientation=5,
-                              Title=2, Throughput=1,
+                              Title=2, Throughput=1, FontTitlebarBackgroundColor="0xC85A28",
                               **{"TitleBar Offset": offset, "Display connect time in Titlebar": 1})
     s.write_ini(ini)
     app = s.start()
@@ -67,6 +69,9 @@ def title_strip(s):
     app, line, notepad = run(s, 0)
     first = strip_in(s, "Untitled - Notepad")
     assert first, "no strip in Notepad's caption"
+    caption = s.rect("Untitled - Notepad")
+    s.wait_screen(lambda p: p.colours(caption.left, caption.top, first[0], caption.top + 22)[TIME_BACKGROUND] > 100,
+                  timeout=20, what="the connect time on its background colour")
     lp.save_crop(s, [s.rect("Untitled - Notepad")], "title-strip", margin=0)
 
     box = s.start("msgbox", "Other", "Not for the strip", exe="C:\\blinkery\\wintool.exe", name="msgbox")
