@@ -8,17 +8,14 @@ not exist says so; "Send NOW!" sends COM3's init string to its modem;
 dialog opens again."""
 import os
 import sys
-import time
 from pathlib import Path
 
 import harness as h
+from settings_dialog import DIALOG, SETTINGS, close_settings, controls, open_settings, wait_for
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "win32"))
 from device_rig import TestModem  # noqa: E402
 
-SETTINGS = "Blinkery Settings"
-DIALOG = "#32770"
-SETUP_COMMAND = 1000             # the popup's "&Setup"
 DETECTION_PAGE, MISC_PAGE = 1, 17
 IDC_COMBOBPORTS = 1101
 IDC_COMBOBDEVICEDESC = 1112
@@ -38,42 +35,23 @@ def link_port(s, name, modem):
 
 
 def control_text(s, control_id):
-    dialog = s.find_window(SETTINGS, cls=DIALOG)
-    return next(c.text for c in dialog.children if c.id == control_id)
-
-
-def wait_for(check, what, timeout=15):
-    deadline = time.monotonic() + timeout
-    while not check():
-        assert time.monotonic() < deadline, what
-        time.sleep(0.2)
-
-
-def open_detection_page(s):
-    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
-    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
-    s.tree_select(SETTINGS, DETECTION_PAGE, cls=DIALOG)
-
-
-def close_dialog(s, button):
-    s.press(SETTINGS, button)
-    s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+    return controls(s)[control_id].text
 
 
 def cancelled_winmodem(s):
     """The software modem forces rnaapp on; Cancel takes both back, and the
     boxes show it at the next opening."""
-    open_detection_page(s)
+    open_settings(s, DETECTION_PAGE)
     s.click_control(SETTINGS, IDC_CBWINMODEM, cls=DIALOG)
     wait_for(lambda: s.control_checked(SETTINGS, IDC_CBRNAAPP, cls=DIALOG), "WinModem did not force rnaapp")
     text, _, _ = s.wait_message_box()  # the next tick's rnaapp method finds no helper library here
     assert text.startswith("blidll.dll missing"), text
     s.answer("Blinkery", "OK")
-    close_dialog(s, "Cancel")
-    open_detection_page(s)
+    close_settings(s, "Cancel")
+    open_settings(s, DETECTION_PAGE)
     for box in (IDC_CBWINMODEM, IDC_CBRNAAPP):
         assert not s.control_checked(SETTINGS, box, cls=DIALOG), f"box {box} keeps what Cancel took back"
-    close_dialog(s, "Cancel")
+    close_settings(s, "Cancel")
 
 
 def detection_page(s):
@@ -90,7 +68,7 @@ def detection_page(s):
         }))
         app = s.start()
         s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
-        open_detection_page(s)
+        open_settings(s, DETECTION_PAGE)
         assert control_text(s, IDC_COMBOBDEVICEDESC) == "Adapter Two"
 
         # The switch saves the old port's whole section before anything else.
@@ -122,7 +100,7 @@ def detection_page(s):
                  f"no init string reached COM3: {modems['com3'].sessions}")
         assert not [data for data in modems["com2"].sessions if data], modems["com2"].sessions
 
-        close_dialog(s, "&OK")
+        close_settings(s, "&OK")
         cancelled_winmodem(s)
         s.close("Blinkery", cls="TMainWindow")
         assert app.wait_exit(timeout=30) == 0, app.output()

@@ -11,13 +11,12 @@ sets and clears bit 2 of "DialUI", keeping its other bits. In both modes the
 dialog first opens on the page "SetupActivePage" names, and the arrows of a
 spin edit, clicked, step its value up and down."""
 import shutil
-import time
 
 import harness as h
 import tray_icon as tray
+from settings_dialog import DIALOG, MAIN, SETTINGS, close_settings, controls, open_settings, wait_for
 
-SETTINGS, DIALOG, MAIN = "Blinkery Settings", "#32770", "TMainWindow"
-SETUP_COMMAND, IN_THE_TRAY_COMMAND = 1000, 1001   # the popup's first two items
+IN_THE_TRAY_COMMAND = 1001       # the popup's second item
 STARTUP_PAGE, WINDOW_PAGE = 2, 3
 IDC_CBLOADWINDOWS, IDC_COMBOBDUNDESC, IDC_BUTTONRUNNOW, IDC_SEEXITDELAY = 1201, 1208, 1209, 1212
 IDC_CBSHOWDUNICON, IDC_CBSYSTRAY, IDC_SEAUTODETECT = 1302, 1303, 1320
@@ -25,56 +24,29 @@ RUN_KEY, DIAL_UI_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run", r"
 FOLDER = "Program Files/Blinkery Monitor"
 
 
-def wait_for(check, what, timeout=30):
-    deadline = time.monotonic() + timeout
-    while not (value := check()):
-        assert time.monotonic() < deadline, what
-        time.sleep(0.3)
-    return value
-
-
-def open_page(s, page):
-    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls=MAIN)
-    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
-    s.tree_select(SETTINGS, page, cls=DIALOG)
-
-
-def spin_text(s, edit):
-    dialog = s.find_window(SETTINGS, cls=DIALOG)
-    return next(c.text for c in dialog.children if c.id == edit)
-
-
 def stored_page_and_spin_arrows(s):
     """Opens on the stored page; ▲ then ▼ beside "AutoDelay Title", clicked."""
-    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls=MAIN)
-    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
-    shown = [c.id for c in s.find_window(SETTINGS, cls=DIALOG).children if c.visible]
-    assert IDC_CBSYSTRAY in shown, "the dialog does not open on the stored page"
+    open_settings(s)
+    assert controls(s)[IDC_CBSYSTRAY].visible, "the dialog does not open on the stored page"
     arrows = s.rect(SETTINGS, cls=DIALOG, control_id=IDC_SEAUTODETECT + 1)
     x = (arrows.left + arrows.right) // 2
     for point, value in (((x, arrows.top + 2), "61"), ((x, arrows.bottom - 3), "60")):
         s.click(point)
-        wait_for(lambda: spin_text(s, IDC_SEAUTODETECT) == value,
-                 f"the arrow at {point} left {spin_text(s, IDC_SEAUTODETECT)!r}, not {value}")
-    close_dialog(s, "Cancel")
-
-
-def close_dialog(s, button):
-    s.press(SETTINGS, button)
-    s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+        wait_for(lambda: controls(s)[IDC_SEAUTODETECT].text == value, f"the arrow at {point} gave no {value}")
+    close_settings(s, "Cancel")
 
 
 def startup_page(s, folder):
-    open_page(s, STARTUP_PAGE)
+    open_settings(s, STARTUP_PAGE)
     assert not s.control_checked(SETTINGS, IDC_CBLOADWINDOWS, cls=DIALOG)
     s.click_control(SETTINGS, IDC_CBLOADWINDOWS, cls=DIALOG)
     kind, path = wait_for(lambda: s.registry_value(RUN_KEY, "Blinkery"), "no Run value written")
     print(f"     Run value: {kind} {path}")
     assert kind == "REG_SZ" and " " not in path and "~" in path and path.upper().endswith("\\BLINKERY.EXE"), path
-    close_dialog(s, "Cancel")
+    close_settings(s, "Cancel")
     assert s.registry_value(RUN_KEY, "Blinkery") == (kind, path), "Cancel took the Run value back"
 
-    open_page(s, STARTUP_PAGE)
+    open_settings(s, STARTUP_PAGE)
     assert s.control_checked(SETTINGS, IDC_CBLOADWINDOWS, cls=DIALOG), "the page does not know its Run value"
     s.click_control(SETTINGS, IDC_CBLOADWINDOWS, cls=DIALOG)
     wait_for(lambda: s.registry_value(RUN_KEY, "Blinkery") is None, "unchecking left the Run value")
@@ -88,18 +60,18 @@ def startup_page(s, folder):
 
     for text in ("abc", "20000", "", "-"):
         s.set_control_text(SETTINGS, IDC_SEEXITDELAY, text, cls=DIALOG)
-    close_dialog(s, "OK")
+    close_settings(s, "OK")
 
 
 def tray_box(s):
-    open_page(s, WINDOW_PAGE)
+    open_settings(s, WINDOW_PAGE)
     for _ in range(2):
         s.click_control(SETTINGS, IDC_CBSYSTRAY, cls=DIALOG)
         tray.wait_icon(s, "MODEM1_NC")
         s.click_control(SETTINGS, IDC_CBSYSTRAY, cls=DIALOG)
         tray.icon_gone(s, ["MODEM1_NC"])
     s.click_control(SETTINGS, IDC_CBSYSTRAY, cls=DIALOG)
-    close_dialog(s, "OK")
+    close_settings(s, "OK")
 
     s.post("Blinkery", "WM_CHAR", ord("m"), cls=MAIN)
     s.wait_gone("Blinkery", cls=MAIN, timeout=20, visible=True)
@@ -126,12 +98,12 @@ def startup_window_pages(s):
         startup_page(s, folder)
         tray_box(s)
     else:
-        open_page(s, WINDOW_PAGE)
+        open_settings(s, WINDOW_PAGE)
         assert not s.control_checked(SETTINGS, IDC_CBSHOWDUNICON, cls=DIALOG)
         for data in ("05000000", "01000000"):
             s.click_control(SETTINGS, IDC_CBSHOWDUNICON, cls=DIALOG)
             wait_for(lambda: s.registry_value(DIAL_UI_KEY, "DialUI") == ("REG_BINARY", data), f"DialUI not {data}")
-        close_dialog(s, "Cancel")
+        close_settings(s, "Cancel")
     s.close("Blinkery", cls=MAIN)
     assert app.wait_exit(timeout=30) == 0, app.output()
     if s.version == "win2k":

@@ -15,10 +15,7 @@ from datetime import datetime, timedelta
 
 import harness as h
 import standin_call as call
-
-SETTINGS = "Blinkery Settings"
-DIALOG = "#32770"
-SETUP_COMMAND = 1000             # the popup's "&Setup"
+from settings_dialog import DIALOG, SETTINGS, close_settings, controls as children, open_settings, wait_for
 DISCONNECT_PAGE, LAUNCH_PAGE, RESET_PAGE = 11, 12, 13
 IDC_AUTODISCONNECTDATEPICKER, IDC_AUTODISCONNECTTIMEPICKER = 2102, 2103
 IDC_CBAUTODISCONNECTACTIVE, IDC_CBAUTOTIMEDDISCONNECTACTIVE = 2105, 2110
@@ -30,10 +27,6 @@ IDC_CONNECTRESETTIMEPICKER = 2321
 IDC_BUTTONNOW = 2322
 IDC_LABELNEXTRESET1, IDC_LABELNEXTRESET = 2324, 2325
 RED = (255, 0, 0)
-
-
-def children(s):
-    return {c.id: c for c in s.find_window(SETTINGS, cls=DIALOG).children}
 
 
 def strptime_format(picture, am, pm):
@@ -54,11 +47,9 @@ def parse_shown(text, patterns):
 
 
 def wait_next_reset(s, unlike):
-    deadline = time.monotonic() + 15
-    while (text := children(s)[IDC_LABELNEXTRESET].text) == unlike:
-        assert time.monotonic() < deadline, f"the next reset stays {unlike!r}"
-        time.sleep(0.3)
-    return text
+    """The next reset's text once it differs from unlike (never empty)."""
+    return wait_for(lambda: (text := children(s)[IDC_LABELNEXTRESET].text) != unlike and text,
+                    f"the next reset stays {unlike!r}")
 
 
 def later_hour_keeps_the_day(s, shown, patterns):
@@ -88,10 +79,8 @@ def next_reset_each_day(s):
     later_hour_keeps_the_day(s, shown[IDC_LABELNEXTRESET].text, patterns)
 
     s.click_control(SETTINGS, IDC_RGAUTORESET + 1, cls=DIALOG)
-    deadline = time.monotonic() + 15
-    while children(s)[IDC_LABELNEXTRESET].text or children(s)[IDC_LABELNEXTRESET1].visible:
-        assert time.monotonic() < deadline, "the next reset line stays with no schedule"
-        time.sleep(0.3)
+    wait_for(lambda: not (shown := children(s))[IDC_LABELNEXTRESET].text and not shown[IDC_LABELNEXTRESET1].visible,
+             "the next reset line stays with no schedule")
 
 
 def disconnect_page(s):
@@ -115,11 +104,6 @@ def disconnect_page(s):
     assert log.exists() and log.read_text().splitlines()[0].startswith("/disconnect"), "no hang-up ran"
 
 
-def open_dialog(s):
-    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
-    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
-
-
 def total_shown(s):
     """The hours of the total connect time on " Connect Time Reset"."""
     s.tree_select(SETTINGS, RESET_PAGE, cls=DIALOG)
@@ -127,13 +111,10 @@ def total_shown(s):
 
 
 def cancel_takes_back(s):
-    open_dialog(s)
+    open_settings(s)
     assert total_shown(s) == "12"
     s.click_control(SETTINGS, IDC_BUTTONRESETNOW, cls=DIALOG)
-    deadline = time.monotonic() + 15
-    while total_shown(s) != "0":
-        assert time.monotonic() < deadline, "Reset Total Connect Time NOW! left the total"
-        time.sleep(0.3)
+    wait_for(lambda: total_shown(s) == "0", "Reset Total Connect Time NOW! left the total")
 
     s.tree_select(SETTINGS, DISCONNECT_PAGE, cls=DIALOG)
     s.click_control(SETTINGS, IDC_BUTTONAUTODISCONNECTNOW, cls=DIALOG)
@@ -143,11 +124,9 @@ def cancel_takes_back(s):
     s.click_control(SETTINGS, IDC_CBAUTODISCONNECTACTIVE, cls=DIALOG)
     time.sleep(2)
     assert s.find_window("Blinkery", cls=DIALOG) is None, "the disconnect was not a year ahead"
-    s.press(SETTINGS, "Cancel")
-    s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+    close_settings(s, "Cancel")
 
-    open_dialog(s)
-    s.tree_select(SETTINGS, DISCONNECT_PAGE, cls=DIALOG)
+    open_settings(s, DISCONNECT_PAGE)
     assert not s.control_checked(SETTINGS, IDC_CBAUTODISCONNECTACTIVE, cls=DIALOG), "Activate! stays armed"
     assert total_shown(s) == "12", "Cancel did not bring the total back"
 
@@ -159,16 +138,14 @@ def timing_pages(s):
                                                      "Warn when Exiting": "1"}}))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
-    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
-    s.wait_window(SETTINGS, cls=DIALOG, timeout=30)
+    open_settings(s)
 
     next_reset_each_day(s)
     disconnect_page(s)
     s.tree_select(SETTINGS, LAUNCH_PAGE, cls=DIALOG)
     s.set_control_text(SETTINGS, IDC_SECDHIGHDELAY, "99999", cls=DIALOG)
 
-    s.press(SETTINGS, "&OK")
-    s.wait_gone(SETTINGS, cls=DIALOG, timeout=20, visible=True)
+    close_settings(s, "&OK")
 
     cancel_takes_back(s)
     # Still open, with a change: closing Blinkery cancels the dialog first.
