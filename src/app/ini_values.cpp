@@ -91,6 +91,15 @@ std::optional<double> ParseIniDateTime(std::string_view text)
     return value;
 }
 
+std::string IniText(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quoted = text.size() >= 2 && text.front() == text.back() && (text.front() == '"' || text.front() == '\'');
+    if (!text.empty() && (quoted || blank(text.front()) || blank(text.back())))
+        return '"' + std::string(text) + '"';
+    return std::string(text);
+}
+
 std::string FormatIniDateTime(double value)
 {
     if (!std::isfinite(value))

@@ -18,7 +18,7 @@ void Launch(TGVar& g, const std::string& command, int32_t askFirst, const std::s
         if (answer != platform::MbResult::Yes)
             return;
     }
-    if (command.empty() || FileNamePart(command) == programFileName)
+    if (command.empty() || FileNamePart(Unquoted(command)) == programFileName)
         return;
     launcher.Exec(command, platform::ShowState::Default);
 }

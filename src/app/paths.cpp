@@ -6,6 +6,13 @@ std::string FileNamePart(const std::string& path)
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+std::string Unquoted(const std::string& path)
+{
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        return path.substr(1, path.size() - 2);
+    return path;
+}
+
 std::string ChangeFileExtension(const std::string& path, const char* extension)
 {
     size_t dot = path.find_last_of('.');

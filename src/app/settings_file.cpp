@@ -167,7 +167,7 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
     if (g.Port == 0)
         return true;
     const KeyDescriptor& editor = MainKey(EditorNameKey);
-    if (!profile.WriteString(MainSection, editor.WriteName, editor.Text(g)))
+    if (!profile.WriteString(MainSection, editor.WriteName, IniText(editor.Text(g))))
         return false;
 
     if (std::abs(g.NewOrientation) == 6)
@@ -194,7 +194,7 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
             value.assign(1, key.Style(g) ? '1' : '0');
             break;
         case KeyType::Text:
-            value = key.Text(g);
+            value = IniText(key.Text(g));
             break;
         case KeyType::DateTime:
             value = FormatIniDateTime(key.Date(g));

@@ -1,6 +1,7 @@
 #include "setup/logs_page.h"
 
 #include "app/modal_box.h"
+#include "app/paths.h"
 #include "monitor/event_logs.h"
 #include "resource_ids.h"
 
@@ -14,7 +15,7 @@ struct LogsPageModel::Log {
 
 std::optional<std::string> EditorCommand(SetupContext& ctx)
 {
-    std::string editor = ctx.G.EditorName;
+    std::string editor = Unquoted(ctx.G.EditorName);
     bool found = false;
     if (!editor.empty()) {
         found = ctx.Services.FileExists(editor);

@@ -1,6 +1,7 @@
 #include "setup/page_model.h"
 
 #include "app/modal_box.h"
+#include "app/paths.h"
 
 namespace setup {
 
@@ -40,9 +41,9 @@ bool PageModel::TakeCheck(int id, int32_t& setting)
 
 void BrowseProgram(SetupContext& ctx, int edit, std::string& setting)
 {
-    std::string file = setting;
+    std::string file = Unquoted(setting);
     if (ctx.Services.BrowseFile(ProgramFilter, file))
-        setting = file;
+        setting = file.find(' ') == std::string::npos ? file : '"' + file + '"';
     ctx.View.SetText(edit, setting);
 }
 

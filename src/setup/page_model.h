@@ -34,8 +34,9 @@ int ItemOf(int32_t value, std::span<const int32_t> values);
 void ShowOkBox(SetupContext& ctx, const std::string& text, platform::MbIcon icon = platform::MbIcon::Error);
 
 // A "Browse..." button for a program: the file dialog opens on the
-// setting; a chosen file becomes the setting, and the edit shows the
-// setting either way (Cancel changes nothing).
+// setting; a chosen file becomes the setting (quoted when its path has a
+// blank, so that its launch runs it whole), and the edit shows the setting
+// either way (Cancel changes nothing).
 void BrowseProgram(SetupContext& ctx, int edit, std::string& setting);
 
 class PageModel {

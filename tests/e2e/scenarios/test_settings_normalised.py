@@ -1,6 +1,7 @@
 """Odd values in a port's section are read by the program's rules and
 written back normalised: existing keys stay in place, the missing ones are
-appended in write order."""
+appended in write order. A quoted program path comes back as it went in
+(the profile reader takes one pair of quotes off, the writer adds one)."""
 import harness as h
 from settings_checks import MAIN, assert_port_section_complete
 
@@ -17,6 +18,7 @@ ODD = {
     "ConnectResetLoggerTimeRef": "45000.5",
     "RAS": "0",
     "Auto Run CD High": "1",
+    "Auto Run Program": '""C:\\Program Files\\X\\x.exe""',  # read as "C:\Program Files\X\x.exe"
 }
 
 
@@ -36,6 +38,7 @@ def normalised(s):
     assert get("NewOrientation") == "3"
     assert get("ConnectResetLoggerTimeRef").strip() == "0.00000000000000E+0000"
     assert get("Auto Run CD High") == "1"
+    assert get("Auto Run Program") == ODD["Auto Run Program"], get("Auto Run Program")
     assert get("RAS") == ("0" if s.version == "win98" else "1"), "RAS is always on under NT"
     assert get("Font Style SPY") == "Arial"
     assert len(get("TotalConnectReset").strip()) == 22, get("TotalConnectReset")

@@ -229,7 +229,12 @@ TEST_F(SettingsTest, WhatIsWrittenReadsBackUnchanged)
         case KeyType::Uint:
         case KeyType::Colour: k.Uint(g) = static_cast<uint32_t>(n * 1001); break;
         case KeyType::Style: k.Style(g) = n % 2 == 1; break;
-        case KeyType::Text: k.Text(g) = "text " + std::to_string(n); break;
+        case KeyType::Text: { // quoted, with blanks at an end, or plain
+            const std::string text = "text " + std::to_string(n);
+            const std::string shapes[] = {'"' + text + '"', "'" + text + "'", " " + text, text + "\t", text};
+            k.Text(g) = shapes[n % 5];
+            break;
+        }
         case KeyType::DateTime: k.Date(g) = 40000.0 + n / 7.0; break;
         }
         ++n;
@@ -238,10 +243,12 @@ TEST_F(SettingsTest, WhatIsWrittenReadsBackUnchanged)
     g.ConnectResetLoggerEvent = 1;
     g.WindowPositionX = g.WindowPositionY = g.ThroughputWindowPositionX = g.ThroughputWindowPositionY = 100;
     const TGVar written = g;
-    ASSERT_TRUE(WriteSettings(g, profile));
-
-    Settings = TGVar{};
-    Read(3);
+    // Any number of starts and exits.
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_TRUE(WriteSettings(g, profile));
+        Settings = TGVar{};
+        Read(3);
+    }
     for (const KeyDescriptor& k : PortKeys()) {
         TGVar& w = const_cast<TGVar&>(written);
         switch (k.Type) {

@@ -288,6 +288,7 @@ TEST(Launcher, AsksGuardsAndNeverStartsItself)
     Launch(Settings, "C:\\B\\Blinkery.exe", 0, "Blinkery.exe", boxes, launcher);
     Launch(Settings, "", 0, "Blinkery.exe", boxes, launcher);
     Launch(Settings, "C:\\B\\BLINKERY.EXE", 0, "Blinkery.exe", boxes, launcher); // exact comparison
+    Launch(Settings, "\"C:\\Program Files\\B\\Blinkery.exe\"", 0, "Blinkery.exe", boxes, launcher);
     ASSERT_EQ(launcher.Runs.size(), 2u);
     EXPECT_EQ(launcher.Runs[1].Command, "C:\\B\\BLINKERY.EXE");
 }

@@ -15,6 +15,7 @@ TEST_F(SetupTest, ShowLogStartsTheEditorOnTheLogsShortPath)
         const char* command; // nullptr: none
     } cases[] = {
         {"C:\\ED\\ED.EXE", "", IDC_SHOWLOGRI, "short:C:\\ED\\ED.EXE C:\\PROGRA~1\\BLINKERY\\BLINKERY.RI"},
+        {"\"C:\\ED\\ED.EXE\"", "", IDC_SHOWLOGRI, "short:C:\\ED\\ED.EXE C:\\PROGRA~1\\BLINKERY\\BLINKERY.RI"},
         {"", "C:\\WINDOWS\\NOTEPAD.EXE", IDC_SHOWLOGCD, "short:C:\\WINDOWS\\NOTEPAD.EXE C:\\PROGRA~1\\BLINKERY\\BLINKERY.DCD"},
         {"C:\\GONE.EXE", "C:\\WINDOWS\\NOTEPAD.EXE", IDC_SHOWLOGRI, nullptr},
         {"", "", IDC_SHOWLOGCD, nullptr}};
@@ -75,6 +76,8 @@ TEST_F(SetupTest, DeleteLogAsksFirstAndReportsFailures)
     }
 }
 
+// A program path with a blank is taken quoted, so that its launch runs it
+// whole; the browser opens on it unquoted.
 TEST_F(SetupTest, EditorNameFollowsTheEditAndTheBrowser)
 {
     view.C[IDC_EDITORNAME].Text = "X.EXE";
@@ -87,6 +90,11 @@ TEST_F(SetupTest, EditorNameFollowsTheEditAndTheBrowser)
         EXPECT_EQ(view.C[IDC_EDITORNAME].Text, g.EditorName);
     }
     EXPECT_TRUE(services.Filter.ends_with("|*.* X.EXE")); // opened on the editor named
+    services.BrowseFile_ = "C:\\Program Files\\Pad.exe";
+    model.Clicked(IDC_BROWSEEDITORNAME);
+    model.Clicked(IDC_BROWSEEDITORNAME);
+    EXPECT_EQ(g.EditorName, "\"C:\\Program Files\\Pad.exe\"");
+    EXPECT_TRUE(services.Filter.ends_with("|*.* C:\\Program Files\\Pad.exe"));
 }
 
 } // namespace
