@@ -33,6 +33,7 @@ void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
     if (g.ClosingState != 0) // closed meanwhile, from inside the RAS question
         return;
     g.ClosingState = -1;
+    host.LogPendingCall();
 
     if (g.ModemSignals.CD)
         g.TotalConnectNew += SessionConnectTime(g, ctx.Settings.Clock.Now());

@@ -23,6 +23,8 @@ public:
     // Windows is shutting down, so nobody is asked).
     virtual void CloseRasConnection(bool endingSession) = 0;
     virtual void StopPollTimer() = 0;
+    // The call still counted (its ringing stopped less than 10 s ago) is logged.
+    virtual void LogPendingCall() = 0;
     virtual void CloseHelperVxd() = 0;
     virtual void UnloadHelperLibrary() = 0;
     virtual void MainWindowPosition(int32_t& left, int32_t& top) = 0;

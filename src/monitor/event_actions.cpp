@@ -138,10 +138,29 @@ void TEventActions::RingLog()
     }
     if (s.RI || g_.RingCount <= 0 || SecondsSince(g_.LastRingTime, now) <= CallOverSeconds)
         return;
+    if (!WriteCall())
+        ReportUnableToWrite(ringLogPath_);
+}
+
+// Shut-down: a call whose ringing stopped less than 10 seconds ago is over
+// too. No box at exit: the line is written or not.
+void TEventActions::LogPendingCall()
+{
+    if (g_.LogRI == 1 && g_.RingCount > 0)
+        WriteCall();
+}
+
+// The call's line, and the call forgotten. A write that failed may have
+// left part of a line, so the next one starts on a new line.
+bool TEventActions::WriteCall()
+{
+    line_.clear();
+    if (callLineBroken_)
+        line_.append(LogLineEnd);
     BuildCallLine(g_.LastRingTime, g_.RingCount - 1, s_.Locale.Patterns(), line_);
     g_.RingCount = 0;
-    if (!s_.Logs.Append(ringLogPath_, line_))
-        ReportUnableToWrite(ringLogPath_);
+    callLineBroken_ = !s_.Logs.Append(ringLogPath_, line_);
+    return !callLineBroken_;
 }
 
 // A connection is logged once it has lasted "DCD Interval" seconds: the
@@ -176,12 +195,13 @@ void TEventActions::ConnectLog()
 // A missing log is created by the append; an existing one is only ever
 // added to. When its last line is a connect part that never got its
 // disconnect part (or the file is empty), the new entry starts on a new
-// line. The state is settled before the error box, under which further
-// ticks run.
+// line; the file's last bytes tell, whatever its size. The state is settled
+// before the error box, under which further ticks run.
 void TEventActions::WriteConnectPart()
 {
     line_.clear();
-    if (s_.Logs.Read(connectLogPath_, file_) && LastLineLength(file_) < LoneConnectPartLength)
+    if (s_.Logs.ReadTail(connectLogPath_, LoneConnectPartLength + 2, file_) &&
+        LastLineLength(file_) < LoneConnectPartLength)
         line_.append(LogLineEnd);
     BuildConnectPart(g_.ConnectStart, s_.Locale.Patterns(), line_);
     g_.DcdLogState = DcdConnectLogged;

@@ -74,6 +74,8 @@ public:
 
     // For the inactivity warning.
     void PlayEventSound(int32_t setting, const std::string& file);
+    // Shut-down: the call still counted is logged.
+    void LogPendingCall();
 
     const std::string& RingLogPath() const { return ringLogPath_; }
     const std::string& ConnectLogPath() const { return connectLogPath_; }
@@ -81,6 +83,7 @@ public:
 private:
     void LaunchWhenDue(int32_t enabled, double& armedAt, uint32_t delay, const std::string& command,
                        int32_t askFirst);
+    bool WriteCall();
     void WriteConnectPart();
     void ReportUnableToWrite(const std::string& path);
 
@@ -91,7 +94,8 @@ private:
     std::string ringLogPath_;
     std::string connectLogPath_;
     std::string line_; // the line being written, reused
-    std::string file_; // the connection log as read, reused
+    std::string file_; // the connection log's last bytes, reused
+    bool callLineBroken_ = false; // the last call line's write failed
     bool endOfTick_ = false;
 };
 

@@ -27,7 +27,7 @@ size_t LastLineLength(std::string_view data)
 
 void BuildCallLine(double lastRing, int32_t rings, const platform::DateTimePatterns& patterns, std::string& out)
 {
-    out.assign("Call: ");
+    out.append("Call: ");
     AppendDateTimeC(lastRing, patterns, out);
     out.append("   Signals= ");
     AppendDecimal(out, rings);

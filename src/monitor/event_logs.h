@@ -29,7 +29,8 @@ std::string EventLogPath(std::string_view shortProgramPath, const char* ending);
 // has an empty last line.
 size_t LastLineLength(std::string_view data);
 
-// "Call: " + the last ring in the format "c" + "   Signals= " + rings, CR LF.
+// "Call: " + the last ring in the format "c" + "   Signals= " + rings, CR LF,
+// appended.
 void BuildCallLine(double lastRing, int32_t rings, const platform::DateTimePatterns& patterns, std::string& out);
 
 // "Connected: " + connectStart in the format "c", without a line break.

@@ -1,6 +1,7 @@
 // The event logs: text files that only ever grow.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -8,8 +9,10 @@ namespace platform {
 class LogFiles {
 public:
     virtual ~LogFiles() = default;
-    // The whole file; false when it does not exist or cannot be read.
-    virtual bool Read(const std::string& path, std::string& data) = 0;
+    // The file's last bytes (at most maxBytes; all of a shorter file),
+    // whatever the file's size; false when it does not exist or cannot be
+    // read.
+    virtual bool ReadTail(const std::string& path, size_t maxBytes, std::string& data) = 0;
     // Appends text, creating the file only when it does not exist; an
     // existing file is never truncated or replaced. False on any failure
     // (nothing or only part was written).

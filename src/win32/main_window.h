@@ -121,6 +121,7 @@ private:
     // ShutdownHost
     void CloseRasConnection(bool endingSession) override;
     void StopPollTimer() override { SetPollTimer(0); }
+    void LogPendingCall() override { if (events_) events_->LogPendingCall(); }
     void CloseHelperVxd() override { vxd_.Close(); }
     void UnloadHelperLibrary() override { counters_.Release(); }
     void MainWindowPosition(int32_t& left, int32_t& top) override;

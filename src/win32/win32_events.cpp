@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
+
 namespace win32 {
 
 void Win32EventSound::PlayFile(const std::string& path)
@@ -15,18 +17,21 @@ void Win32EventSound::Beep()
     MessageBeep(0);
 }
 
-bool Win32LogFiles::Read(const std::string& path, std::string& data)
+bool Win32LogFiles::ReadTail(const std::string& path, size_t maxBytes, std::string& data)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    data.clear();
-    char buffer[4096];
+    // Counted back from the end, so a log of any size reads the same few bytes.
+    const DWORD size = GetFileSize(file, nullptr);
+    const DWORD wanted = size == INVALID_FILE_SIZE ? 0 : static_cast<DWORD>(std::min<size_t>(size, maxBytes));
+    data.assign(wanted, '\0');
     DWORD got = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0)
-        data.append(buffer, got);
+    const bool ok = size != INVALID_FILE_SIZE &&
+                    SetFilePointer(file, -static_cast<LONG>(wanted), nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+                    (wanted == 0 || ReadFile(file, data.data(), wanted, &got, nullptr));
+    data.resize(ok ? got : 0);
     CloseHandle(file);
     return ok;
 }

@@ -18,7 +18,7 @@ public:
 
 class Win32LogFiles final : public platform::LogFiles {
 public:
-    bool Read(const std::string& path, std::string& data) override;
+    bool ReadTail(const std::string& path, size_t maxBytes, std::string& data) override;
     bool Append(const std::string& path, const std::string& text) override;
 };
 

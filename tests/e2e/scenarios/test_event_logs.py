@@ -5,7 +5,8 @@ Blinkery.RI about ten seconds after the last ring; a connection longer than
 moment the carrier rose; the CD-high and CD-low programs (the stand-in
 rasdial.exe, which notes how it was started) run after their delays. While
 another program holds Blinkery.DCD locked, the next call shows one box
-naming the file, and the call log goes on."""
+naming the file, and the call log goes on. A call still ringing when
+Blinkery closes is logged at the close."""
 import re
 import time
 
@@ -104,9 +105,11 @@ def event_logs(s):
     assert s.find_window("Blinkery", cls="#32770") is None, "a second box"
     holder.kill()
 
+    ring_twice(s, line, rect)
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=60) == 0, app.output()
     assert dcd_log.read_bytes().count(b"Connected: ") == 1, dcd_log.read_bytes()
+    assert len(RI_LINE.findall(ri_log.read_bytes().decode())) == 3, "the call ringing at the close was not logged"
 
 
 h.main(event_logs, versions=("win98",))

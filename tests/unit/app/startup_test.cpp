@@ -65,6 +65,7 @@ public:
     void GraphWindowRect(int32_t& l, int32_t& t, int32_t& w, int32_t& h) override { l = 1, t = 2, w = 300, h = 90; }
     void FreeGdiObjects() override { Log("FreeGdiObjects"); }
     void CancelSettingsDialog() override { Log("CancelSettingsDialog"); }
+    void LogPendingCall() override { Log("LogPendingCall"); }
 
     bool Called(const std::string& s) const { return std::find(Calls.begin(), Calls.end(), s) != Calls.end(); }
 };
@@ -356,7 +357,8 @@ TEST_F(ShutdownTest, ClosingTwiceAddsTheConnectTimeAndWritesOnce)
     EXPECT_EQ(g.TWindowSizeX, 300u);
     EXPECT_EQ(Value("Lampwatcher on COM2", "TotalConnectNew"), "1.35000000000000E+0000");
     EXPECT_EQ(Value("Lampwatcher: Main", "Default Port"), "2");
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{"CancelSettingsDialog", "RasAsk", "StopPollTimer", "CloseHelperVxd",
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"CancelSettingsDialog", "RasAsk", "StopPollTimer", "LogPendingCall",
+                                                    "CloseHelperVxd",
                                                     "UnloadHelperLibrary", "RedrawActiveCaption", "FreeGdiObjects"}));
 }
 

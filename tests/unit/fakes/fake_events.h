@@ -34,13 +34,13 @@ public:
     int Reads = 0;
     int Appends = 0;
 
-    bool Read(const std::string& path, std::string& data) override
+    bool ReadTail(const std::string& path, size_t maxBytes, std::string& data) override
     {
         ++Reads;
         auto it = Files.find(path);
         if (it == Files.end())
             return false;
-        data = it->second;
+        data = it->second.substr(it->second.size() - std::min(it->second.size(), maxBytes));
         return true;
     }
     bool Append(const std::string& path, const std::string& text) override

@@ -76,6 +76,11 @@ TEST_F(EventActionsTest, RingsAreHeardAndTheCallLoggedOnceTheRingingStopped)
     Tick(9);
     EXPECT_TRUE(logs.Files[RiLog].ends_with("\r\nCall: 15/03/2023 12:00:21   Signals= 3\r\n")) << logs.Files[RiLog];
     EXPECT_EQ(sound.Beeps, 4);
+    // Blinkery ends less than 10 s after the last ring: the call is logged then, once.
+    Ring(), Tick(3);
+    actions.LogPendingCall(), actions.LogPendingCall();
+    EXPECT_TRUE(logs.Files[RiLog].ends_with("\r\nCall: 15/03/2023 12:00:34   Signals= 1\r\n")) << logs.Files[RiLog];
+    EXPECT_EQ(logs.Appends, 3);
 }
 
 // Entries follow their settings; a last line that is a lone connect part,
@@ -147,6 +152,9 @@ TEST_F(EventActionsTest, ALogThatCannotBeWrittenIsReportedOnceAndDropsItsEntry)
     Ring(), Tick(11), Tick(1);
     EXPECT_EQ(eventBoxes.Shown.size(), 2u);
     EXPECT_EQ(g.RingCount, 0);
+    logs.Failing.clear(); // the failed write may have left part of a line
+    Ring(), Tick(11);
+    EXPECT_NE(logs.Files[RiLog].find("\r\n\r\nCall: "), std::string::npos) << logs.Files[RiLog];
 }
 
 // A refused close leaves Blinkery monitoring as before, without asking
