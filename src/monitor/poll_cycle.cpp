@@ -133,6 +133,19 @@ bool TPollCycle::ReadCounters(CounterSample& sample, bool vxdOnPort)
     return true;
 }
 
+namespace {
+
+// The totals are 32-bit counts that wrap: a total rose when the difference,
+// taken modulo 2^32, is below 2^31 (so a busy line keeps lighting past 2 GB
+// and 4 GB); a larger difference is a count that dropped.
+bool Rose(uint32_t total, uint32_t last)
+{
+    const uint32_t d = total - last;
+    return d != 0 && d < 0x80000000u;
+}
+
+} // namespace
+
 // A total that rose lights its lamp and feeds the rate buckets; one that
 // dropped (a method restarted its count) waits until it passes the last
 // total again.
@@ -140,7 +153,7 @@ void TPollCycle::CountActivity(const CounterSample& sample)
 {
     TConnectionState& cs = g_.ConnectionState;
     TModemSignals& s = g_.ModemSignals;
-    if (sample.RxBytes > cs.LastRx) {
+    if (Rose(sample.RxBytes, cs.LastRx)) {
         s.RD = true;
         const uint32_t d = sample.RxBytes - cs.LastRx;
         cs.GraphRx += d;
@@ -149,7 +162,7 @@ void TPollCycle::CountActivity(const CounterSample& sample)
         if (s.CD)
             cs.SessionRx = sample.RxBytes;
     }
-    if (sample.TxBytes > cs.LastTx) {
+    if (Rose(sample.TxBytes, cs.LastTx)) {
         s.TD = true;
         const uint32_t d = sample.TxBytes - cs.LastTx;
         cs.GraphTx += d;

@@ -4,14 +4,6 @@ namespace monitor {
 
 namespace {
 
-// The last total plus the VxD's increment; a sum that is negative as a
-// signed 32-bit number counts as 0.
-uint32_t AddIncrement(uint32_t last, uint32_t increment)
-{
-    const uint32_t sum = last + increment;
-    return static_cast<int32_t>(sum) < 0 ? 0 : sum;
-}
-
 } // namespace
 
 void ReadVxdCounters(TGVar& g, HelperVxdClient& vxd, CounterSample& sample)
@@ -23,8 +15,9 @@ void ReadVxdCounters(TGVar& g, HelperVxdClient& vxd, CounterSample& sample)
     if (vxd.PortName(name) < 3)
         return;
     const TConnectionState& cs = g.ConnectionState;
-    sample.TxBytes = AddIncrement(cs.LastTx, vxd.SentBytes(g.Port));
-    sample.RxBytes = AddIncrement(cs.LastRx, vxd.ReceivedBytes(g.AlternativeMethodForRD == 1));
+    // The last totals plus the VxD's increments, wrapping as the totals do.
+    sample.TxBytes = cs.LastTx + vxd.SentBytes(g.Port);
+    sample.RxBytes = cs.LastRx + vxd.ReceivedBytes(g.AlternativeMethodForRD == 1);
 }
 
 TSignalSources::TSignalSources(TGVar& g, SignalServices s)

@@ -343,8 +343,10 @@ TEST_F(PollCycleTest, ADroppingCounterLightsNothingUntilItPassesTheLastTotal)
         bool rd;
         uint32_t graph;
     };
-    const Step steps[] = {{100, true, 100}, {100, false, 100}, {40, false, 100}, {90, false, 100},
-                          {130, true, 130}};
+    // A total that passes 2 GB and wraps past 4 GB rose.
+    const Step steps[] = {{100, true, 100},  {100, false, 100}, {40, false, 100},
+                          {90, false, 100},  {130, true, 130},  {0x7FFFFFFFu, true, 0x7FFFFFFFu},
+                          {0xFFFFFFF0u, true, 0xFFFFFFF0u}, {0x10, true, 0x10}};
     for (const Step& st : steps) {
         SCOPED_TRACE(st.rx);
         parts.Registry = {st.rx, 0, 0};
@@ -354,7 +356,7 @@ TEST_F(PollCycleTest, ADroppingCounterLightsNothingUntilItPassesTheLastTotal)
         EXPECT_EQ(g.ConnectionState.GraphRx, st.graph);
         EXPECT_EQ(g.ConnectionState.WindowAccRx, st.graph);
     }
-    EXPECT_EQ(g.ConnectionState.LastRx, 130u);
+    EXPECT_EQ(g.ConnectionState.LastRx, 0x10u);
 }
 
 TEST_F(PollCycleTest, SessionBytesFollowTheTotalsOnlyWithCarrier)

@@ -287,7 +287,7 @@ TEST_F(SignalSourcesTest, VxdCountsOnlyWhenNoOtherMethodCounted)
     EXPECT_EQ(vxd.ReceivedPending, 7u) << "the VxD was not asked";
 }
 
-TEST_F(SignalSourcesTest, VxdCountsFloorAndAlternativeQuery)
+TEST_F(SignalSourcesTest, VxdCountsWrapAndAlternativeQuery)
 {
     vxd.Opened = true;
     vxd.HookedPort = "COM2";
@@ -299,7 +299,8 @@ TEST_F(SignalSourcesTest, VxdCountsFloorAndAlternativeQuery)
         uint32_t Rx;
     };
     for (const Case& c : {Case{"plain", 10, 5, false, 15}, Case{"alternative query", 10, 5, true, 15},
-                          Case{"negative sum", 0x7FFFFFF0u, 0x20, false, 0}, Case{"nothing new", 9, 0, false, 9}}) {
+                          Case{"past 2 GB", 0x7FFFFFF0u, 0x20, false, 0x80000010u},
+                          Case{"past 4 GB", 0xFFFFFFF0u, 0x20, false, 0x10}, Case{"nothing new", 9, 0, false, 9}}) {
         g.AlternativeMethodForRD = c.Alternative ? 1 : 0;
         cs.LastRx = c.Last;
         vxd.ReceivedPending = c.Alternative ? 0 : c.Increment;
