@@ -18,7 +18,8 @@ std::string ConnectTimeText(double d)
 
 double SessionConnectTime(const TGVar& g, double now)
 {
-    return (now - g.ConnectStart) + g.NegotiationDelay / 86400.0;
+    // Never negative, whatever the clock did before the tick saw it.
+    return (now > g.ConnectStart ? now - g.ConnectStart : 0.0) + g.NegotiationDelay / 86400.0;
 }
 
 double TotalConnectTime(const TGVar& g, double now)

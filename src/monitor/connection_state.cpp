@@ -35,6 +35,16 @@ void ResetTotalConnectTime(TGVar& g, double now)
     g.TotalConnectReset = now;
 }
 
+void ClockMovedBack(TGVar& g, double by)
+{
+    for (double* moment : {&g.ConnectStart, &g.LastClockRepaint, &g.LastRingTime, &g.OnTopTime, &g.AutoExitStart,
+                           &g.ProgramStartTime})
+        *moment += by;
+    for (double* armed : {&g.CdHighTime, &g.CdLowTime, &g.ConnectionState.LastActivity})
+        if (*armed != 0)
+            *armed += by;
+}
+
 void BuildConnectTimeLabel(double total, double since, const platform::DateTimePatterns& patterns, std::string& out)
 {
     out.assign(ConnectTimeLabelHead);

@@ -27,6 +27,14 @@ inline constexpr char ConnectTimeLabelSince[] = "   since ";
 void ResetSessionConnectTime(TGVar& g, double now);
 void ResetTotalConnectTime(TGVar& g, double now);
 
+// The wall clock moved back (the autumn clock change, a manual change): the
+// moments the engine counts seconds from move back with it by `by` days (a
+// negative number), so a session keeps its length, the total never shrinks
+// and every "seconds since" rule goes on counting. A moment that is 0 (not
+// armed) stays 0. Moments of the calendar (a scheduled disconnect, the reset
+// schedule) are the user's and stay.
+void ClockMovedBack(TGVar& g, double by);
+
 // "Total connect time   " + connect-time text + "   since " + the date in
 // the format "c", built into out.
 void BuildConnectTimeLabel(double total, double since, const platform::DateTimePatterns& patterns, std::string& out);

@@ -8,6 +8,7 @@
 
 #include "app/line_settings.h"
 #include "app/modal_box.h"
+#include "monitor/connection_state.h"
 
 namespace monitor {
 
@@ -235,6 +236,11 @@ void TPollCycle::TimerEvent()
     // 1. Nothing to watch.
     if (g.Port < 1 || g.Port > 8)
         return;
+    // The wall clock went back since the last tick.
+    const double wallClock = s_.Clock.Now();
+    if (wallClock < lastNow_)
+        ClockMovedBack(g, wallClock - lastNow_);
+    lastNow_ = wallClock;
 
     // 2. Lines and activity are fresh each tick; PrevRI, PrevCD and HS carry over.
     s.CTS = s.RTS = s.RI = s.CD = s.DSR = s.TD = s.RD = s.DTR = false;

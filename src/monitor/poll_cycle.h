@@ -60,6 +60,7 @@ private:
     TGVar& g_;
     PollServices s_;
     PollParts p_;
+    double lastNow_ = 0; // the wall clock at the last tick
 };
 
 } // namespace monitor

@@ -129,7 +129,7 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
     int sessions = 0;
     bool bigSessionDone = false;
     bool bigSession = false;
-    int sessionWraps = 0;      // sessions whose count wrapped (then frozen, as after a restart)
+    int sessionWraps = 0;      // ticks at which a session's count wrapped past 2^32
     int rawWraps = 0;          // times the raw received counter crossed 2^32
     long idleAllocations = 0;
     long steadyAllocations = 0; // connected ticks that are not an edge
@@ -137,7 +137,7 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
     uint32_t lastPublished = g.ConnectionState.LastWindowTick;
     long publishesAfterWrap = 0;
     uint64_t longestGap = 0, lastPublishMs = 0;
-    uint32_t sessionHigh = 0;
+    uint32_t sessionLast = 0;
 
     rnaapp.SetRecord(false, 0, 0, 0);
     const auto started = std::chrono::steady_clock::now();
@@ -179,16 +179,16 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
         const bool nowConnected = g.ModemSignals.CD;
         if (nowConnected && !wasConnected) {
             sessionStart = clock.Now();
-            sessionHigh = 0;
+            sessionLast = 0;
         } else if (!nowConnected && wasConnected) {
             sessionsSum += (clock.Now() - sessionStart) + g.NegotiationDelay / 86400.0;
             ++sessions;
         }
         if (nowConnected) {
             const uint32_t count = g.ConnectionState.SessionRx;
-            if (count < sessionHigh)
+            if (count < sessionLast)
                 ++sessionWraps;
-            sessionHigh = std::max(sessionHigh, count);
+            sessionLast = count;
         }
         if (g.ConnectionState.LastWindowTick != lastPublished) {
             lastPublished = g.ConnectionState.LastWindowTick;
@@ -205,7 +205,7 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
 
     EXPECT_GT(sessions, 50);
     EXPECT_GE(rawWraps, 1) << "the raw counter crossed 2^32";
-    EXPECT_EQ(sessionWraps, 0) << "a session's count never goes backwards: a wrapped count waits as after a restart";
+    EXPECT_EQ(sessionWraps, 1) << "the two-day session's count wraps once and goes on, its lamps lighting";
     EXPECT_NEAR(g.TotalConnectNew, sessionsSum, 0.001 / 86400) << "to the millisecond";
     EXPECT_EQ(idleAllocations, 0);
     EXPECT_EQ(steadyAllocations, 0);
