@@ -106,7 +106,7 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
 
 void CancelSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
 {
-    if (!g.SetupDialogOpen || !ctx.Snapshot.Held())
+    if (!ctx.Snapshot.Held()) // held only while the dialog shows
         return;
     TakeBackSettings(g, ctx);
     ctx.Host.EndSettingsDialog();

@@ -87,8 +87,8 @@ void TEventActions::AutoExit()
         endOfTick_ = true;
         return;
     }
-    if (vxdWasOpen && s_.Vxd.Open(g_.OsKind, g_.NoVxd, shortProgramPath_) == VxdOpenResult::Opened)
-        s_.Vxd.Hook();
+    if (vxdWasOpen)
+        s_.Vxd.Follow(g_.OsKind, g_.NoVxd, shortProgramPath_);
     s_.Host.EnablePollTimer(true);
 }
 

@@ -13,6 +13,7 @@ import harness as h
 import lamp_panel as lp
 import standin_call as call
 import standin_modem as modem
+from settings_dialog import close_settings, open_settings
 
 RD, TD = (0, 255, 0), (255, 0, 0)   # "LightThroughputRD" 0x00FF00, "LightThroughputTD" 0x0000FF
 STATUS = re.compile(r"DL: +(\d+\.\d) kB/s   UL: +(\d+\.\d) kB/s")
@@ -52,7 +53,7 @@ def stacked_columns(picture, left, top, right, bottom):
     return count
 
 
-SC_RESTORE, SETUP_COMMAND = 0xF120, 1000
+SC_RESTORE = 0xF120
 
 
 def graph_window_comes_back(s):
@@ -61,10 +62,8 @@ def graph_window_comes_back(s):
     s.wait_gone("Throughput", cls="TGraphDisplay", timeout=20, visible=True)
     s.post("Blinkery", "WM_SYSCOMMAND", SC_RESTORE, cls="TMainWindow")
     s.wait_window("Throughput", cls="TGraphDisplay", timeout=20)
-    s.post("Blinkery", "WM_COMMAND", SETUP_COMMAND, cls="TMainWindow")
-    s.wait_window("Blinkery Settings", cls="#32770", timeout=30)
-    s.press("Blinkery Settings", "Cancel")
-    s.wait_gone("Blinkery Settings", cls="#32770", timeout=20, visible=True)
+    open_settings(s)
+    close_settings(s, "Cancel")
     time.sleep(1)  # past the hide that follows the dialog
     s.wait_window("Throughput", cls="TGraphDisplay", timeout=20)
 
