@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/poll_period.h"
+#include "app/settings_keys.h"
 #include "app/settings_snapshot.h"
 
 namespace {
@@ -73,8 +74,10 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     ctx.Host.StopAboutTimer();
 
     // 8. (A shut-down while the dialog showed has taken them back already.)
+    // What the dialog leaves is held to the ranges the file is read with.
     if (!ok)
         TakeBackSettings(g, ctx);
+    HoldToRanges(g);
     ctx.Snapshot = SettingsSnapshot{};
     if (g.ClosingState != 0) {
         g.SetupDialogOpen = 0;

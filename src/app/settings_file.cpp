@@ -41,17 +41,11 @@ int32_t DefaultOf(const KeyDescriptor& key, const Defaults& d)
     return key.DefaultNumber;
 }
 
-int32_t ReadInt(platform::ProfileFile& profile, std::string_view section, std::string_view key, int32_t def)
+// A number outside its key's range, like one that is not a number, takes
+// the key's default, so the configuration stays complete.
+int32_t ReadNumber(platform::ProfileFile& profile, std::string_view section, const KeyDescriptor& key, int32_t def)
 {
-    return ParseIniInt(profile.ReadString(section, key, "")).value_or(def);
-}
-
-// A uint key holding a negative number is a range error; the key then
-// takes its default so the configuration stays complete.
-uint32_t ReadUint(platform::ProfileFile& profile, std::string_view section, const KeyDescriptor& key, int32_t def)
-{
-    int32_t value = ReadInt(profile, section, key.Name, def);
-    return static_cast<uint32_t>(value < 0 ? def : value);
+    return NumberOf(key, profile.ReadString(section, key.Name, "")).value_or(def);
 }
 
 // The main window's margin pair for bringing it on screen, by layout.
@@ -90,14 +84,14 @@ std::string PortSection(int32_t port)
 int32_t ReadDefaultPort(platform::ProfileFile& profile)
 {
     const KeyDescriptor& key = MainKey(DefaultPortKey);
-    int32_t port = ReadInt(profile, MainSection, key.Name, key.DefaultNumber);
+    int32_t port = ReadNumber(profile, MainSection, key, key.DefaultNumber);
     return port < 0 ? 0 : port;
 }
 
 int32_t ReadShowLogo(platform::ProfileFile& profile)
 {
     const KeyDescriptor& key = MainKey(ShowLogoKey);
-    return ReadInt(profile, MainSection, key.Name, key.DefaultNumber);
+    return ReadNumber(profile, MainSection, key, key.DefaultNumber);
 }
 
 void ReadSettings(TGVar& g, SettingsContext& ctx)
@@ -118,11 +112,11 @@ void ReadSettings(TGVar& g, SettingsContext& ctx)
     for (const KeyDescriptor& key : PortKeys()) {
         if (!IsNumeric(key.Type))
             continue;
-        int32_t def = DefaultOf(key, defaults);
+        const int32_t value = ReadNumber(profile, section, key, DefaultOf(key, defaults));
         if (key.Type == KeyType::Uint || key.Type == KeyType::Colour)
-            key.Uint(g) = ReadUint(profile, section, key, def);
+            key.Uint(g) = static_cast<uint32_t>(value);
         else
-            key.Int(g) = ReadInt(profile, section, key.Name, def);
+            key.Int(g) = value;
     }
     // -2147483648 has no magnitude that std::abs could give (every later
     // use of the layout takes it), so it reads as an unknown layout: 3.
@@ -139,7 +133,7 @@ void ReadSettings(TGVar& g, SettingsContext& ctx)
 
     // Font styles are only ever added.
     for (const KeyDescriptor& key : PortKeys()) {
-        if (key.Type == KeyType::Style && ReadInt(profile, section, key.Name, 0) == 1)
+        if (key.Type == KeyType::Style && ReadNumber(profile, section, key, 0) == 1)
             key.Style(g) = true;
     }
 
@@ -154,7 +148,7 @@ void ReadSettings(TGVar& g, SettingsContext& ctx)
 
     for (const KeyDescriptor& key : PortKeys()) {
         if (key.Type == KeyType::DateTime)
-            key.Date(g) = ParseIniDateTime(profile.ReadString(section, key.Name, "")).value_or(0.0);
+            key.Date(g) = DateOf(key, profile.ReadString(section, key.Name, "")).value_or(0.0);
     }
     if (g.TotalConnectReset == 0)
         g.TotalConnectReset = g.ConnectResetLoggerTimeRef != 0 ? g.ConnectResetLoggerTimeRef : ctx.Clock.Now();
@@ -172,6 +166,7 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
 
     if (std::abs(g.NewOrientation) == 6)
         g.NewOrientation = 3;
+    HoldToRanges(g);
     if (g.ConnectResetLoggerEvent == 0)
         g.ConnectResetLoggerTimeRef = 0;
 
@@ -185,9 +180,6 @@ bool WriteSettings(TGVar& g, platform::ProfileFile& profile)
             break;
         case KeyType::Uint:
         case KeyType::Colour:
-            // Never write what the reader would refuse as negative.
-            if (key.Uint(g) > 0x7FFFFFFFu)
-                key.Uint(g) = static_cast<uint32_t>(key.DefaultNumber);
             value = std::to_string(key.Uint(g));
             break;
         case KeyType::Style:

@@ -1,6 +1,21 @@
 #include "app/settings_keys.h"
 
+#include "app/ini_values.h"
+
 namespace {
+
+// Window sizes: coordinates on Windows 95 and 98 are 16-bit.
+constexpr int32_t MaxWindowSize = 32767;
+// The largest font size the font dialog takes, in points.
+constexpr int32_t MaxFontSize = 1638;
+// Ticks per second: from 2000 on the rounded period is 0 ms, no ticks.
+constexpr int32_t MaxTicksPerSecond = 1000;
+// Tenths of a second between graph columns, as the dialog allows; the
+// timer period is a hundred times that in milliseconds.
+constexpr int32_t MaxGraphTenths = 10000;
+// Date-times with a calendar date: 1 January 0001 to 31 December 9999.
+constexpr int32_t FirstDay = -693593;
+constexpr int32_t LastDay = 2958465;
 
 using IntField = int32_t& (*)(TGVar&);
 using UintField = uint32_t& (*)(TGVar&);
@@ -30,17 +45,24 @@ constexpr KeyDescriptor Int(std::string_view name, KeyDefault kind, IntField f)
 {
     return Number(name, name, KeyType::Int, kind, 0, f);
 }
+constexpr KeyDescriptor Within(KeyDescriptor key, int32_t min, int32_t max)
+{
+    key.Min = min;
+    key.Max = max;
+    return key;
+}
+// Unsigned values are written as read: never above INT32_MAX.
 constexpr KeyDescriptor Uint(std::string_view name, int32_t def, UintField f)
 {
-    return Number(name, name, KeyType::Uint, KeyDefault::Value, def, f);
+    return Within(Number(name, name, KeyType::Uint, KeyDefault::Value, def, f), 0, INT32_MAX);
 }
 constexpr KeyDescriptor Colour(std::string_view name, int32_t def, UintField f)
 {
-    return Number(name, name, KeyType::Colour, KeyDefault::Value, def, f);
+    return Within(Number(name, name, KeyType::Colour, KeyDefault::Value, def, f), 0, INT32_MAX);
 }
 constexpr KeyDescriptor Colour(std::string_view name, KeyDefault kind, UintField f)
 {
-    return Number(name, name, KeyType::Colour, kind, 0, f);
+    return Within(Number(name, name, KeyType::Colour, kind, 0, f), 0, INT32_MAX);
 }
 constexpr KeyDescriptor Style(std::string_view name, StyleField f)
 {
@@ -52,7 +74,7 @@ constexpr KeyDescriptor Text(std::string_view name, std::string_view def, TextFi
 }
 constexpr KeyDescriptor Date(std::string_view name, DateField f)
 {
-    return Number(name, name, KeyType::DateTime, KeyDefault::Value, 0, f);
+    return Within(Number(name, name, KeyType::DateTime, KeyDefault::Value, 0, f), FirstDay, LastDay);
 }
 
 #define FIELD(member) [](TGVar& g) -> auto& { return g.member; }
@@ -100,9 +122,9 @@ const KeyDescriptor KeyTable[] = {
     Colour("LightThroughputRD", 0x00FF00, FIELD(LightThroughputRD)),
     Colour("LightThroughputTD", 0x0000FF, FIELD(LightThroughputTD)),
     Int("RD/TD Speed Update", 5, FIELD(RDTDSpeedUpdate)),
-    Int("Font Size SPY", 10, FIELD(DisplayFont.Size)),
+    Within(Int("Font Size SPY", 10, FIELD(DisplayFont.Size)), -MaxFontSize, MaxFontSize),
     Int("Font Color Titlebar", KeyDefault::CaptionTextColour, FIELD(TitleFont.Color)),
-    Int("Font Size Titlebar", 0, FIELD(TitleFont.Size)),
+    Within(Int("Font Size Titlebar", 0, FIELD(TitleFont.Size)), -MaxFontSize, MaxFontSize),
     Colour("FontTitlebarBackgroundColor", KeyDefault::ActiveCaptionColour, FIELD(FontTitlebarBackgroundColor)),
     Int("KeyboardLights_CD", 0, FIELD(KeyboardLights_CD)),
     Int("KeyboardLights_RD", 0, FIELD(KeyboardLights_RD)),
@@ -138,8 +160,8 @@ const KeyDescriptor KeyTable[] = {
     Flag("ThroughputInDisplay", 0, FIELD(ThroughputInDisplay)),
     Int("ThroughputInDisplayHeigth", 50, FIELD(ThroughputInDisplayHeigth)),
     Flag("ThroughputDataInWindow", 0, FIELD(ThroughputDataInWindow)),
-    Uint("ThroghputUpdateSpeed", 10, FIELD(ThroghputUpdateSpeed)),
-    Int("Timer Interval", 18, FIELD(TimerInterval)),
+    Within(Uint("ThroghputUpdateSpeed", 10, FIELD(ThroghputUpdateSpeed)), 0, MaxGraphTenths),
+    Within(Int("Timer Interval", 18, FIELD(TimerInterval)), INT32_MIN, MaxTicksPerSecond),
     Int("Title", 0, FIELD(Title)),
     Int("TitleBar Offset", 0, FIELD(TitleBarOffset)),
     Int("TitleBar OffsetT", 0, FIELD(TitleBarOffsetT)),
@@ -153,10 +175,10 @@ const KeyDescriptor KeyTable[] = {
     Flag("Warn if Inactive", 0, FIELD(WarnIfInactive)),
     Uint("Warn time if Inactive", 1, FIELD(WarnTimeIfInactive)),
     Uint("Warn time if Inactive, Seconds", 0, FIELD(WarnTimeIfInactiveSeconds)),
-    Int("WindowSizeX", 0, FIELD(WindowSizeX)),
-    Int("WindowSizeY", 80, FIELD(WindowSizeY)),
-    Uint("TWindowSizeX", 100, FIELD(TWindowSizeX)),
-    Uint("TWindowSizeY", 50, FIELD(TWindowSizeY)),
+    Within(Int("WindowSizeX", 0, FIELD(WindowSizeX)), 0, MaxWindowSize),
+    Within(Int("WindowSizeY", 80, FIELD(WindowSizeY)), 0, MaxWindowSize),
+    Within(Uint("TWindowSizeX", 100, FIELD(TWindowSizeX)), 0, MaxWindowSize),
+    Within(Uint("TWindowSizeY", 50, FIELD(TWindowSizeY)), 0, MaxWindowSize),
     Flag("WinModem", 0, FIELD(WinModem)),
     Style("FontBold", FIELD(DisplayFont.Bold)),
     Style("FontItalic", FIELD(DisplayFont.Italic)),
@@ -179,7 +201,7 @@ const KeyDescriptor KeyTable[] = {
     Text("ModemInitString", "", FIELD(ModemInitString)),
     Text("ModemLogName", "", FIELD(ModemLogName)),
     Text("RISound", "", FIELD(RISound)),
-    Date("TotalConnectNew", FIELD(TotalConnectNew)),
+    Within(Date("TotalConnectNew", FIELD(TotalConnectNew)), 0, LastDay),
     Date("TotalConnectReset", FIELD(TotalConnectReset)),
     Text("WarnInactiveSound", "", FIELD(WarnInactiveSound)),
 };
@@ -198,4 +220,45 @@ std::span<const KeyDescriptor> MainKeys()
 std::span<const KeyDescriptor> PortKeys()
 {
     return std::span(KeyTable).subspan(MainKeyCount);
+}
+
+std::optional<int32_t> NumberOf(const KeyDescriptor& key, std::string_view text)
+{
+    const std::optional<int32_t> value = ParseIniInt(text);
+    if (value && (*value < key.Min || *value > key.Max))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> DateOf(const KeyDescriptor& key, std::string_view text)
+{
+    const std::optional<double> value = ParseIniDateTime(text);
+    if (value && !(*value >= key.Min && *value < static_cast<double>(key.Max) + 1))
+        return std::nullopt;
+    return value;
+}
+
+void HoldToRanges(TGVar& g)
+{
+    for (const KeyDescriptor& key : std::span(KeyTable)) {
+        switch (key.Type) {
+        case KeyType::Flag:
+        case KeyType::Int:
+            if (key.Int(g) < key.Min || key.Int(g) > key.Max)
+                key.Int(g) = key.DefaultNumber;
+            break;
+        case KeyType::Uint:
+        case KeyType::Colour:
+            if (key.Uint(g) < static_cast<uint32_t>(key.Min) || key.Uint(g) > static_cast<uint32_t>(key.Max))
+                key.Uint(g) = static_cast<uint32_t>(key.DefaultNumber);
+            break;
+        case KeyType::DateTime:
+            if (!(key.Date(g) >= key.Min && key.Date(g) < static_cast<double>(key.Max) + 1))
+                key.Date(g) = 0;
+            break;
+        case KeyType::Text:
+        case KeyType::Style:
+            break;
+        }
+    }
 }

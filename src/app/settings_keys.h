@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <variant>
@@ -39,6 +40,10 @@ struct KeyDescriptor {
     int32_t DefaultNumber;
     std::string_view DefaultText;
     FieldRef Field;
+    // The values every use of the key is defined for; a value outside reads
+    // as the default. Date-times in whole days, outside reading as 0.
+    int32_t Min = INT32_MIN;
+    int32_t Max = INT32_MAX;
 
     int32_t& Int(TGVar& g) const { return std::get<int32_t& (*)(TGVar&)>(Field)(g); }
     uint32_t& Uint(TGVar& g) const { return std::get<uint32_t& (*)(TGVar&)>(Field)(g); }
@@ -51,3 +56,12 @@ struct KeyDescriptor {
 std::span<const KeyDescriptor> MainKeys();
 // The per-port section, in write order.
 std::span<const KeyDescriptor> PortKeys();
+
+// A number or date-time of key as the file spells it, when it lies within
+// the key's range; nothing otherwise.
+std::optional<int32_t> NumberOf(const KeyDescriptor& key, std::string_view text);
+std::optional<double> DateOf(const KeyDescriptor& key, std::string_view text);
+
+// Every number of g outside its key's range set to the key's default, and
+// every date-time outside its range to 0: what is written reads back as is.
+void HoldToRanges(TGVar& g);

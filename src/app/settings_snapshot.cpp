@@ -2,7 +2,6 @@
 
 #include <type_traits>
 
-#include "app/ini_values.h"
 #include "app/settings_file.h"
 #include "app/settings_keys.h"
 #include "monitor/connection_state.h"
@@ -44,7 +43,7 @@ double ReadDateKey(TGVar& g, double& field, platform::ProfileFile& profile, cons
 {
     for (const KeyDescriptor& key : PortKeys()) {
         if (key.Type == KeyType::DateTime && &key.Date(g) == &field)
-            return ParseIniDateTime(profile.ReadString(section, key.Name, "")).value_or(fallback);
+            return DateOf(key, profile.ReadString(section, key.Name, "")).value_or(fallback);
     }
     return fallback;
 }

@@ -4,9 +4,12 @@
 
 namespace display {
 
-Bitmap::Bitmap(int width, int height, Colour fill)
-    : Width(std::max(width, 0)), Height(std::max(height, 0)),
-      Pixels(static_cast<size_t>(Width) * Height, fill) {}
+Bitmap::Bitmap(int width, int height, Colour fill) {
+    if (!PictureFits(width, height)) return;
+    Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+    Width = width;
+    Height = height;
+}
 
 void Bitmap::Set(int x, int y, Colour c) {
     if (Contains(x, y)) Pixels[static_cast<size_t>(y) * Width + x] = c;

@@ -20,12 +20,22 @@ constexpr int BlueOf(Colour c) { return static_cast<int>(c >> 16 & 0xFF); }
 // Icons have see-through pixels; no Windows colour value has the top byte set.
 constexpr Colour TransparentPixel = 0xFF000000u;
 
+// The most pixels a picture may hold (4096 x 4096, 64 MB): a larger one,
+// which only a hand-edited window size asks for, stays empty. The product
+// is taken in 64 bits, so no size wraps it in the 32-bit program.
+constexpr int64_t MaxPicturePixels = int64_t{1} << 24;
+constexpr bool PictureFits(int width, int height)
+{
+    return width >= 0 && height >= 0 && int64_t{width} * height <= MaxPicturePixels;
+}
+
 struct Bitmap {
     int Width = 0;
     int Height = 0;
     std::vector<Colour> Pixels;
 
     Bitmap() = default;
+    // Empty when the size does not fit.
     Bitmap(int width, int height, Colour fill = 0);
 
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }

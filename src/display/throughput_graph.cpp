@@ -247,13 +247,21 @@ void TThroughputGraph::Compose(View& view, int width, int height, bool cutAtFull
     const ViewKey key = KeyFor(width, height);
     if (key == view.Built)
         return;
-    view.Built = key;
 
-    // The picture keeps its storage: a size it held before needs no allocation.
+    // The picture keeps its storage: a size it held before needs no
+    // allocation. It is recorded as built once it holds its pixels.
     Bitmap& p = view.Picture;
+    p.Width = p.Height = 0;
+    view.Built = ViewKey{};
+    if (!PictureFits(width, height)) {
+        p.Pixels.clear();
+        view.Built = key;
+        return;
+    }
+    p.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     p.Width = width;
     p.Height = height;
-    p.Pixels.resize(static_cast<size_t>(width) * height);
+    view.Built = key;
     std::fill(p.Pixels.begin(), p.Pixels.end(), key.Background);
 
     const int columns = std::min(width, GraphSampleCount);

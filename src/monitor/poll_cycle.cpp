@@ -91,9 +91,10 @@ void TPollCycle::ReadUartStatus()
         io.CloseDriver();
         io.OpenDriver();
         if (!io.ActiveHW()) {
-            // Ticks go on beneath the box; they find the driver inactive and
-            // read nothing, so no second box appears. A box of an outer tick
-            // may already have set ModalActive: leave it as it was.
+            // The ticks that come beneath the box are skipped, and later
+            // ones find the driver inactive and read nothing, so no second
+            // box appears. A box of an outer tick may already have set
+            // ModalActive: leave it as it was.
             ShowModalBox(g_, s_.Boxes, g_.OsKind != OsWin9x ? DriverMissingNtText : DriverMissing9xText,
                          platform::MbButtons::Ok, platform::MbIcon::Error);
         }
@@ -227,20 +228,13 @@ bool TPollCycle::ClockShown() const
     return (g.SPYSpeedInDisplay == 1 || g.LogTransmitDisp == 1) && g.RDTDSpeedUpdate != 0;
 }
 
-void TPollCycle::TimerEvent()
+// Steps 2-19: the line as read this tick, and the connect or disconnect it
+// shows. False when the counters could not be read: the tick ends there.
+bool TPollCycle::ReadLine()
 {
     TGVar& g = g_;
     TModemSignals& s = g.ModemSignals;
     TConnectionState& cs = g.ConnectionState;
-
-    // 1. Nothing to watch.
-    if (g.Port < 1 || g.Port > 8)
-        return;
-    // The wall clock went back since the last tick.
-    const double wallClock = s_.Clock.Now();
-    if (wallClock < lastNow_)
-        ClockMovedBack(g, wallClock - lastNow_);
-    lastNow_ = wallClock;
 
     // 2. Lines and activity are fresh each tick; PrevRI, PrevCD and HS carry over.
     s.CTS = s.RTS = s.RI = s.CD = s.DSR = s.TD = s.RD = s.DTR = false;
@@ -252,7 +246,7 @@ void TPollCycle::TimerEvent()
     // 5. Byte counters and speed.
     CounterSample sample;
     if (!ReadCounters(sample, vxdOnPort))
-        return;
+        return false;
 
     // 6. Connect speed.
     uint32_t& speed = cs.Info.ConnectionSpeed;
@@ -326,6 +320,41 @@ void TPollCycle::TimerEvent()
         g.CdLowTime = 0;
     else
         g.CdHighTime = 0;
+    return true;
+}
+
+void TPollCycle::TimerEvent()
+{
+    TGVar& g = g_;
+    TModemSignals& s = g.ModemSignals;
+
+    // 1. Nothing to watch.
+    if (g.Port < 1 || g.Port > 8)
+        return;
+    // A read that pumps messages (the NT statistics) or a box it shows lets
+    // the timer in again: a tick that comes while this one reads the line
+    // is skipped, so this one acts on the line as it read it. Ticks beneath
+    // the boxes of the later steps run.
+    if (readingLine_)
+        return;
+    // The wall clock went back since the last tick.
+    const double wallClock = s_.Clock.Now();
+    if (wallClock < lastNow_)
+        ClockMovedBack(g, wallClock - lastNow_);
+    lastNow_ = wallClock;
+
+    struct Reading {
+        bool& flag;
+        explicit Reading(bool& f) : flag(f) { flag = true; }
+        ~Reading() { flag = false; }
+    };
+    bool read = false;
+    {
+        Reading reading(readingLine_);
+        read = ReadLine();
+    }
+    if (!read)
+        return;
 
     // 20-24. A log that could not be written, or the automatic exit's
     // close, ends the tick there.

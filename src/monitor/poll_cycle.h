@@ -42,11 +42,13 @@ class TPollCycle {
 public:
     TPollCycle(TGVar& g, PollServices services, PollParts parts) : g_(g), s_(services), p_(parts) {}
 
-    // Runs one tick. Safe to run nested: a message box opened inside a tick
-    // lets further ticks run beneath it, and all a tick keeps is in g.
+    // Runs one tick. A message box of a later step lets further ticks run
+    // beneath it, and all a tick keeps is in g; a tick that comes while one
+    // reads the line is skipped.
     void TimerEvent();
 
 private:
+    bool ReadLine();
     uint16_t PortBase() const;
     bool ReadVxdStatus();
     void ReadUartStatus();
@@ -60,7 +62,8 @@ private:
     TGVar& g_;
     PollServices s_;
     PollParts p_;
-    double lastNow_ = 0; // the wall clock at the last tick
+    double lastNow_ = 0;       // the wall clock at the last tick
+    bool readingLine_ = false; // steps 2-19 of a tick are running
 };
 
 } // namespace monitor

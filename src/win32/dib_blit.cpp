@@ -25,6 +25,8 @@ const BITMAPINFO& DibBlitter::Convert(const uint32_t* pixels, int width, int hei
 
 void DibBlitter::Draw(HDC dc, int x, int y, const display::Bitmap& picture)
 {
+    if (picture.Pixels.empty())
+        return;
     const BITMAPINFO& format = Convert(picture.Pixels.data(), picture.Width, picture.Height);
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.Width), static_cast<DWORD>(picture.Height), 0, 0, 0,
                       static_cast<UINT>(picture.Height), dib_.data(), &format, DIB_RGB_COLORS);

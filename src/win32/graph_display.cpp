@@ -46,11 +46,13 @@ LRESULT TGraphDisplay::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        paintDc_ = BeginPaint(Handle(), &ps);
+        PaintDc dc(Handle());
+        paintDc_ = dc.Get();
+        struct Forget {
+            HDC& dc;
+            ~Forget() { dc = nullptr; }
+        } forget{paintDc_};
         graph_.FormPaint();
-        paintDc_ = nullptr;
-        EndPaint(Handle(), &ps);
         return 0;
     }
     case WM_ERASEBKGND:

@@ -1,5 +1,7 @@
 #include "win32/lamp_display_window.h"
 
+#include "win32/window_base.h"
+
 namespace win32 {
 
 namespace {
@@ -18,26 +20,24 @@ LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Cloc
 
 void LampDisplayWindow::Paint()
 {
-    HDC dc = GetDC(hwnd_);
-    PaintOn(dc);
-    ReleaseDC(hwnd_, dc);
+    {
+        WindowDc dc(hwnd_);
+        PaintOn(dc.Get());
+    }
     if (presented_)
         ValidateRect(hwnd_, nullptr);
 }
 
 void LampDisplayWindow::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    PaintOn(dc);
-    EndPaint(hwnd_, &ps);
+    PaintDc dc(hwnd_);
+    PaintOn(dc.Get());
 }
 
 void LampDisplayWindow::FitBeforeShow()
 {
-    HDC dc = GetDC(hwnd_);
-    UseCanvas(dc, false);
-    ReleaseDC(hwnd_, dc);
+    WindowDc dc(hwnd_);
+    UseCanvas(dc.Get(), false);
 }
 
 void LampDisplayWindow::PaintOn(HDC dc)
@@ -49,15 +49,25 @@ void LampDisplayWindow::PaintOn(HDC dc)
 // The display measures its font in dc; the font selected before is put back.
 void LampDisplayWindow::UseCanvas(HDC dc, bool paint)
 {
-    dc_ = dc;
-    previousFont_ = nullptr;
+    // The display's font leaves the canvas however the paint ends.
+    struct Canvas {
+        LampDisplayWindow& w;
+        Canvas(LampDisplayWindow& window, HDC dc) : w(window)
+        {
+            w.dc_ = dc;
+            w.previousFont_ = nullptr;
+        }
+        ~Canvas()
+        {
+            if (w.previousFont_)
+                SelectObject(w.dc_, w.previousFont_);
+            w.dc_ = nullptr;
+        }
+    } canvas(*this, dc);
     if (paint)
         display_.FormPaint();
     else
         display_.FitBeforeShow();
-    if (previousFont_)
-        SelectObject(dc, previousFont_);
-    dc_ = nullptr;
 }
 
 void LampDisplayWindow::OnSize(WPARAM type)

@@ -282,9 +282,7 @@ LRESULT TMainWindow::OnPaint()
         lampDisplay_->OnPaint();
         return 0;
     }
-    PAINTSTRUCT ps;
-    BeginPaint(Handle(), &ps);
-    EndPaint(Handle(), &ps);
+    PaintDc validate(Handle());
     return 0;
 }
 

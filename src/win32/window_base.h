@@ -108,4 +108,34 @@ inline BOOL WINAPI DeleteFontObject(HFONT font)
 }
 using OwnedFont = Owned<HFONT, DeleteFontObject>;
 
+// A window's device context for drawing outside WM_PAINT, released on
+// every path.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { ReleaseDC(hwnd_, dc_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// WM_PAINT's BeginPaint and EndPaint, the latter on every path.
+class PaintDc {
+public:
+    explicit PaintDc(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(hwnd_, &ps_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 } // namespace win32

@@ -60,15 +60,19 @@ void CheckRanges(TGVar& g, const platform::WorkArea& work)
 {
     for (const KeyDescriptor& key : PortKeys()) {
         switch (key.Type) {
+        case KeyType::Flag:
+        case KeyType::Int:
+            FUZZ_CHECK(key.Int(g) >= key.Min && key.Int(g) <= key.Max);
+            break;
         case KeyType::Uint:
         case KeyType::Colour:
-            FUZZ_CHECK(key.Uint(g) <= 0x7FFFFFFFu);
+            FUZZ_CHECK(key.Uint(g) >= static_cast<uint32_t>(key.Min) && key.Uint(g) <= static_cast<uint32_t>(key.Max));
             break;
         case KeyType::Text:
             FUZZ_CHECK(key.Text(g).size() <= 2047);
             break;
         case KeyType::DateTime:
-            FUZZ_CHECK(std::isfinite(key.Date(g)));
+            FUZZ_CHECK(std::isfinite(key.Date(g)) && key.Date(g) >= key.Min && key.Date(g) < key.Max + 1.0);
             break;
         default:
             break;

@@ -65,6 +65,36 @@ TEST_F(SettingsTest, IntegerSpellingsAndRangeRecovery)
     EXPECT_EQ(g.AutoRunCDHigh, 1); // matched without regard to case
 }
 
+// A number just outside its key's range reads as the default; the bounds
+// themselves stay. Date-times outside the calendar read as missing.
+TEST_F(SettingsTest, ValuesOutsideTheirRangeReadAsTheDefault)
+{
+    for (const KeyDescriptor& k : PortKeys()) {
+        const bool unsignedKey = k.Type == KeyType::Uint || k.Type == KeyType::Colour;
+        const bool ranged = unsignedKey || k.Min != INT32_MIN || k.Max != INT32_MAX;
+        if ((k.Type != KeyType::Int && !unsignedKey) || k.DefaultKind != KeyDefault::Value || !ranged)
+            continue;
+        const int64_t values[] = {int64_t{k.Min} - 1, k.Min, k.Max, int64_t{k.Max} + 1};
+        for (const int64_t v : values) {
+            if (v < INT32_MIN || v > INT32_MAX)
+                continue;
+            SetIni("[Lampwatcher on COM1]\r\nFont Style Titlebar=Arial\r\n" + std::string(k.Name) + "=" +
+                   std::to_string(v) + "\r\n");
+            Read(1);
+            const int64_t read = unsignedKey ? int64_t{k.Uint(g)} : k.Int(g);
+            EXPECT_EQ(read, v < k.Min || v > k.Max ? k.DefaultNumber : v) << k.Name << "=" << v;
+        }
+    }
+
+    clock.NowValue = 46000.25;
+    SetIni("[Lampwatcher on COM1]\r\nConnectResetLoggerTimeRef=1E+300\r\n"
+           "TotalConnectReset=-7E+5\r\nTotalConnectNew=-0.5\r\n");
+    Read(1);
+    EXPECT_EQ(g.ConnectResetLoggerTimeRef, 46000.25);
+    EXPECT_EQ(g.TotalConnectReset, 46000.25);
+    EXPECT_EQ(g.TotalConnectNew, 0.0);
+}
+
 TEST_F(SettingsTest, LayoutZeroAndSixReadAsThree)
 {
     struct Case {
@@ -202,6 +232,8 @@ TEST_F(SettingsTest, WriteRules)
     g.ConnectResetLoggerTimeRef = 45000.5;
     g.DisplayFont.Italic = true;
     g.CDHighDelay = 0x80000000u; // beyond what the reader takes back
+    g.WindowSizeY = -1;
+    g.TotalConnectNew = 1E+300;
     ASSERT_TRUE(WriteSettings(g, profile));
     EXPECT_EQ(Value("Lampwatcher on COM1", "NewOrientation"), "3");
     EXPECT_EQ(g.ConnectResetLoggerTimeRef, 0.0); // no automatic reset: no reference
@@ -209,6 +241,8 @@ TEST_F(SettingsTest, WriteRules)
     EXPECT_EQ(Value("Lampwatcher on COM1", "FontItalic"), "1");
     EXPECT_EQ(Value("Lampwatcher on COM1", "FontBold"), "0");
     EXPECT_EQ(Value("Lampwatcher on COM1", "CD High Delay"), "5");
+    EXPECT_EQ(Value("Lampwatcher on COM1", "WindowSizeY"), "80");
+    EXPECT_EQ(Value("Lampwatcher on COM1", "TotalConnectNew"), "0.00000000000000E+0000");
 
     g.ConnectResetLoggerEvent = 3;
     g.ConnectResetLoggerTimeRef = 1.5;
@@ -225,9 +259,9 @@ TEST_F(SettingsTest, WhatIsWrittenReadsBackUnchanged)
     for (const KeyDescriptor& k : PortKeys()) {
         switch (k.Type) {
         case KeyType::Flag: k.Int(g) = n % 2; break;
-        case KeyType::Int: k.Int(g) = n * 7 - 300; break;
+        case KeyType::Int: k.Int(g) = std::clamp(n * 7 - 300, k.Min, k.Max); break;
         case KeyType::Uint:
-        case KeyType::Colour: k.Uint(g) = static_cast<uint32_t>(n * 1001); break;
+        case KeyType::Colour: k.Uint(g) = static_cast<uint32_t>(std::clamp(n * 1001, k.Min, k.Max)); break;
         case KeyType::Style: k.Style(g) = n % 2 == 1; break;
         case KeyType::Text: { // quoted, with blanks at an end, or plain
             const std::string text = "text " + std::to_string(n);

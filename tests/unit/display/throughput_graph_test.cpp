@@ -152,6 +152,14 @@ TEST_F(ThroughputGraphTest, InDisplayChartEndsAtTheFirstSampleAboveFullScale)
     EXPECT_EQ(host.InDisplay, nullptr);
     EXPECT_EQ(g.WindowSizeY, 80);
     EXPECT_EQ(height, 60);
+
+    // The largest size the file holds: its pixel count would wrap a 32-bit
+    // size, so the picture stays empty.
+    g.ThroughputDataInWindow = 0, g.WindowSizeX = g.WindowSizeY = 32767;
+    graph.DrawThroughputInDisplay(height = 60);
+    ASSERT_NE(host.InDisplay, nullptr);
+    EXPECT_EQ(host.InDisplay->Width, 0);
+    EXPECT_TRUE(host.InDisplay->Pixels.empty());
 }
 
 TEST_F(ThroughputGraphTest, ModeTimerAndWindow)

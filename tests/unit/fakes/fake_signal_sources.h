@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/window_parts.h"
@@ -29,6 +31,7 @@ public:
     bool Exists = true;
     std::map<std::string, Value> Values;
     int Opens = 0, Closes = 0, Reads = 0;
+    std::function<void()> WhileReading; // runs once, inside the next read, as a message pump would
 
     void Set(const std::string& name, uint32_t v)
     {
@@ -42,6 +45,8 @@ public:
     platform::StatValue Read(const std::string& name) override
     {
         ++Reads;
+        if (auto pump = std::exchange(WhileReading, nullptr))
+            pump();
         platform::StatValue out;
         auto it = Values.find(name);
         if (it == Values.end())

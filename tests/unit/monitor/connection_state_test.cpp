@@ -33,7 +33,18 @@ TEST_F(ConnectionStateTest, ASessionAddsItsLengthAndTheNegotiationDelayToTheTota
     Tick(10);
     clock.NowValue -= 3600 * Second; // the clock goes back an hour: the session goes on counting
     Tick(), Tick(10);
-    Carrier(false);
+    // The line drops while a counter read pumps messages and the timer
+    // comes in: that tick is skipped, and the one reading ends as it read.
+    stat.WhileReading = [&] {
+        Carrier(false);
+        Tick();
+    };
+    g.DUNRegistry = 1;
+    Registry(1, 1);
+    Tick();
+    ASSERT_EQ(stat.WhileReading, nullptr);
+    EXPECT_TRUE(g.ModemSignals.CD);
+    EXPECT_NEAR(g.TotalConnectNew, 100 * Second, 1e-9) << "no session ended inside the tick";
     Tick();
     EXPECT_NEAR(g.TotalConnectNew, 140 * Second, 1e-9);
     Tick(5);
