@@ -55,10 +55,12 @@ void ReceiveLightsMessage(TGVar& g, platform::ProcessLauncher& launcher, uint32_
     g.LightsProcess = m.Process;
     g.LightsDevice = m.Device;
     g.LightsText.assign(m.Text);
-    if (g.RunLights == 1) {
+    // Any process can send the message: the program is started again only
+    // once the one started before has ended.
+    if (g.RunLights == 1 && !launcher.WatchedRunning()) {
         std::string command = LightsProgram;
         command.append(m.Whole);
-        launcher.Exec(command, platform::ShowState::Normal);
+        launcher.ExecWatched(command, platform::ShowState::Normal);
     }
 }
 

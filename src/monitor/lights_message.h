@@ -33,7 +33,7 @@ LightsMessage ParseLightsMessage(const void* data, size_t size);
 
 // Handles a WM_COPYDATA message of any identifier: takes the handles and
 // the text of a 'lights' message and, with "Run Lights" 1, starts the
-// system's lights program with it.
+// system's lights program with it, unless the one it started last runs.
 void ReceiveLightsMessage(TGVar& g, platform::ProcessLauncher& launcher, uint32_t identifier, const void* data,
                           size_t size);
 

@@ -89,12 +89,52 @@ bool Win32FileQuery::Find(const std::string& path, platform::FileInfo& info)
     return true;
 }
 
+namespace {
+
+UINT ShowCommand(platform::ShowState show)
+{
+    return show == platform::ShowState::Default  ? SW_SHOWDEFAULT
+           : show == platform::ShowState::Hidden ? SW_HIDE
+                                                 : SW_SHOWNORMAL;
+}
+
+} // namespace
+
+Win32Launcher::~Win32Launcher()
+{
+    if (watched_)
+        CloseHandle(watched_);
+}
+
 bool Win32Launcher::Exec(const std::string& commandLine, platform::ShowState show)
 {
-    const UINT state = show == platform::ShowState::Default  ? SW_SHOWDEFAULT
-                       : show == platform::ShowState::Hidden ? SW_HIDE
-                                                             : SW_SHOWNORMAL;
-    return WinExec(commandLine.c_str(), state) > 31;
+    return WinExec(commandLine.c_str(), ShowCommand(show)) > 31;
+}
+
+// CreateProcess searches for the program as WinExec does, and gives the
+// process handle to watch.
+bool Win32Launcher::ExecWatched(const std::string& commandLine, platform::ShowState show)
+{
+    if (watched_) {
+        CloseHandle(watched_);
+        watched_ = nullptr;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(ShowCommand(show));
+    PROCESS_INFORMATION info{};
+    std::string line = commandLine; // CreateProcessA may write to it
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    watched_ = info.hProcess;
+    return true;
+}
+
+bool Win32Launcher::WatchedRunning()
+{
+    return watched_ && WaitForSingleObject(watched_, 0) == WAIT_TIMEOUT;
 }
 
 double Win32Clock::Now()

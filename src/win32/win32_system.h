@@ -31,7 +31,16 @@ public:
 
 class Win32Launcher final : public platform::ProcessLauncher {
 public:
+    Win32Launcher() = default;
+    Win32Launcher(const Win32Launcher&) = delete;
+    Win32Launcher& operator=(const Win32Launcher&) = delete;
+    ~Win32Launcher() override;
     bool Exec(const std::string& commandLine, platform::ShowState show) override;
+    bool ExecWatched(const std::string& commandLine, platform::ShowState show) override;
+    bool WatchedRunning() override;
+
+private:
+    HANDLE watched_ = nullptr;
 };
 
 class Win32Clock final : public platform::Clock {

@@ -96,11 +96,18 @@ public:
         platform::ShowState Show;
     };
     std::vector<Run> Runs;
+    bool WatchedRuns = false; // a program started watched runs until this is cleared
     bool Exec(const std::string& commandLine, platform::ShowState show) override
     {
         Runs.push_back({commandLine, show});
         return true;
     }
+    bool ExecWatched(const std::string& commandLine, platform::ShowState show) override
+    {
+        WatchedRuns = true;
+        return Exec(commandLine, show);
+    }
+    bool WatchedRunning() override { return WatchedRuns; }
 };
 
 class FontFactory : public platform::FontFactory {

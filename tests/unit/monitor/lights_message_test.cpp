@@ -88,6 +88,13 @@ TEST(LightsMessage, ReceivedMessagesSetTheHandlesAndMayStartTheSystemsProgram)
     EXPECT_EQ(launcher.Runs[0].Command, "lights!.exe 120 4567 Office");
     EXPECT_EQ(launcher.Runs[0].Show, platform::ShowState::Normal);
 
+    // Not again while that program runs; the handles are taken all the same.
+    const std::string other("7 8 Home");
+    monitor::ReceiveLightsMessage(g, launcher, 1, other.data(), other.size());
+    EXPECT_EQ(launcher.Runs.size(), 1u);
+    EXPECT_EQ(g.LightsProcess, 7u);
+    launcher.WatchedRuns = false;
+
     const std::string long_(100000, 'z');
     monitor::ReceiveLightsMessage(g, launcher, 1, long_.data(), long_.size());
     EXPECT_EQ(launcher.Runs.back().Command.size(), 12 + monitor::LightsCommandLimit);
