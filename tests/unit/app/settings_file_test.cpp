@@ -66,7 +66,7 @@ TEST_F(SettingsTest, IntegerSpellingsAndRangeRecovery)
 }
 
 // A number just outside its key's range reads as the default; the bounds
-// themselves stay. Date-times outside the calendar read as missing.
+// themselves stay.
 TEST_F(SettingsTest, ValuesOutsideTheirRangeReadAsTheDefault)
 {
     for (const KeyDescriptor& k : PortKeys()) {
@@ -85,14 +85,6 @@ TEST_F(SettingsTest, ValuesOutsideTheirRangeReadAsTheDefault)
             EXPECT_EQ(read, v < k.Min || v > k.Max ? k.DefaultNumber : v) << k.Name << "=" << v;
         }
     }
-
-    clock.NowValue = 46000.25;
-    SetIni("[Lampwatcher on COM1]\r\nConnectResetLoggerTimeRef=1E+300\r\n"
-           "TotalConnectReset=-7E+5\r\nTotalConnectNew=-0.5\r\n");
-    Read(1);
-    EXPECT_EQ(g.ConnectResetLoggerTimeRef, 46000.25);
-    EXPECT_EQ(g.TotalConnectReset, 46000.25);
-    EXPECT_EQ(g.TotalConnectNew, 0.0);
 }
 
 TEST_F(SettingsTest, LayoutZeroAndSixReadAsThree)
@@ -199,6 +191,14 @@ TEST_F(SettingsTest, DateTimeDefaults)
     EXPECT_EQ(g.TotalConnectReset, 45000.0);
     EXPECT_EQ(g.ConnectResetLoggerTimeRef, 45000.0);
     EXPECT_EQ(g.TotalConnectNew, 1.5);
+
+    // Outside the calendar, or a negative total: as missing.
+    SetIni("[Lampwatcher on COM1]\r\nConnectResetLoggerTimeRef=1E+300\r\n"
+           "TotalConnectReset=-7E+5\r\nTotalConnectNew=-0.5\r\n");
+    Read(1);
+    EXPECT_EQ(g.TotalConnectReset, 46000.25);
+    EXPECT_EQ(g.ConnectResetLoggerTimeRef, 46000.25);
+    EXPECT_EQ(g.TotalConnectNew, 0.0);
 }
 
 TEST_F(SettingsTest, NegativePortReadsOnlyTheEditor)
