@@ -25,6 +25,8 @@ target_link_options(Blinkery PRIVATE -mwindows -Wl,--subsystem,windows:4.0)
 target_link_libraries(Blinkery PRIVATE blinkery_win32)
 set_target_properties(Blinkery PROPERTIES OUTPUT_NAME Blinkery SUFFIX .exe)
 
+include(cmake/help.cmake)
+
 # The end-to-end harness's window tool (a console program run in the same prefix).
 add_executable(wintool ${CMAKE_SOURCE_DIR}/tests/e2e/tool/wintool.cpp)
 target_compile_options(wintool PRIVATE ${BLINKERY_WARNINGS})
