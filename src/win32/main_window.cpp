@@ -6,6 +6,7 @@
 #include "devices/ras_session.h"
 #include "monitor/lights_message.h"
 #include "win32/splash_form.h"
+#include "win32/win32_help.h"
 
 namespace win32 {
 
@@ -586,11 +587,7 @@ void TMainWindow::SetBorder(WindowBorder border)
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void TMainWindow::ShowHelpTopic(int32_t topic)
-{
-    if (!Settings.HelpFile.empty())
-        WinHelpA(Handle(), Settings.HelpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(topic));
-}
+void TMainWindow::ShowHelpTopic(int32_t topic) { OpenHelpTopic(Handle(), topic); }
 
 bool TMainWindow::EngineWindow::CloseMainWindow()
 {

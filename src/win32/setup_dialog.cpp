@@ -8,6 +8,7 @@
 #include "resource_ids.h"
 #include "win32/graph_display.h"
 #include "win32/input_box.h"
+#include "win32/win32_help.h"
 
 namespace win32 {
 namespace {
@@ -390,11 +391,7 @@ void TSetupDlg::SetHelpContext(int topic)
         SetWindowContextHelpId(tree_, static_cast<DWORD>(topic));
 }
 
-void TSetupDlg::OpenHelp(int topic)
-{
-    if (!Settings.HelpFile.empty())
-        WinHelpA(Handle(), Settings.HelpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(topic));
-}
+void TSetupDlg::OpenHelp(int topic) { OpenHelpTopic(Handle(), topic); }
 
 void TSetupDlg::SetBorder(WindowBorder border)
 {
