@@ -253,7 +253,8 @@ void TThroughputGraph::Compose(View& view, int width, int height, bool cutAtFull
     Bitmap& p = view.Picture;
     p.Width = p.Height = 0;
     view.Built = ViewKey{};
-    if (!PictureFits(width, height)) {
+    // No room for a column, or more pixels than a picture holds: empty.
+    if (width == 0 || height == 0 || !PictureFits(width, height)) {
         p.Pixels.clear();
         view.Built = key;
         return;
