@@ -1,5 +1,6 @@
-# The two commands a newcomer needs: `make test` and `make run`.
-.PHONY: all setup build test run clean
+# The two commands a newcomer needs: `make test` and `make run`; `make check`
+# is the quick check of the inner loop.
+.PHONY: all setup build test check run clean
 
 all: build
 
@@ -11,6 +12,9 @@ build: setup
 
 test: build
 	@scripts/test
+
+check: build
+	@scripts/check
 
 run: build
 	@scripts/run
