@@ -197,6 +197,7 @@ private:
     Win32Fonts fonts_;
     Win32FileQuery files_;
     Win32Launcher launcher_;
+    Win32EventSound sound_; // declared before the settings dialog, which holds it
     Win32SerialPorts ports_;
     Win32MessagePump pump_;
     Win32PortIoLibrary portIoLibrary_;
@@ -248,7 +249,6 @@ private:
         TMainWindow& window_;
     };
     EngineWindow engineWindow_{*this};
-    Win32EventSound sound_;
     Win32LogFiles logs_;
     Win32Power power_;
     std::unique_ptr<monitor::TEventActions> events_;
