@@ -222,10 +222,25 @@ std::span<const KeyDescriptor> PortKeys()
     return std::span(KeyTable).subspan(MainKeyCount);
 }
 
+namespace {
+
+bool NumberInRange(const KeyDescriptor& key, int64_t value)
+{
+    return value >= key.Min && value <= key.Max;
+}
+
+// The last day counts with its time of day.
+bool DateInRange(const KeyDescriptor& key, double value)
+{
+    return value >= key.Min && value < static_cast<double>(key.Max) + 1;
+}
+
+} // namespace
+
 std::optional<int32_t> NumberOf(const KeyDescriptor& key, std::string_view text)
 {
     const std::optional<int32_t> value = ParseIniInt(text);
-    if (value && (*value < key.Min || *value > key.Max))
+    if (value && !NumberInRange(key, *value))
         return std::nullopt;
     return value;
 }
@@ -233,7 +248,7 @@ std::optional<int32_t> NumberOf(const KeyDescriptor& key, std::string_view text)
 std::optional<double> DateOf(const KeyDescriptor& key, std::string_view text)
 {
     const std::optional<double> value = ParseIniDateTime(text);
-    if (value && !(*value >= key.Min && *value < static_cast<double>(key.Max) + 1))
+    if (value && !DateInRange(key, *value))
         return std::nullopt;
     return value;
 }
@@ -244,16 +259,16 @@ void HoldToRanges(TGVar& g)
         switch (key.Type) {
         case KeyType::Flag:
         case KeyType::Int:
-            if (key.Int(g) < key.Min || key.Int(g) > key.Max)
+            if (!NumberInRange(key, key.Int(g)))
                 key.Int(g) = key.DefaultNumber;
             break;
         case KeyType::Uint:
         case KeyType::Colour:
-            if (key.Uint(g) < static_cast<uint32_t>(key.Min) || key.Uint(g) > static_cast<uint32_t>(key.Max))
+            if (!NumberInRange(key, key.Uint(g)))
                 key.Uint(g) = static_cast<uint32_t>(key.DefaultNumber);
             break;
         case KeyType::DateTime:
-            if (!(key.Date(g) >= key.Min && key.Date(g) < static_cast<double>(key.Max) + 1))
+            if (!DateInRange(key, key.Date(g)))
                 key.Date(g) = 0;
             break;
         case KeyType::Text:
