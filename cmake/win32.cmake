@@ -73,6 +73,3 @@ foreach(scenario ${BLINKERY_SCENARIOS})
         SKIP_RETURN_CODE 77
         ENVIRONMENT "BLINKERY_EXE=$<TARGET_FILE:Blinkery>;BLINKERY_WINTOOL=$<TARGET_FILE:wintool>;BLINKERY_BUILD=${CMAKE_BINARY_DIR};PYTHONPATH=${CMAKE_SOURCE_DIR}/tests/e2e")
 endforeach()
-# Every settings page in two Windows versions: about 230 s on a CI machine,
-# 550 s under emulation and more beside other scenarios.
-set_tests_properties(e2e_test_settings_dialog PROPERTIES TIMEOUT 1200)

@@ -706,6 +706,58 @@ class App:
         return Path(self.log).read_text(errors="replace")
 
 
+def _escape(text):
+    return text.replace("\\", "\\\\").replace("\t", "\\t").replace("\r", "\\r").replace("\n", "\\n")
+
+
+class ToolServer:
+    """A "wintool serve" process in a scenario's prefix: a command a line
+    in, its output up to the E line out."""
+
+    def __init__(self, scenario):
+        self.log = open(scenario.folder / "wintool-serve.log", "ab")
+        self.process = subprocess.Popen([WINE, f"C:\\{APP_FOLDER}\\wintool.exe", "serve"], env=scenario.env,
+                                        cwd=scenario.app_dir, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=self.log, start_new_session=True, preexec_fn=_die_with_parent)
+        self.pending = b""
+
+    def ask(self, args, timeout):
+        command = " ".join(args)
+        try:
+            self.process.stdin.write(("\t".join(map(_escape, args)) + "\n").encode("utf-8"))
+            self.process.stdin.flush()
+        except OSError:
+            raise ScenarioError(f"wintool {command}: the tool has ended") from None
+        deadline = time.monotonic() + timeout
+        stream = self.process.stdout.fileno()
+        while True:
+            match = re.search(rb"(?:^|\n)E\t(\d+)\r?\n", self.pending)
+            if match:
+                out = self.pending[:match.start()]
+                self.pending = self.pending[match.end():]
+                return int(match.group(1)), out.decode("utf-8", errors="replace")
+            left = deadline - time.monotonic()
+            if left <= 0:
+                raise ScenarioError(f"wintool {command} hung for {timeout} s")
+            ready, _, _ = select.select([stream], [], [], left)
+            if ready:
+                chunk = os.read(stream, 65536)
+                if not chunk:
+                    raise ScenarioError(f"wintool {command}: the tool ended without an answer")
+                self.pending += chunk
+
+    def stop(self):
+        with contextlib.suppress(OSError):
+            self.process.stdin.close()
+        if self.process.poll() is None:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(self.process.pid, signal.SIGKILL)
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            self.process.wait(timeout=10)
+        self.process.stdout.close()
+        self.log.close()
+
+
 class Scenario:
     """One run in a fresh prefix of the given Windows version. Use it as a
     context manager: on leaving, every process of the prefix is ended
@@ -722,6 +774,7 @@ class Scenario:
         self.apps = []
         self._immutable = []
         self._counter = 0
+        self._tool = None
 
     # --- life cycle
     def __enter__(self):
@@ -757,6 +810,9 @@ class Scenario:
         return False
 
     def _cleanup(self):
+        if self._tool is not None:
+            self._tool.stop()
+            self._tool = None
         kill_wineserver(self.prefix)
         for app in self.apps:
             if app.process.poll() is None:
@@ -866,16 +922,22 @@ class Scenario:
         return app
 
     def wintool(self, *args, timeout=60):
-        """Runs wintool.exe in the prefix; gives (exit code, stdout)."""
+        """Runs a wintool command in the prefix; gives (exit code, stdout).
+        One wintool process serves the scenario's commands (each new Wine
+        program costs about a second where 32-bit code is emulated); it
+        is started again after it failed."""
+        if self._tool is None:
+            self._tool = ToolServer(self)
         try:
-            code, out, err = run_captured([WINE, f"C:\\{APP_FOLDER}\\wintool.exe", *map(str, args)],
-                                          env=self.env, cwd=self.app_dir, timeout=timeout)
-        except subprocess.TimeoutExpired:
-            raise ScenarioError(f"wintool {' '.join(map(str, args))} hung for {timeout} s") from None
+            code, out = self._tool.ask([str(a) for a in args], timeout)
+        except ScenarioError:
+            self._tool.stop()
+            self._tool = None
+            raise
         if code not in (0, 1):
-            raise ScenarioError(f"wintool {' '.join(map(str, args))} failed ({code}): "
-                                f"{err.decode(errors='replace')}")
-        return code, out.decode("utf-8", errors="replace")
+            errors = "\n".join(_unescape(line[2:]) for line in out.splitlines() if line.startswith("X\t"))
+            raise ScenarioError(f"wintool {' '.join(map(str, args))} failed ({code}): {errors}")
+        return code, out
 
     @staticmethod
     def _filter(cls, match):

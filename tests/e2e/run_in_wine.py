@@ -21,7 +21,7 @@ def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--version", default="nt40", choices=h.VERSIONS)
     parser.add_argument("--display", action="store_true", help="run with an X server")
-    parser.add_argument("--timeout", type=float, default=280, help="seconds before the program is ended")
+    parser.add_argument("--timeout", type=float, default=120, help="seconds before the program is ended")
     parser.add_argument("exe")
     parser.add_argument("args", nargs=argparse.REMAINDER)
     options = parser.parse_args(argv)
@@ -30,6 +30,20 @@ def main(argv):
     if not exe.is_file():
         print(f"run_in_wine: {exe} does not exist", file=sys.stderr)
         return 2
+    code = run_once(exe, options)
+    if code == HUNG:
+        # A rare hang (seen once, while PlaySound started its thread
+        # under emulation, and not in twenty runs since) is no verdict
+        # on the code: one more run in a fresh prefix decides.
+        print(f"run_in_wine: {exe.name} hung; running it once more", file=sys.stderr, flush=True)
+        code = run_once(exe, options)
+    return code
+
+
+HUNG = 124
+
+
+def run_once(exe, options):
     folder = h.e2e_dir() / "run" / "run_in_wine" / exe.stem
     prefix = folder / "prefix"
     h.kill_wineserver(prefix)           # left over from a killed run
@@ -50,7 +64,7 @@ def main(argv):
             code = process.wait(timeout=options.timeout)
         except subprocess.TimeoutExpired:
             print(f"run_in_wine: {exe.name} did not end within {options.timeout:.0f} s", file=sys.stderr)
-            code = 124
+            code = HUNG
     finally:
         h.kill_wineserver(prefix)
         if process is not None and process.poll() is None:

@@ -19,7 +19,7 @@ def fresh(s):
     for expected in WARNINGS:
         text, buttons, _ = s.wait_message_box(timeout=60)
         assert re.sub(r"\s*[\r\n]+\s*", " ", text) == expected, text
-        s.press("Blinkery", "OK")
+        s.answer("Blinkery", "OK")
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
     s.close("Blinkery", cls="TMainWindow")
     assert app.wait_exit(timeout=30) == 0, app.output()

@@ -36,6 +36,13 @@
 //   wintool keystate <caption> [options]     has keyhook.dll (beside wintool) write the lock
 //                                            keys of that window's thread to keystate.txt
 //                                            beside its program
+//   wintool serve                            reads commands from standard input, one a line
+//                                            with its fields TAB-separated and escaped as
+//                                            the output is, and answers each with its output,
+//                                            any X line and an E line; until the input ends.
+//                                            One process then serves a whole scenario: a
+//                                            start of a Wine program costs about a second
+//                                            where 32-bit code is emulated.
 //
 // Options: --class NAME, --match exact|prefix|contains (caption, default
 // exact), --timeout MS (default 0: look once), --visible (ignore hidden
@@ -51,6 +58,8 @@
 //   V <value>                                       result of send
 //   I <text>                                        an item of a list box
 //   L <short date> <long time> <am> <pm>            the user's date-time formats
+//   X <message>                                     serve: what a usage error wrote
+//   E <exit code>                                   serve: the end of an answer
 // Exit codes: 0 done, 1 not found or timed out, 2 usage or other error.
 #include <windows.h>
 #include <shellapi.h>
@@ -102,11 +111,14 @@ void WriteUtf8(const std::wstring &text)
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+bool serving = false;
+
 void WriteError(const std::string &text)
 {
     DWORD written = 0;
-    std::string line = "wintool: " + text + "\n";
-    WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    std::string line = (serving ? "X\t" : "wintool: ") + text + "\n";
+    WriteFile(GetStdHandle(serving ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE), line.data(),
+              static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 std::wstring Escape(const std::wstring &text)
@@ -735,6 +747,64 @@ int Run(const std::vector<std::wstring> &args)
     throw UsageError{"unknown command"};
 }
 
+std::wstring Unescape(const std::wstring &text)
+{
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (c == L'\\' && i + 1 < text.size()) {
+            c = text[++i];
+            c = c == L't' ? L'\t' : c == L'r' ? L'\r' : c == L'n' ? L'\n' : c;
+        }
+        out += c;
+    }
+    return out;
+}
+
+std::vector<std::wstring> Fields(const std::string &line)
+{
+    std::wstring wide(line.size(), L'\0');
+    int size = MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), wide.data(),
+                                   static_cast<int>(wide.size()));
+    wide.resize(size > 0 ? static_cast<size_t>(size) : 0);
+    std::vector<std::wstring> fields;
+    size_t start = 0;
+    for (size_t tab; (tab = wide.find(L'\t', start)) != std::wstring::npos; start = tab + 1)
+        fields.push_back(Unescape(wide.substr(start, tab - start)));
+    fields.push_back(Unescape(wide.substr(start)));
+    return fields;
+}
+
+int Serve()
+{
+    serving = true;
+    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    std::string pending;
+    char chunk[4096];
+    DWORD got = 0;
+    for (;;) {
+        size_t end;
+        while ((end = pending.find('\n')) == std::string::npos) {
+            if (!ReadFile(input, chunk, sizeof chunk, &got, nullptr) || got == 0)
+                return kOk;
+            pending.append(chunk, got);
+        }
+        std::string line = pending.substr(0, end);
+        pending.erase(0, end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        int code = kError;
+        try {
+            code = Run(Fields(line));
+        } catch (const UsageError &error) {
+            WriteError(error.what);
+        } catch (...) {
+            WriteError("unexpected failure");
+        }
+        WriteUtf8(L"E\t" + Dec(code) + L"\n");
+    }
+}
+
 } // namespace
 
 int main()
@@ -750,6 +820,8 @@ int main()
         for (int i = 1; i < count; ++i)
             args.emplace_back(argv[i]);
         LocalFree(argv);
+        if (args.size() == 1 && args.front() == L"serve")
+            return Serve();
         return Run(args);
     } catch (const UsageError &error) {
         WriteError(error.what + " (commands: list, wait, gone, press, close, rect, post, send)");
