@@ -21,13 +21,14 @@ void Put32(std::string& out, uint32_t v) {
     Put16(out, v >> 16);
 }
 
-void PutInfoHeader(std::string& out, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed) {
+void PutInfoHeader(std::string& out, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed,
+                   uint32_t compression = 0 /* BI_RGB */) {
     Put32(out, 40);
     Put32(out, static_cast<uint32_t>(width));
     Put32(out, static_cast<uint32_t>(height));
     Put16(out, 1);
     Put16(out, static_cast<uint32_t>(bits));
-    Put32(out, 0); // BI_RGB
+    Put32(out, compression);
     Put32(out, imageSize);
     Put32(out, 2835); // 72 dpi
     Put32(out, 2835);
@@ -75,20 +76,66 @@ std::string PixelData(const Bitmap& bitmap, const std::vector<Colour>& palette, 
     return data;
 }
 
+// 8-bit rows (bottom-up, each padded to 4 bytes) run-length encoded as
+// BI_RLE8: a run of one index as (count, index); three or more differing
+// indices as (0, count, indices...) padded to an even length; (0, 0) ends
+// a row and (0, 1) the picture.
+std::string Rle8(const std::string& rows, int width, int height) {
+    const size_t rowBytes = static_cast<size_t>(RowBytes(width, 8));
+    std::string out;
+    for (int y = 0; y < height; ++y) {
+        const char* row = rows.data() + static_cast<size_t>(y) * rowBytes;
+        const size_t n = static_cast<size_t>(width);
+        auto runAt = [&](size_t i) {
+            size_t r = 1;
+            while (i + r < n && r < 255 && row[i + r] == row[i]) ++r;
+            return r;
+        };
+        for (size_t i = 0; i < n;) {
+            size_t run = runAt(i);
+            if (run >= 2) {
+                out += static_cast<char>(run);
+                out += row[i];
+                i += run;
+                continue;
+            }
+            size_t literal = 1;
+            while (i + literal < n && literal < 255 && runAt(i + literal) < 2) ++literal;
+            if (literal < 3) {
+                for (size_t k = 0; k < literal; ++k) {
+                    out += '\1';
+                    out += row[i + k];
+                }
+            } else {
+                out += '\0';
+                out += static_cast<char>(literal);
+                out.append(row + i, literal);
+                if (literal % 2) out += '\0';
+            }
+            i += literal;
+        }
+        out += std::string(y + 1 < height ? "\0\0" : "\0\1", 2);
+    }
+    return out;
+}
+
 } // namespace
 
-std::string BmpFile(const Bitmap& bitmap) {
+std::string BmpFile(const Bitmap& bitmap, bool compressed) {
     const std::vector<Colour> palette = display::ColoursOf(bitmap);
     const int bits = palette.size() <= 256 ? 8 : 24;
     const size_t entries = bits == 8 ? palette.size() : 0;
-    const std::string pixels = PixelData(bitmap, palette, bits);
+    const bool rle = compressed && bits == 8;
+    std::string pixels = PixelData(bitmap, palette, bits);
+    if (rle) pixels = Rle8(pixels, bitmap.Width, bitmap.Height);
     const uint32_t offset = 14 + 40 + static_cast<uint32_t>(entries) * 4;
 
     std::string out = "BM";
     Put32(out, offset + static_cast<uint32_t>(pixels.size()));
     Put32(out, 0);
     Put32(out, offset);
-    PutInfoHeader(out, bitmap.Width, bitmap.Height, bits, static_cast<uint32_t>(pixels.size()), static_cast<uint32_t>(entries));
+    PutInfoHeader(out, bitmap.Width, bitmap.Height, bits, static_cast<uint32_t>(pixels.size()), static_cast<uint32_t>(entries),
+                  rle ? 1 /* BI_RLE8 */ : 0);
     PutPalette(out, palette, entries);
     return out + pixels;
 }

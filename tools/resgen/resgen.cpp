@@ -12,6 +12,7 @@
 
 #include "chirp.h"
 #include "contact_sheet.h"
+#include "display/logo.h"
 #include "display/picture_library.h"
 #include "image_files.h"
 #include "platform/files.h"
@@ -72,8 +73,11 @@ int main(int argc, char** argv) {
             std::string reference;
             for (const auto& picture : library.Pictures()) {
                 const bool icon = picture.Kind == display::PictureKind::Icon;
+                // The logo, the largest picture by far, is loaded as a device
+                // bitmap and so may be stored compressed.
+                const bool compressed = picture.Name == display::LogoPictureName;
                 if (!write(out + "/" + picture.Name + (icon ? ".ico" : ".bmp"),
-                           icon ? resgen::IcoFile(picture.Image) : resgen::BmpFile(picture.Image)))
+                           icon ? resgen::IcoFile(picture.Image) : resgen::BmpFile(picture.Image, compressed)))
                     return 1;
                 reference += (icon ? "icon " : "bitmap ") + picture.Name + " " + std::to_string(picture.Image.Width) + " " +
                              std::to_string(picture.Image.Height) + "\n" + resgen::PixelRows(picture.Image);

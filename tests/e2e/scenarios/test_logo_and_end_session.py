@@ -10,7 +10,7 @@ def logo_and_end_session(s):
                             {"Lampwatcher: Main": {"Default Port": "4", "Show Logo at Startup": "1"}}))
     s.list_windows()  # the prefix's first program start is the slow one
     app = s.start()
-    # Each look at the windows takes about a second under emulation, so the
+    # Each look at the windows takes up to a second under emulation, so the
     # logo's three seconds are measured to within that.
     seen = gone = None
     deadline = time.monotonic() + 60

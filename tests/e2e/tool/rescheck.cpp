@@ -94,7 +94,11 @@ std::string Hex(DWORD value) {
 }
 
 std::string CheckBitmap(HMODULE module, const Expected& picture, const std::string& name) {
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    // Loaded as the program loads it: the logo as a device bitmap (it is
+    // stored compressed), every other picture as a DIB section.
+    const bool logo = lstrcmpiA(name.c_str(), "LOGO") == 0;
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageA(module, name.c_str(), IMAGE_BITMAP, 0, 0, logo ? LR_DEFAULTCOLOR : LR_CREATEDIBSECTION));
     if (!bitmap) return "LoadImage failed for " + name;
     int width = 0, height = 0;
     std::vector<DWORD> pixels;
