@@ -9,6 +9,7 @@
 
 #include "app/settings.h"
 #include "app/tray_icon.h"
+#include "app/version.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
 #include "platform/tray.h"
@@ -19,7 +20,7 @@ inline constexpr std::array<const char*, 8> TrayIconNames = {
     "MODEM1", "MODEM2", "MODEM3", "MODEM4", "MODEM1_NC", "MODEM2_NC", "MODEM3_NC", "MODEM4_NC",
 };
 
-inline constexpr const char* TrayDefaultStatus = "Blinkery 2.5";
+inline constexpr const char* TrayDefaultStatus = "Blinkery " BLINKERY_VERSION;
 inline constexpr size_t TrayTipLength = 143;
 
 class TTrayUpdate {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/fonts.h"
+#include "app/version.h"
 #include "win32/select_reg_dialog.h"
 #include "win32/setup_dialog.h"
 
@@ -188,7 +189,7 @@ bool TSetupDlg::RemoveFile(const std::string& path)
 
 std::string TSetupDlg::ProgramVersion()
 {
-    return "2.5";
+    return BLINKERY_VERSION;
 }
 
 std::string TSetupDlg::ProgramFileDate()
