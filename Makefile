@@ -22,12 +22,18 @@ run: build
 clean:
 	rm -rf build
 
-# Contact sheet of every picture (1x and 4x, named): build/pictures.png.
+# Contact sheet of every picture (1x and 4x, named): docs/pictures.png.
 .PHONY: pictures
 pictures: build
 	@build/native/tools/resgen/resgen --art resources --sheet build/pictures.bmp
-	@convert build/pictures.bmp build/pictures.png && rm build/pictures.bmp
-	@echo "wrote build/pictures.png"
+	@convert build/pictures.bmp -strip -define png:compression-level=9 PNG8:docs/pictures.png && rm build/pictures.bmp
+	@echo "wrote docs/pictures.png"
+
+# The README's screen crops, from the Wine scenarios that take them:
+# docs/screenshots/.
+.PHONY: screenshots
+screenshots: build
+	@scripts/screenshots
 
 # Each fuzz target to 1,000,000 executions (not part of `make test`, which
 # runs each for a few seconds); BLINKERY_FUZZ_RUNS sets another count.
@@ -40,3 +46,9 @@ fuzz: setup
 .PHONY: bench
 bench:
 	@bench/run
+
+# What a Windows user installs: build/dist/Blinkery-VERSION.zip with the
+# release exe, its sound, the help file and README.TXT.
+.PHONY: dist
+dist: build
+	@scripts/dist
