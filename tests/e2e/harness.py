@@ -45,8 +45,10 @@ SCREEN = "1024x768"
 APP_FOLDER = "blinkery"             # C:\blinkery in the prefix
 INI_NAME = "BLINKERY.INI"
 
+WINE_FONTS = "/usr/share/wine/fonts"   # Debian's fonts-wine
+
 # Bumped whenever the template recipe changes, so old templates are remade.
-TEMPLATE_RECIPE = "4"
+TEMPLATE_RECIPE = "5"
 
 HERE = Path(__file__).resolve().parent
 WINE = shutil.which("wine") or "/usr/bin/wine"
@@ -319,6 +321,12 @@ def _make_base(path):
     start (fonts cached, desktop created), so scenario starts are quick."""
     env = wine_env(path)
     _run([WINE64, "wineboot", "-i"], env=env, timeout=600)
+    # Wine's own fonts (Marlett draws the caption buttons) in the prefix's
+    # font folder: a Wine run through qemu does not find its data folder,
+    # where a native one takes them from, and both must draw alike.
+    fonts = path / "drive_c" / "windows" / "Fonts"
+    for font in Path(WINE_FONTS).glob("*.ttf"):
+        shutil.copy2(font, fonts / font.name)
     # The user's folders link to the host's home; a program under test must
     # not write there.
     for link in (path / "drive_c" / "users").rglob("*"):
