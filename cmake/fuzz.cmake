@@ -6,7 +6,8 @@ if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(FATAL_ERROR "BLINKERY_FUZZ needs clang++ (-DCMAKE_CXX_COMPILER=clang++)")
 endif()
 
-add_compile_options(-g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+# -O1 -g, as libFuzzer advises: half the compile time of -O3.
+add_compile_options(-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 add_link_options(-fsanitize=address,undefined)
 
 blinkery_core_library()

@@ -1,38 +1,21 @@
-# Win32 unit tests (GoogleTest built with the -posix MinGW variant), run
-# under Wine. Kept apart from the shipped exe's tree so the two thread
-# models never mix.
-# GCC 12's -Wrestrict reports impossible overlaps inside libstdc++'s string
-# copies at -O2 for 32-bit targets (GCC bug 105651): a false positive that
-# otherwise turns ordinary string code into build failures.
-list(APPEND BLINKERY_WARNINGS -Wno-restrict)
-add_compile_options(-D_WIN32_WINNT=0x0400 -DWINVER=0x0400 -DWIN32_LEAN_AND_MEAN -DNOMINMAX)
-add_link_options(-static)
-
-blinkery_core_library()
-
-file(GLOB BLINKERY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
-list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
-add_library(blinkery_win32 STATIC ${BLINKERY_WIN32_SOURCES})
-target_compile_options(blinkery_win32 PRIVATE ${BLINKERY_WARNINGS})
-target_link_libraries(blinkery_win32 PUBLIC blinkery_core winmm comctl32 comdlg32 shell32)
-
+# Win32 unit tests, run under Wine: GoogleTest built with the same MinGW
+# variant (win32 threads) as Blinkery.exe, over the same libraries. Included
+# by win32.cmake.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
+# GoogleTest's thread notification is made of std::mutex, which MinGW's
+# win32 thread model lacks: a Win32 event stands in for it.
 file(GLOB_RECURSE BLINKERY_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(blinkery_win32_tests ${BLINKERY_WIN32_TEST_SOURCES})
 target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tools/standins)
 target_compile_options(blinkery_win32_tests PRIVATE ${BLINKERY_WARNINGS})
 target_link_libraries(blinkery_win32_tests PRIVATE blinkery_win32 gtest gtest_main)
+foreach(target gtest gtest_main blinkery_win32_tests)
+    target_compile_options(${target} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/win32/gtest_notification.h)
+endforeach()
 
-# The stand-ins next to the test binary, for the device tests under Wine.
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/standins/CMakeLists.txt)
-    add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standins ${CMAKE_BINARY_DIR}/standins)
-endif()
-
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME win32_unit_tests
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/run_in_wine.py
             $<TARGET_FILE:blinkery_win32_tests>

@@ -57,6 +57,8 @@ endif()
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
+include(cmake/win32-tests.cmake)
+
 # Import check: Blinkery.exe must load on Windows 95 and NT 4.
 add_test(NAME import_check
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check-imports

@@ -9,7 +9,7 @@ import settings_dialog as sd
 
 IDC_FONTLOG = 1430
 IDC_LAMPOFF = 1722
-OPENINGS = 6
+OPENINGS = 5
 
 
 def settings_gdi(s):
