@@ -38,7 +38,7 @@ screenshots: build
 # Each fuzz target to 1,000,000 executions (not part of `make test`, which
 # runs each for a few seconds); BLINKERY_FUZZ_RUNS sets another count.
 .PHONY: fuzz
-fuzz: setup
+fuzz: build
 	@scripts/fuzz
 
 # Time and instructions of a quiet poll tick (not part of `make test`);

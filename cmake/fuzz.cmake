@@ -1,17 +1,7 @@
-# Fuzz build (build/fuzz, clang++): libFuzzer targets over the portable code
-# that reads outside data, under ASan and UBSan. Each target is one file in
+# libFuzzer targets over the portable code that reads outside data, under
+# ASan and UBSan (the native tree, with clang++). Each target is one file in
 # tests/fuzz/; its seeds are tests/fuzz/corpus/<target>/. ctest runs each
 # for a few seconds, replaying the seeds (and the kept findings) first.
-if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-    message(FATAL_ERROR "BLINKERY_FUZZ needs clang++ (-DCMAKE_CXX_COMPILER=clang++)")
-endif()
-
-# -O1 -g, as libFuzzer advises: half the compile time of -O3.
-add_compile_options(-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-add_link_options(-fsanitize=address,undefined)
-
-blinkery_core_library()
-
 set(BLINKERY_FUZZ_SECONDS 5 CACHE STRING "How long ctest runs each fuzz target")
 file(GLOB BLINKERY_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*.cpp)
 foreach(source ${BLINKERY_FUZZ_SOURCES})

@@ -19,7 +19,7 @@ constexpr size_t InternalHeaderSize = 9;
 constexpr uint16_t TreeMagic = 0x293B;
 constexpr size_t TreeHeaderSize = 38;
 constexpr size_t LeafHeaderSize = 8;   // unused bytes, entries, previous, next
-constexpr size_t IndexHeaderSize = 6;  // unused bytes, entries, first child
+constexpr size_t IndexFirstChild = 4;  // after unused bytes and entries
 
 uint32_t Get32(const std::vector<uint8_t>& f, size_t at)
 {
@@ -50,7 +50,7 @@ bool WalkLeaves(const std::vector<uint8_t>& f, size_t at, const std::function<si
     for (int level = 1; level < levels; ++level) {  // the first leaf: down the first children
         if (!valid(page))
             return false;
-        page = Get16(f, pageAt(page) + 4);
+        page = Get16(f, pageAt(page) + IndexFirstChild);
     }
     for (int guard = 0; page != -1 && guard <= pages; ++guard) {
         if (!valid(page))

@@ -78,7 +78,7 @@ TEST_F(SettingsDialogTest, CancelKeepsTheAutomaticResetButNotAMovedReference)
     const std::pair<double, double> cases[] = {{45001, 45001}, {45002, 45002}, {45000.5, 45000}}; // set, kept
     for (const auto& [set, kept] : cases) {
         g.ConnectResetLoggerTimeRef = 45000;
-        rec.WhileShown = [&] { g.ConnectResetLoggerTimeRef = set, g.TotalConnectNew = 0; };
+        rec.WhileShown = [&, set = set] { g.ConnectResetLoggerTimeRef = set, g.TotalConnectNew = 0; };
         Open();
         EXPECT_EQ(g.ConnectResetLoggerTimeRef, kept) << set;
         EXPECT_EQ(g.TotalConnectNew, 0.0);

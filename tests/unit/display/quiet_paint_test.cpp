@@ -7,8 +7,16 @@
 #include "app/line_settings.h"
 #include "lamp_display_rig.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-// From the sanitizers' allocator interface (GCC ships the library, not the header).
+#if defined(__SANITIZE_ADDRESS__)   // GCC's sign of ASan
+#define BLINKERY_ASAN 1
+#elif defined(__has_feature)       // clang's
+#if __has_feature(address_sanitizer)
+#define BLINKERY_ASAN 1
+#endif
+#endif
+
+#ifdef BLINKERY_ASAN
+// From the sanitizers' allocator interface (declared here: GCC ships the library, not the header).
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*, size_t),
                                                          void (*free_hook)(const volatile void*));
 #define BLINKERY_COUNTS_ALLOCATIONS 1
