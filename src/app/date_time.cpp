@@ -58,6 +58,14 @@ CalendarTime DecodeDateTime(double dateTime)
     return t;
 }
 
+int SecondOfMinute(double dateTime)
+{
+    double day = 0;
+    const double fraction = std::fabs(std::modf(dateTime, &day));
+    const long long ms = std::llround(fraction * 86400000.0);
+    return static_cast<int>((ms / 1000) % 60);
+}
+
 double CombineDateTime(double dayOf, double timeOf)
 {
     return std::floor(dayOf) + (timeOf - std::floor(timeOf));

@@ -16,6 +16,9 @@ CalendarTime DateOfDayNumber(int64_t dayNumber);
 // The calendar date and time of a date-time, to the millisecond; a value
 // outside the years 1-9999 gives 30 December 1899.
 CalendarTime DecodeDateTime(double dateTime);
+// The seconds field (0-59) of a date-time or a duration: cheap enough for
+// every poll tick, where a full decode is not.
+int SecondOfMinute(double dateTime);
 
 // The whole days of `dayOf` with the time of day of `timeOf`: a date
 // picked keeps the time, a time picked keeps the day.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/connect_time.h"
+#include "app/date_time.h"
 #include "devices/rascomp32.h"
 #include "monitor/date_time_text.h"
 #include "monitor/reset_schedule.h"
@@ -13,14 +14,6 @@ namespace monitor {
 namespace {
 
 constexpr uint32_t MinWindowMs = 1000;
-
-int SecondOf(double dateTime)
-{
-    double day = 0;
-    const double fraction = std::fabs(std::modf(dateTime, &day));
-    const long long ms = std::llround(fraction * 86400000.0);
-    return static_cast<int>((ms / 1000) % 60);
-}
 
 } // namespace
 
@@ -177,7 +170,7 @@ void TConnectionSteps::ConnectTimeLabel()
     // seconds of the clock with those of the total instead would freeze
     // the label whenever the two happen to agree.)
     const double total = TotalConnectTime(g, now);
-    if (SecondOf(total) == SecondOf(cs.LastLabelTotal))
+    if (SecondOfMinute(total) == SecondOfMinute(cs.LastLabelTotal))
         return;
     ShowLabel(total);
     cs.LastLabelTotal = total;

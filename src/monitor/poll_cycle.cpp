@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "app/date_time.h"
 #include "app/line_settings.h"
 #include "app/modal_box.h"
 #include "monitor/connection_state.h"
@@ -29,15 +30,6 @@ void SetStatusLines(TModemSignals& s, unsigned status)
     s.DSR |= (status & BitDSR) != 0;
     s.RI |= (status & BitRI) != 0;
     s.CD |= (status & BitCD) != 0;
-}
-
-// The seconds field (0-59) of a date-time.
-int SecondOf(double dateTime)
-{
-    double day = 0;
-    const double fraction = std::fabs(std::modf(dateTime, &day));
-    const long long ms = std::llround(fraction * 86400000.0);
-    return static_cast<int>((ms / 1000) % 60);
 }
 
 } // namespace
@@ -397,7 +389,7 @@ void TPollCycle::TimerEvent()
     // 30. A shown clock repaints once per second, not on every tick.
     if (!g.RepaintRequested && ClockShown()) {
         const double now = s_.Clock.Now();
-        if (SecondOf(now) != SecondOf(g.LastClockRepaint)) {
+        if (SecondOfMinute(now) != SecondOfMinute(g.LastClockRepaint)) {
             g.RepaintRequested = true;
             g.LastClockRepaint = now;
         }
