@@ -19,7 +19,7 @@ void TakeBackSettings(TGVar& g, SettingsDialogContext& ctx)
     if (g.OsKind == OsWin9x)
         ctx.Host.SetBorder(WindowBorder::None);
     ctx.Snapshot.Restore(g, ctx.Settings.Profile, ctx.Settings.Clock.Now());
-    ctx.Host.SetBorder(RestoredLayout(g.NewOrientation) < 3 ? WindowBorder::Single : WindowBorder::Sizeable);
+    ctx.Host.SetBorder(LayoutBorder(g.NewOrientation));
 
     g.ReloadPictures = true;
     // The title strip's layout, look and colours may have been taken back too.

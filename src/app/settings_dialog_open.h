@@ -16,8 +16,6 @@ enum class SetupPage : uint8_t {
     Ras,   // the RAS page with its entry in the page tree
 };
 
-enum class WindowBorder : uint8_t { None, Single, Sizeable };
-
 // What opening the dialog asks of the main window and the dialog.
 class SettingsDialogHost {
 public:

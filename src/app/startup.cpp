@@ -1,7 +1,5 @@
 #include "app/startup.h"
 
-#include <cstdlib>
-
 #include "app/command_line.h"
 #include "app/date_time.h"
 #include "app/fonts.h"
@@ -9,6 +7,7 @@
 #include "app/modal_box.h"
 #include "app/poll_period.h"
 #include "app/port_decision.h"
+#include "app/window_rules.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/poll_cycle.h"
 
@@ -87,7 +86,7 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     g.TitleFont = TFont{};
     ReadSettings(g, sc);
     host.SetCaption("Blinkery");
-    if (std::abs(g.NewOrientation) < 3)
+    if (LayoutBorder(g.NewOrientation) == WindowBorder::Single)   // a fixed size
         host.PlaceWindow(false, g.WindowPositionX, g.WindowPositionY, 100, 10);
     else
         host.PlaceWindow(true, g.WindowPositionX, g.WindowPositionY, g.WindowSizeX, g.WindowSizeY);

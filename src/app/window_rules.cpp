@@ -14,6 +14,11 @@ int32_t RestoredLayout(int32_t layout)
     return layout < 0 ? -layout : layout;
 }
 
+WindowBorder LayoutBorder(int32_t layout)
+{
+    return RestoredLayout(layout) <= 2 ? WindowBorder::Single : WindowBorder::Sizeable;
+}
+
 void Minimise(TGVar& g, WindowContext& ctx)
 {
     g.NewOrientation = MinimisedLayout(g.NewOrientation);

@@ -36,6 +36,11 @@ struct WindowContext {
 int32_t MinimisedLayout(int32_t layout);
 int32_t RestoredLayout(int32_t layout);
 
+enum class WindowBorder : uint8_t { None, Single, Sizeable };
+// The frame a layout gives the main window: the two small layouts have a
+// fixed size, the others can be sized.
+WindowBorder LayoutBorder(int32_t layout);
+
 // "&Minimize", the M key and the application's minimise event.
 void Minimise(TGVar& g, WindowContext& ctx);
 // The application's restore event.

@@ -431,7 +431,7 @@ void LayoutPageModel::LayoutGroupClick()
     g.WindowSizeX = 0;
     if (g.OsKind == OsWin9x)
         ctx_.Services.SetBorder(WindowBorder::None);
-    ctx_.Services.SetBorder(layout <= 2 ? WindowBorder::Single : WindowBorder::Sizeable);
+    ctx_.Services.SetBorder(LayoutBorder(layout));
     RequestRedraw(g, Reload | Repaint);
 }
 
