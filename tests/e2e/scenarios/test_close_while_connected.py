@@ -4,6 +4,8 @@ program running, and once carrier drops the close needs no question."""
 import time
 
 import harness as h
+import lamp_panel as lp
+import standin_call as call
 import standin_modem as modem
 
 QUESTION = "Still connected! Exit Blinkery anyway?"
@@ -12,10 +14,11 @@ QUESTION = "Still connected! Exit Blinkery anyway?"
 def close_while_connected(s):
     modem.install(s)
     modem.set_registers(s, 2, modem.CTS | modem.DSR | modem.DCD)
-    s.write_ini(modem.direct_access(2))
+    s.write_ini(modem.direct_access(2, NewOrientation=5))
     app = s.start()
     s.wait_window("Blinkery", cls="TMainWindow", timeout=60)
-    time.sleep(1)  # a few ticks see the carrier
+    seen = call.watch(s, lp.main_rect(s, 5), 5, 30, until=lambda lit: "CD" in lit)
+    assert call.ever(seen, "CD"), f"the carrier never showed: {seen}"
 
     s.close("Blinkery", cls="TMainWindow")
     text, buttons, _ = s.wait_message_box(timeout=30)

@@ -17,7 +17,12 @@ def caps_lock(s):
     """Caps Lock's toggle in Blinkery's thread."""
     state = s.app_dir / "keystate.txt"
     state.unlink(missing_ok=True)
-    code, _ = s.wintool("keystate", "Blinkery", "--class", "TMainWindow", "--timeout", 5000, timeout=60)
+    # The hook runs when Blinkery's thread next takes a message: a thread
+    # still busy starting may let the tool's wait pass first.
+    for _ in range(5):
+        code, _ = s.wintool("keystate", "Blinkery", "--class", "TMainWindow", "--timeout", 5000, timeout=60)
+        if code != 0 or state.exists():
+            break
     assert code == 0 and state.exists(), "the key-state hook did not run"
     keys = dict(item.split("=") for item in state.read_text().split())
     return int(keys[str(CAPS_LOCK)])
