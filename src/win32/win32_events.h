@@ -1,11 +1,9 @@
-// The event actions' and the automatic disconnect's services on Win32: the
-// sounds, the two logs and the power-down.
+// The event actions' services on Win32: the sounds and the two logs.
 #pragma once
 
 #include <windows.h>
 
 #include "platform/log_files.h"
-#include "platform/power.h"
 #include "platform/sound.h"
 
 namespace win32 {
@@ -20,19 +18,6 @@ class Win32LogFiles final : public platform::LogFiles {
 public:
     bool ReadTail(const std::string& path, size_t maxBytes, std::string& data) override;
     bool Append(const std::string& path, const std::string& text) override;
-};
-
-class Win32Power final : public platform::Power {
-public:
-    ~Win32Power() override { CloseProcessToken(); }
-    bool SetSystemPowerState() override;
-    bool OpenProcessToken() override;
-    bool SetShutdownPrivilege(bool enabled) override;
-    bool ExitWindowsPowerOff() override;
-    void CloseProcessToken() override;
-
-private:
-    HANDLE token_ = nullptr;
 };
 
 } // namespace win32

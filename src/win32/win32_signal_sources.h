@@ -1,7 +1,6 @@
 // The Win32 side of the detection methods: the dial-up statistics under
 // HKEY_DYN_DATA, the companion lights program's process and device,
-// BLIDLL.DLL with the dial-up application's memory, and the locale's date
-// and time formats.
+// and BLIDLL.DLL with the dial-up application's memory.
 #pragma once
 
 #include <string>
@@ -9,7 +8,6 @@
 #include <windows.h>
 
 #include "platform/lights_companion.h"
-#include "platform/locale.h"
 #include "platform/rnaapp_helper.h"
 #include "platform/stat_data.h"
 
@@ -57,11 +55,6 @@ public:
 private:
     std::string folder_;
     HMODULE library_ = nullptr;
-};
-
-class Win32Locale final : public platform::LocaleInfo {
-public:
-    platform::DateTimePatterns Patterns() override;
 };
 
 } // namespace win32
