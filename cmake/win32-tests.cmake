@@ -5,13 +5,14 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-# GoogleTest's thread notification is made of std::mutex, which MinGW's
-# win32 thread model lacks: a Win32 event stands in for it.
+
 file(GLOB_RECURSE BLINKERY_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(blinkery_win32_tests ${BLINKERY_WIN32_TEST_SOURCES})
 target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tools/standins)
 target_compile_options(blinkery_win32_tests PRIVATE ${BLINKERY_WARNINGS})
 target_link_libraries(blinkery_win32_tests PRIVATE blinkery_win32 gtest gtest_main)
+# GoogleTest's thread notification is made of std::mutex, which MinGW's
+# win32 thread model lacks: a Win32 event stands in for it.
 foreach(target gtest gtest_main blinkery_win32_tests)
     target_compile_options(${target} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/win32/gtest_notification.h)
 endforeach()

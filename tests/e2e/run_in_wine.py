@@ -16,6 +16,8 @@ from pathlib import Path
 
 import harness as h
 
+HUNG = 124                          # the exit code of a program that did not end
+
 
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -38,9 +40,6 @@ def main(argv):
         print(f"run_in_wine: {exe.name} hung; running it once more", file=sys.stderr, flush=True)
         code = run_once(exe, options)
     return code
-
-
-HUNG = 124
 
 
 def run_once(exe, options):

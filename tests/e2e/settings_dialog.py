@@ -8,6 +8,8 @@ SETUP_COMMAND = 1000             # the popup's "&Setup"
 SETUP_SYSCOMMAND = 301           # the system menu's "&Setup..."
 IDC_PAGE_CAPTION = 198
 COLOUR_EDITS = (706, 707, 708)   # red, green, blue of the system colour chooser
+IDC_LAMPOFF = 1722               # the layout page's lamp-off colour button
+OFF_COLOUR = (200, 30, 160)      # a lamp-off colour no picture uses
 # Tree nodes in order; the first is the start page, the last the about page.
 PAGES = ["", "Port Detection", "Startup && Exit", "Window && SysTray", "Display", "Titlebar Display",
          "Throughput Display", "Layout && Colors", "Sounds", "Loggings", "Inactivity", "Auto Disconnect",

@@ -8,7 +8,6 @@ import lamp_panel as lp
 import settings_dialog as sd
 
 IDC_FONTLOG = 1430
-IDC_LAMPOFF = 1722
 OPENINGS = 5
 
 
@@ -21,7 +20,7 @@ def settings_gdi(s):
         sd.open_settings(s, sd.DISPLAY_PAGE)
         sd.change_font(s, IDC_FONTLOG)
         s.tree_select(sd.SETTINGS, sd.LAYOUT_PAGE, cls=sd.DIALOG)
-        sd.choose_colour(s, IDC_LAMPOFF, (200, 30, 160))
+        sd.choose_colour(s, sd.IDC_LAMPOFF, sd.OFF_COLOUR)
         sd.close_settings(s, "Cancel")
         time.sleep(0.5)
         window = [w for w in s.list_windows(all=True) if w.cls == sd.MAIN][0]

@@ -2,19 +2,16 @@
 layout and a lamp colour chosen show at once in the main window, Cancel
 takes both back, OK keeps them, and they reach the file at exit with
 "SetupActivePage"."""
-import time
-
 import harness as h
+import lamp_panel as lp
 import settings_dialog as sd
 
 IDC_LAYOUTGROUP = 1700        # items 1701 ... 1705, "Large Square" ... "Courier"
-IDC_LAMPOFF = 1722
-OFF_COLOUR = (200, 30, 160)   # a lamp-off colour no picture uses
 
 
 def off_colour_pixels(s):
     rect = s.rect("Blinkery", cls=sd.MAIN)
-    return s.screenshot_pixels().colours(rect.left, rect.top, rect.right, rect.bottom)[OFF_COLOUR]
+    return s.screenshot_pixels().colours(rect.left, rect.top, rect.right, rect.bottom)[sd.OFF_COLOUR]
 
 
 def wait_off_colour(s, shown):
@@ -22,14 +19,12 @@ def wait_off_colour(s, shown):
                 f"the lamp-off colour {'not ' if shown else ''}shown in the main window", timeout=15)
 
 
-def wait_size(s, wanted, timeout=15):
-    deadline = time.monotonic() + timeout
-    while True:
-        rect = s.rect("Blinkery", cls=sd.MAIN)
-        size = (rect.right - rect.left, rect.bottom - rect.top)
-        if wanted(size) or time.monotonic() > deadline:
-            return size
-        time.sleep(0.3)
+def size_of(rect):
+    return (rect.right - rect.left, rect.bottom - rect.top)
+
+
+def wait_size(s, wanted, what):
+    return size_of(lp.wait_main_rect(s, lambda rect: wanted(size_of(rect)), what, timeout=15))
 
 
 def settings_layout(s):
@@ -38,24 +33,22 @@ def settings_layout(s):
                                                      "Window Position Y": "40"}}))
     app = s.start()
     s.wait_window("Blinkery", cls=sd.MAIN, timeout=60)
-    main = s.rect("Blinkery", cls=sd.MAIN)
-    before = (main.right - main.left, main.bottom - main.top)
+    before = size_of(s.rect("Blinkery", cls=sd.MAIN))
 
     sd.open_settings(s, sd.LAYOUT_PAGE)
     s.click_control(sd.SETTINGS, IDC_LAYOUTGROUP + 5, cls=sd.DIALOG)
-    courier = wait_size(s, lambda size: size != before)
-    assert courier != before, "the layout did not change at once"
-    sd.choose_colour(s, IDC_LAMPOFF, OFF_COLOUR)
+    courier = wait_size(s, lambda size: size != before, "the layout's change at once")
+    sd.choose_colour(s, sd.IDC_LAMPOFF, sd.OFF_COLOUR)
     wait_off_colour(s, True)
     sd.close_settings(s, "Cancel")
-    assert wait_size(s, lambda size: size == before) == before, "Cancel kept the layout"
+    wait_size(s, lambda size: size == before, "Cancel's return to the layout before")
     wait_off_colour(s, False)
 
     sd.open_settings(s)
     s.click_control(sd.SETTINGS, IDC_LAYOUTGROUP + 5, cls=sd.DIALOG)
-    sd.choose_colour(s, IDC_LAMPOFF, OFF_COLOUR)
+    sd.choose_colour(s, sd.IDC_LAMPOFF, sd.OFF_COLOUR)
     sd.close_settings(s, "OK")
-    assert wait_size(s, lambda size: size == courier) == courier
+    wait_size(s, lambda size: size == courier, "OK's Courier layout")
     wait_off_colour(s, True)
 
     s.close("Blinkery", cls=sd.MAIN)
@@ -63,7 +56,7 @@ def settings_layout(s):
     section = "Lampwatcher on COM1"
     ini = s.read_ini()
     stored = {k: ini.get(section, k) for k in ("NewOrientation", "LightColorOff", "SetupActivePage")}
-    r, g, b = OFF_COLOUR
+    r, g, b = sd.OFF_COLOUR
     assert stored == {"NewOrientation": "5", "LightColorOff": str(b << 16 | g << 8 | r),
                       "SetupActivePage": str(sd.LAYOUT_PAGE)}, stored
 
