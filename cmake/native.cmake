@@ -38,3 +38,6 @@ endforeach()
 if(BLINKERY_FUZZ_TARGETS)
     include(cmake/fuzz.cmake)
 endif()
+
+# No source file includes a header from a layer above its own.
+add_test(NAME include_layers COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/check-layers ${CMAKE_SOURCE_DIR}/src)

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "app/ini_values.h"
+#include "settings/ini_values.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/settings_dialog_open.h"
 #include "monitor/poll_parts.h"
 #include "platform/clock.h"

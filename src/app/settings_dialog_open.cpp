@@ -1,8 +1,8 @@
 #include "app/settings_dialog_open.h"
 
-#include "app/fonts.h"
-#include "app/poll_period.h"
-#include "app/settings_keys.h"
+#include "settings/fonts.h"
+#include "settings/poll_period.h"
+#include "settings/settings_keys.h"
 #include "app/settings_snapshot.h"
 
 namespace {

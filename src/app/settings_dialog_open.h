@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
-#include "app/settings_file.h"
+#include "settings/settings.h"
+#include "settings/settings_file.h"
 #include "app/settings_snapshot.h"
 #include "app/window_rules.h"
 

@@ -2,8 +2,8 @@
 
 #include <type_traits>
 
-#include "app/settings_file.h"
-#include "app/settings_keys.h"
+#include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 #include "monitor/connection_state.h"
 #include "monitor/reset_schedule.h"
 

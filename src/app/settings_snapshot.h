@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/profile.h"
 
 class SettingsSnapshot {

@@ -1,7 +1,7 @@
 #include "app/shutdown.h"
 
-#include "app/connect_time.h"
-#include "app/modal_box.h"
+#include "settings/connect_time.h"
+#include "settings/modal_box.h"
 
 bool CloseNeedsQuestion(const TGVar& g)
 {

@@ -1,8 +1,8 @@
 // The close query and the shut-down of the main window.
 #pragma once
 
-#include "app/settings_file.h"
-#include "app/window_parts.h"
+#include "settings/settings_file.h"
+#include "monitor/window_parts.h"
 #include "devices/port_io.h"
 
 inline constexpr const char* StillConnectedText = "Still connected! Exit Blinkery anyway?";

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/settings_file.h"
-#include "app/window_parts.h"
+#include "settings/settings_file.h"
+#include "monitor/window_parts.h"
 #include "devices/port_io.h"
 #include "platform/file_info.h"
 #include "platform/launcher.h"

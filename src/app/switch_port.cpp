@@ -1,8 +1,8 @@
 #include "app/switch_port.h"
 
-#include "app/fonts.h"
-#include "app/line_settings.h"
-#include "app/poll_period.h"
+#include "settings/fonts.h"
+#include "settings/line_settings.h"
+#include "settings/poll_period.h"
 
 namespace {
 

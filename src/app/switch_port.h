@@ -1,8 +1,8 @@
 // Switching the monitored port: save the old port's section, read the new.
 #pragma once
 
-#include "app/settings_file.h"
-#include "app/window_parts.h"
+#include "settings/settings_file.h"
+#include "monitor/window_parts.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
 

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "platform/system_metrics.h"
 
 // What the rules ask of the main window beyond its parts.

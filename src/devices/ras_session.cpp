@@ -1,6 +1,6 @@
 #include "devices/ras_session.h"
 
-#include "app/modal_box.h"
+#include "settings/modal_box.h"
 
 namespace devices {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "devices/rascomp32.h"
 #include "platform/message_box.h"
 

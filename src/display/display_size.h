@@ -2,7 +2,7 @@
 // and one text line for each line shown under the lamps.
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "display/layout_tables.h"
 #include "platform/system_metrics.h"
 

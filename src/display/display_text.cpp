@@ -1,9 +1,9 @@
 #include "display/display_text.h"
 
-#include "app/connect_time.h"
-#include "app/decimal_text.h"
-#include "app/line_settings.h"
-#include "app/rounding.h"
+#include "settings/connect_time.h"
+#include "settings/decimal_text.h"
+#include "settings/line_settings.h"
+#include "settings/rounding.h"
 #include "display/display_size.h"
 
 namespace display {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
 

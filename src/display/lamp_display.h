@@ -8,8 +8,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "display/bitmap.h"
 #include "display/display_text.h"
 #include "display/picture_cache.h"

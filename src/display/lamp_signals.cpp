@@ -1,6 +1,6 @@
 #include "display/lamp_signals.h"
 
-#include "app/line_settings.h"
+#include "settings/line_settings.h"
 
 namespace display {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "display/lamp_images.h"
 #include "display/layout_tables.h"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "display/bitmap.h"
 #include "display/lamp_images.h"
 #include "display/layout_tables.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "display/bitmap.h"
 
 namespace display {

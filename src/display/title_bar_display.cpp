@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/connect_time.h"
+#include "settings/connect_time.h"
 #include "display/lamp_signals.h"
 #include "display/recolouring.h"
 

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "display/bitmap.h"
 #include "display/layout_tables.h"
 #include "display/picture_cache.h"

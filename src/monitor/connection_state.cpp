@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/connect_time.h"
-#include "app/date_time.h"
+#include "settings/connect_time.h"
+#include "settings/date_time.h"
 #include "devices/rascomp32.h"
 #include "monitor/date_time_text.h"
 #include "monitor/reset_schedule.h"

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/connect_time.h"
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/connect_time.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "monitor/poll_parts.h"
 #include "platform/clock.h"
 #include "platform/locale.h"

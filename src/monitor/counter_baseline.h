@@ -2,7 +2,7 @@
 // at every tick without carrier, so that each connection counts from 0.
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/poll_parts.h"
 
 namespace monitor {

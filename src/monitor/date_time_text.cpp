@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/date_time.h"
+#include "settings/date_time.h"
 
 namespace monitor {
 

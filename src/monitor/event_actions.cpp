@@ -1,9 +1,9 @@
 #include "monitor/event_actions.h"
 
-#include "app/modal_box.h"
+#include "settings/modal_box.h"
 
-#include "app/launcher.h"
-#include "app/paths.h"
+#include "settings/launcher.h"
+#include "settings/paths.h"
 #include "monitor/event_logs.h"
 
 namespace monitor {

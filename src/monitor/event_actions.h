@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/poll_parts.h"
 #include "platform/clock.h"

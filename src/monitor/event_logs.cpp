@@ -1,7 +1,7 @@
 #include "monitor/event_logs.h"
 
-#include "app/connect_time.h"
-#include "app/decimal_text.h"
+#include "settings/connect_time.h"
+#include "settings/decimal_text.h"
 #include "monitor/connection_state.h"
 #include "monitor/date_time_text.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/locale.h"
 
 namespace monitor {

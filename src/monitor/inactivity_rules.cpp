@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "app/decimal_text.h"
-#include "app/modal_box.h"
+#include "settings/decimal_text.h"
+#include "settings/modal_box.h"
 #include "devices/ras_records.h"
 #include "monitor/event_actions.h"
 #include "monitor/poll_cycle.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "devices/port_io.h"
 #include "devices/rascomp32.h"
 #include "monitor/poll_parts.h"

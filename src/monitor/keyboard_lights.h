@@ -2,7 +2,7 @@
 // carrier, received and sent data each on the lock key the settings name.
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/poll_parts.h"
 #include "platform/keyboard.h"
 

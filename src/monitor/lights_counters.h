@@ -2,7 +2,7 @@
 // handle the companion lights program hands over by message.
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/poll_parts.h"
 #include "platform/lights_companion.h"
 

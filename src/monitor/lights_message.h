@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/launcher.h"
 
 namespace monitor {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "app/date_time.h"
-#include "app/line_settings.h"
-#include "app/modal_box.h"
+#include "settings/date_time.h"
+#include "settings/line_settings.h"
+#include "settings/modal_box.h"
 #include "monitor/connection_state.h"
 
 namespace monitor {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "devices/port_io.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/poll_parts.h"

@@ -3,8 +3,8 @@
 // and line error counts; also the IP addresses and the dialled number.
 #pragma once
 
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "monitor/poll_parts.h"
 #include "platform/ras_api.h"
 

@@ -1,6 +1,6 @@
 #include "monitor/registry_counters.h"
 
-#include "app/modal_box.h"
+#include "settings/modal_box.h"
 #include "monitor/counter_baseline.h"
 
 namespace monitor {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/poll_parts.h"
 #include "platform/message_box.h"
 #include "platform/stat_data.h"

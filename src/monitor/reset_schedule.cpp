@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/date_time.h"
+#include "settings/date_time.h"
 
 namespace monitor {
 

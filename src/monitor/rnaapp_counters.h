@@ -3,7 +3,7 @@
 // application, which the helper library BLIDLL.DLL finds.
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/engine_host.h"
 #include "monitor/poll_parts.h"
 #include "platform/message_box.h"

@@ -4,7 +4,7 @@
 // and, on Windows NT 4, the connect speed from TAPI.
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "monitor/engine_host.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/lights_counters.h"

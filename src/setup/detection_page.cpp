@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/poll_period.h"
+#include "settings/poll_period.h"
 #include "app/startup.h"
 #include "resource_ids.h"
 

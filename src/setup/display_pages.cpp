@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
+#include "settings/fonts.h"
 #include "app/window_rules.h"
 #include "resource_ids.h"
 

@@ -1,7 +1,7 @@
 #include "setup/logs_page.h"
 
-#include "app/modal_box.h"
-#include "app/paths.h"
+#include "settings/modal_box.h"
+#include "settings/paths.h"
 #include "monitor/event_logs.h"
 #include "resource_ids.h"
 

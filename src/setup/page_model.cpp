@@ -1,7 +1,7 @@
 #include "setup/page_model.h"
 
-#include "app/modal_box.h"
-#include "app/paths.h"
+#include "settings/modal_box.h"
+#include "settings/paths.h"
 
 namespace setup {
 

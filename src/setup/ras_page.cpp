@@ -1,6 +1,6 @@
 #include "setup/ras_page.h"
 
-#include "app/poll_period.h"
+#include "settings/poll_period.h"
 #include "devices/rascomp32.h"
 #include "resource_ids.h"
 

@@ -1,6 +1,6 @@
 #include "setup/reset_page.h"
 
-#include "app/connect_time.h"
+#include "settings/connect_time.h"
 #include "app/settings_snapshot.h"
 #include "monitor/connection_state.h"
 #include "monitor/date_time_text.h"

@@ -1,6 +1,6 @@
 #include "setup/setting_controls.h"
 
-#include "app/date_time.h"
+#include "settings/date_time.h"
 
 namespace setup {
 

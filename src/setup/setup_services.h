@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/settings_dialog_open.h"
 #include "devices/port_io.h"
 #include "display/bitmap.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/launcher.h"
+#include "settings/launcher.h"
 #include "resource_ids.h"
 
 namespace setup {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/date_time.h"
+#include "settings/date_time.h"
 
 namespace win32 {
 namespace {

@@ -11,7 +11,7 @@
 #include <windows.h>
 
 #include "app/main_menu.h"
-#include "app/window_parts.h"
+#include "monitor/window_parts.h"
 #include "win32/window_base.h"
 
 namespace win32 {

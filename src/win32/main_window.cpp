@@ -1,7 +1,7 @@
 #include "win32/main_window.h"
 
-#include "app/fonts.h"
-#include "app/paths.h"
+#include "settings/fonts.h"
+#include "settings/paths.h"
 #include "devices/modem_init.h"
 #include "devices/ras_session.h"
 #include "monitor/lights_message.h"

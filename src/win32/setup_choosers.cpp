@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "app/fonts.h"
-#include "app/version.h"
+#include "settings/fonts.h"
+#include "settings/version.h"
 #include "win32/select_reg_dialog.h"
 #include "win32/setup_dialog.h"
 

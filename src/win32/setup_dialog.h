@@ -12,8 +12,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/settings.h"
-#include "app/window_parts.h"
+#include "settings/settings.h"
+#include "monitor/window_parts.h"
 #include "setup/setup_dialog_model.h"
 #include "win32/dialog_view.h"
 #include "win32/dib_blit.h"

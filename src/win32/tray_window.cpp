@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace win32 {
 

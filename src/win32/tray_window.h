@@ -10,9 +10,9 @@
 
 #include <windows.h>
 
-#include "app/tray_icon.h"
-#include "app/tray_update.h"
-#include "app/window_parts.h"
+#include "tray/tray_icon.h"
+#include "tray/tray_update.h"
+#include "monitor/window_parts.h"
 #include "platform/tray.h"
 #include "win32/window_base.h"
 

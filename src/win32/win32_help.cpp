@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/help_topics.h"
-#include "app/modal_box.h"
-#include "app/settings.h"
+#include "settings/help_topics.h"
+#include "settings/modal_box.h"
+#include "settings/settings.h"
 #include "win32/win32_system.h"
 
 namespace win32 {

@@ -1,6 +1,6 @@
 #include "win32/win32_system.h"
 
-#include "app/date_time.h"
+#include "settings/date_time.h"
 
 namespace win32 {
 

@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/fonts.h"
-#include "app/ini_values.h"
-#include "app/poll_period.h"
-#include "app/settings_file.h"
-#include "app/settings_keys.h"
+#include "settings/fonts.h"
+#include "settings/ini_values.h"
+#include "settings/poll_period.h"
+#include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "fuzz_check.h"
 #include "platform/text_profile.h"

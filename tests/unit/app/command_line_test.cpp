@@ -75,7 +75,7 @@ TEST(PortDecision, FileAndCommandLine)
 
 } // namespace
 
-#include "app/paths.h"
+#include "settings/paths.h"
 
 namespace {
 

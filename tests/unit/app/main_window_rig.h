@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/main_menu.h"
-#include "settings_fixture.h"
+#include "settings/settings_fixture.h"
 
 class MainWindowRecorder : public WindowHost, public SettingsDialogHost, public MenuCommandHost,
                            public TrayPart, public MenuPart, public GraphPart, public platform::SystemMetrics,

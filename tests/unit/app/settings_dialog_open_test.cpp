@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "settings/fonts.h"
 #include "app/switch_port.h"
 #include "main_window_rig.h"
 

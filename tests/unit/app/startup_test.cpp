@@ -1,10 +1,10 @@
-#include "app/date_time.h"
-#include "app/launcher.h"
+#include "settings/date_time.h"
+#include "settings/launcher.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "monitor/poll_cycle.h"
 #include "fakes/fake_devices.h"
-#include "settings_fixture.h"
+#include "settings/settings_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "app/switch_port.h"
-#include "settings_fixture.h"
+#include "settings/settings_fixture.h"
 
 namespace {
 

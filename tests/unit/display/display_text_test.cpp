@@ -1,5 +1,5 @@
 // The text lines under the lamps: their exact texts, paddings and places.
-#include "app/line_settings.h"
+#include "settings/line_settings.h"
 #include "lamp_display_rig.h"
 
 using namespace display;

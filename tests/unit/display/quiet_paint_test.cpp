@@ -4,7 +4,7 @@
 // so this test runs in the sanitized build only.
 #include <functional>
 
-#include "app/line_settings.h"
+#include "settings/line_settings.h"
 #include "lamp_display_rig.h"
 
 #if defined(__SANITIZE_ADDRESS__)   // GCC's sign of ASan

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_parts.h"
+#include "monitor/window_parts.h"
 #include "monitor/engine_host.h"
 #include "platform/lights_companion.h"
 #include "platform/locale.h"

@@ -1,7 +1,7 @@
 // The connection's bookkeeping through the poll tick: the session and the
 // total connect time, the steps at a disconnect, the speed window on the
 // tick count, the reset schedule and the settings dialog's label.
-#include "app/date_time.h"
+#include "settings/date_time.h"
 #include "engine_rig.h"
 #include "monitor/reset_schedule.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "devices/ras_rig.h"
 #include "display/lamp_display_rig.h"
 #include "fakes/fake_devices.h"

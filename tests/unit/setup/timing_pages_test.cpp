@@ -2,7 +2,7 @@
 // Time Reset": what each control stores and shows, the restarts of the
 // idle watch, the power-down pair, the date and time pickers and the next
 // reset line.
-#include "app/date_time.h"
+#include "settings/date_time.h"
 #include "resource_ids.h"
 #include "setup_fixture.h"
 

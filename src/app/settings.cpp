@@ -1,4 +1,0 @@
-#include "app/settings.h"
-
-// The live record, zero until start-up reads the settings file.
-TGVar Settings;
