@@ -11,8 +11,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include <memory>
-
 #include "bench_doubles.h"
 #include "fakes/fake_events.h"
 #include "fakes/fake_keyboard.h"
@@ -20,10 +18,7 @@
 #include "fakes/fake_power.h"
 #include "fakes/fake_ras.h"
 #include "fakes/fake_signal_sources.h"
-#include "monitor/event_actions.h"
-#include "monitor/inactivity_rules.h"
-#include "monitor/keyboard_lights.h"
-#include "monitor/poll_cycle.h"
+#include "monitor/engine.h"
 
 namespace {
 
@@ -71,9 +66,13 @@ public:
     }
 };
 
-class Windows final : public monitor::PollWindows {
+// The main window as the engine sees it: it counts the paints.
+class Window final : public monitor::EngineWindow {
 public:
     long Paints = 0;
+    void EnablePollTimer(bool) override {}
+    bool CloseMainWindow() override { return false; }
+    void MakeMainWindowTopmost() override {}
     void InvalidateMainWindow() override {}
     void FormPaint() override
     {
@@ -85,29 +84,9 @@ public:
 
 enum class Setup { Win98VxdAndUart, Win2000Uart, Win98EveryEventArmed };
 
-// The program's event actions, inactivity rules and keyboard lights, with
-// every log, launch, rule and light switched on, connected, and nothing due.
-struct Engine final : monitor::EventHost, monitor::InactivityHost {
-    fakes::EventSound sound;
-    fakes::LogFiles logs;
-    fakes::Launcher launcher;
-    fakes::Locale locale;
-    fakes::SystemInfo system;
-    fakes::MessageBoxes boxes;
-    fakes::RasApi ras;
-    fakes::Power power;
-    fakes::Keyboard keys;
-    std::unique_ptr<monitor::TEventActions> events;
-    std::unique_ptr<monitor::TInactivityRules> inactivity;
-    std::unique_ptr<monitor::TKeyboardLights> keyboard;
-
-    void EnablePollTimer(bool) override {}
-    bool CloseMainWindow() override { return false; }
-    void MakeMainWindowTopmost() override {}
-};
-
-// One configured program: settings, devices and an engine whose later
-// parts do nothing yet.
+// One configured program: settings, devices and the engine as the program
+// builds it. Armed: every log, launch, rule and light switched on,
+// connected, and nothing due.
 struct Rig {
     Registers registers;
     NoServices services;
@@ -117,14 +96,24 @@ struct Rig {
     NoPorts ports;
     FixedClock clock;
     NoBoxes boxes;
-    monitor::SignalCounters counters;
-    monitor::ConnectionSteps connection;
-    monitor::EventActions events;
-    monitor::InactivityRules inactivity;
-    monitor::KeyboardLights keyboard;
-    Windows windows;
-    Engine engine;
-    std::unique_ptr<monitor::TPollCycle> poll;
+    fakes::LightsCompanion lights;
+    fakes::RnaappHelper rnaapp;
+    fakes::StatData stat;
+    fakes::Tapi tapi;
+    fakes::Locale locale;
+    fakes::EventSound sound;
+    fakes::LogFiles logs;
+    fakes::Launcher launcher;
+    fakes::SystemInfo system;
+    fakes::RasApi ras;
+    fakes::Power power;
+    fakes::Keyboard keys;
+    Window window;
+    NoWindowParts parts;
+    monitor::Engine engine{Settings,
+                           monitor::EngineServices{clock, boxes, ports, io, client, lights, rnaapp, stat, tapi, locale,
+                                                   sound, logs, launcher, system, ras, power, keys},
+                           window, parts.Parts};
 
     explicit Rig(Setup setup)
     {
@@ -140,22 +129,7 @@ struct Rig {
             g.WarnTimeIfInactive = g.DisconnectTimeIfInactive = 30;
             g.AutoTimedDisconnectActive = 1;
             g.KeyboardLights_CD = 20;
-            engine.events = std::make_unique<monitor::TEventActions>(
-                g, monitor::EventServices{clock, engine.sound, engine.logs, engine.boxes, engine.launcher, engine.locale,
-                                          engine.system, client, engine});
-            engine.inactivity = std::make_unique<monitor::TInactivityRules>(
-                g, monitor::InactivityServices{clock, engine.boxes, engine.sound, engine.launcher, engine.ras,
-                                               engine.power, io},
-                engine);
-            engine.keyboard = std::make_unique<monitor::TKeyboardLights>(g, engine.keys);
         }
-        monitor::PollParts parts{counters,
-                                 connection,
-                                 armed ? static_cast<monitor::EventActions&>(*engine.events) : events,
-                                 armed ? static_cast<monitor::InactivityRules&>(*engine.inactivity) : inactivity,
-                                 armed ? static_cast<monitor::KeyboardLights&>(*engine.keyboard) : keyboard,
-                                 windows};
-        poll = std::make_unique<monitor::TPollCycle>(g, monitor::PollServices{clock, boxes, ports, io, client}, parts);
         g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
         g.Port = 2;
         g.NewOrientation = 5;
@@ -176,10 +150,10 @@ struct Rig {
         // The first ticks light the lamps and paint; after them all is quiet.
         // Armed: a session under way, its idle clock just reset.
         g.ConnectStart = clock.Now();
-        poll->TimerEvent();
-        poll->TimerEvent();
+        engine.Tick();
+        engine.Tick();
         g.ConnectionState.LastActivity = clock.Now();
-        windows.Paints = 0;
+        window.Paints = 0;
     }
 };
 
@@ -187,11 +161,10 @@ void QuietTick(benchmark::State& state, Setup setup)
 {
     Rig rig(setup);
     for (auto _ : state)
-        rig.poll->TimerEvent();
-    if (rig.windows.Paints != 0)
+        rig.engine.Tick();
+    if (rig.window.Paints != 0)
         state.SkipWithError("a quiet tick painted");
-    const Engine& e = rig.engine;
-    if (e.logs.Reads + e.logs.Appends != 0 || !e.boxes.Shown.empty() || !e.launcher.Runs.empty())
+    if (rig.logs.Reads + rig.logs.Appends != 0 || !rig.launcher.Runs.empty())
         state.SkipWithError("a quiet tick touched a log, showed a box or launched");
 }
 
@@ -204,8 +177,8 @@ int RunTicks(Setup setup, long ticks)
 {
     Rig rig(setup);
     for (long i = 0; i < ticks; ++i)
-        rig.poll->TimerEvent();
-    return rig.windows.Paints == 0 ? 0 : 1;
+        rig.engine.Tick();
+    return rig.window.Paints == 0 ? 0 : 1;
 }
 
 } // namespace

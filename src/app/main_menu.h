@@ -66,8 +66,9 @@ public:
     virtual ~MenuCommandHost() = default;
     // WinHelp with a numbered topic of the help file.
     virtual void ShowHelpTopic(int32_t topic) = 0;
-    // Closes the main window; the close query decides.
-    virtual void CloseMainWindow() = 0;
+    // Closes the main window through its close query; false when it
+    // stays open.
+    virtual bool CloseMainWindow() = 0;
     // Runs one poll cycle at once.
     virtual void UpdateLampsNow() = 0;
 };

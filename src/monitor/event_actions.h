@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "settings/settings.h"
+#include "monitor/engine_host.h"
 #include "monitor/helper_vxd_client.h"
 #include "monitor/poll_parts.h"
 #include "platform/clock.h"
@@ -35,11 +36,8 @@ inline constexpr int32_t DcdEntryDropped = 3;
 void PlayEventSound(platform::EventSound& sound, int32_t setting, const std::string& file);
 
 // What the automatic exit asks of the main window.
-class EventHost {
+class EventHost : public EngineHost {
 public:
-    virtual ~EventHost() = default;
-    // Stops (false) or restarts (true) the poll timer with its period.
-    virtual void EnablePollTimer(bool on) = 0;
     // Closes the main window through its normal close path, with the
     // question about a live connection. False when the user refused.
     virtual bool CloseMainWindow() = 0;

@@ -57,18 +57,14 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     const std::string program = system_.ProgramPath();
     rnaapp_.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
     tapi_.SetInstance(instance);
-    counters_.AttachRas(&ras_.Component(), &ras_.Api());
-
     const bool windowsNT = system_.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     portIO_ = std::make_unique<devices::TDLPortIO>(portIoLibrary_, services_, windowsNT, system_.SystemDirectory());
-    monitor::PollServices pollServices{clock_, boxes_, ports_, *portIO_, vxd_};
-    events_ = std::make_unique<monitor::TEventActions>(
-        Settings, monitor::EventServices{clock_, sound_, logs_, boxes_, launcher_, locale_, system_, vxd_, engineWindow_});
-    inactivity_ = std::make_unique<monitor::TInactivityRules>(
-        Settings, monitor::InactivityServices{clock_, boxes_, sound_, launcher_, ras_.Api(), power_, *portIO_},
-        engineWindow_, &ras_.Component());
-    monitor::PollParts parts{counters_, connection_, *events_, *inactivity_, keyboard_, *this};
-    poll_ = std::make_unique<monitor::TPollCycle>(Settings, pollServices, parts);
+    engine_ = std::make_unique<monitor::Engine>(
+        Settings,
+        monitor::EngineServices{clock_, boxes_, ports_, *portIO_, vxd_, lights_, rnaapp_, statData_, tapi_, locale_,
+                                sound_, logs_, launcher_, system_, ras_.Api(), power_, keyboardState_,
+                                &ras_.Component()},
+        static_cast<monitor::EngineWindow&>(*this), parts_);
 
     StartupContext ctx{settings_, boxes_, files_, launcher_, ports_, *portIO_, *this, parts_};
     if (!RunStartUp(Settings, commandTail, ctx))
@@ -152,9 +148,9 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT TMainWindow::OnTimer(UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (wp != PollTimerId || !poll_)
+    if (wp != PollTimerId || !engine_)
         return Default(msg, wp, lp);
-    poll_->TimerEvent();
+    engine_->Tick();
     return 0;
 }
 
@@ -257,7 +253,7 @@ void TMainWindow::RunCommand(MenuCommand command)
 {
     if (!startedUp_)
         return;
-    MenuCommandContext menu{*this, dialog_, *inactivity_, clock_};
+    MenuCommandContext menu{*this, dialog_, engine_->Inactivity(), clock_};
     RunMenuCommand(Settings, command, menu);
 }
 
@@ -394,8 +390,8 @@ bool TMainWindow::SwitchPort(int32_t n)
 
 void TMainWindow::HangUpNow()
 {
-    if (inactivity_)
-        inactivity_->HangUpNow();
+    if (engine_)
+        engine_->Inactivity().HangUpNow();
 }
 
 // The layout decides the height at the next paint (the switch sets
@@ -589,21 +585,23 @@ void TMainWindow::SetBorder(WindowBorder border)
 
 void TMainWindow::ShowHelpTopic(int32_t topic) { OpenHelpTopic(Handle(), topic); }
 
-bool TMainWindow::EngineWindow::CloseMainWindow()
+// Through the close query, at once: the engine's automatic exit needs to
+// know whether the window closed.
+bool TMainWindow::CloseMainWindow()
 {
-    SendMessageA(window_.Handle(), WM_CLOSE, 0, 0);
+    SendMessageA(Handle(), WM_CLOSE, 0, 0);
     return Settings.ClosingState != 0;
 }
 
-void TMainWindow::EngineWindow::MakeMainWindowTopmost()
+void TMainWindow::MakeMainWindowTopmost()
 {
-    SetWindowPos(window_.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainWindow::UpdateLampsNow()
 {
-    if (poll_ && startedUp_)
-        poll_->TimerEvent();
+    if (engine_ && startedUp_)
+        engine_->Tick();
 }
 
 } // namespace win32

@@ -17,13 +17,8 @@
 #include "devices/port_io.h"
 #include "devices/serial_com.h"
 #include "monitor/helper_vxd_client.h"
-#include "monitor/connection_state.h"
-#include "monitor/event_actions.h"
-#include "monitor/inactivity_rules.h"
-#include "monitor/keyboard_lights.h"
+#include "monitor/engine.h"
 #include "display/title_bar_display.h"
-#include "monitor/poll_cycle.h"
-#include "monitor/signal_sources.h"
 #include "win32/graph_display.h"
 #include "win32/lamp_display_window.h"
 #include "win32/main_menu.h"
@@ -56,8 +51,7 @@ namespace win32 {
 class TMainWindow final : public WindowBase,
                           private StartupHost,
                           private ShutdownHost,
-                          private monitor::PollWindows,
-                          private monitor::EngineHost,
+                          private monitor::EngineWindow,
                           private WindowHost,
                           private SettingsDialogHost,
                           private MenuCommandHost,
@@ -123,20 +117,21 @@ private:
     // ShutdownHost
     void CloseRasConnection(bool endingSession) override;
     void StopPollTimer() override { SetPollTimer(0); }
-    void LogPendingCall() override { if (events_) events_->LogPendingCall(); }
+    void LogPendingCall() override { if (engine_) engine_->Events().LogPendingCall(); }
     void CloseHelperVxd() override { vxd_.Close(); }
-    void UnloadHelperLibrary() override { counters_.Release(); }
+    void UnloadHelperLibrary() override { if (engine_) engine_->Counters().Release(); }
     void MainWindowPosition(int32_t& left, int32_t& top) override;
     void FreeGdiObjects() override;
     void CancelSettingsDialog() override { ::CancelSettingsDialog(Settings, dialog_); }
 
-    // PollWindows
+    // monitor::EngineWindow
     void InvalidateMainWindow() override;
     void FormPaint() override;
     void InvalidateGraphWindow() override { parts_.Graph.InvalidateGraphWindow(); }
-
-    // EngineHost
     void EnablePollTimer(bool on) override;
+    bool CloseMainWindow() override;
+    void MakeMainWindowTopmost() override;
+    void UncheckScheduledDisconnect() override { setup_.ScheduledDisconnectDone(); }
 
     // WindowHost
     void HideApplication() override { tray_.Icon().HideApplication(); }
@@ -178,7 +173,6 @@ private:
 
     // MenuCommandHost
     void ShowHelpTopic(int32_t topic) override;
-    void CloseMainWindow() override { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
     void UpdateLampsNow() override;
 
     HINSTANCE instance_ = nullptr;
@@ -232,32 +226,10 @@ private:
     WindowContext rules_{*this, parts_, metrics_};
     SettingsDialogContext dialog_{*this, rules_, settings_, {}};
 
-    monitor::TSignalSources counters_{
-        Settings, monitor::SignalServices{vxd_, lights_, rnaapp_, statData_, tapi_, boxes_, *this, parts_.Setup}};
-    monitor::TConnectionSteps connection_{Settings, clock_, locale_, parts_, &ras_.Component()};
-
-    // The engine's pieces that later parts of the program fill.
-    // What the event actions and the automatic disconnections ask of the
-    // window.
-    class EngineWindow final : public monitor::EventHost, public monitor::InactivityHost {
-    public:
-        explicit EngineWindow(TMainWindow& window) : window_(window) {}
-        void EnablePollTimer(bool on) override { window_.EnablePollTimer(on); }
-        bool CloseMainWindow() override;
-        void MakeMainWindowTopmost() override;
-        void UncheckScheduledDisconnect() override { window_.setup_.ScheduledDisconnectDone(); }
-
-    private:
-        TMainWindow& window_;
-    };
-    EngineWindow engineWindow_{*this};
     Win32LogFiles logs_;
     Win32Power power_;
-    std::unique_ptr<monitor::TEventActions> events_;
-    std::unique_ptr<monitor::TInactivityRules> inactivity_; // made once the port I/O component exists
     Win32KeyboardState keyboardState_;
-    monitor::TKeyboardLights keyboard_{Settings, keyboardState_};
-    std::unique_ptr<monitor::TPollCycle> poll_;
+    std::unique_ptr<monitor::Engine> engine_; // made once the port I/O component exists
 
     // The lamp display, made once the window exists.
     std::unique_ptr<LampDisplayWindow> lampDisplay_;

@@ -13,33 +13,14 @@
 #include "display/lamp_display_doubles.h"
 #include "display/throughput_graph.h"
 #include "display/title_bar_display.h"
-#include "fakes/fake_events.h"
-#include "fakes/fake_keyboard.h"
-#include "fakes/fake_power.h"
-#include "fakes/fake_ras.h"
 #include "fuzz_check.h"
 #include "monitor/engine_wiring.h"
-#include "monitor/event_actions.h"
-#include "monitor/inactivity_rules.h"
-#include "monitor/keyboard_lights.h"
 #include "monitor/reset_schedule.h"
 #include "platform/text_profile.h"
 
 namespace {
 
 const std::string Path = "C:\\WINDOWS\\BLINKERY.INI";
-
-// The wiring's clock with a tick count that moves on at every reading, so
-// that the hang-up's wait for the dropped DTR ends.
-class SteppingClock : public platform::Clock {
-public:
-    explicit SteppingClock(fakes::Clock& time) : time_(time) {}
-    double Now() override { return time_.NowValue; }
-    uint32_t TickCount() override { return time_.Tick += 50; }
-
-private:
-    fakes::Clock& time_;
-};
 
 // An ordinary window of another program, 640 pixels wide, in the foreground.
 // Every blit reads the last pixel of its source, so a short picture shows.
@@ -65,15 +46,17 @@ public:
     uint32_t Sink = 0;
 };
 
-// The main window as the portable code sees it: start-up's host, the event
-// actions' and inactivity rules' window, the poll tick's windows and the
-// throughput graph's host, over the engine's wiring.
-struct Rig : enginetest::EngineWiring,
-             StartupHost,
-             monitor::EventHost,
-             monitor::InactivityHost,
-             monitor::PollWindows,
-             display::GraphHost {
+// The main window as the portable code sees it: start-up's host and the
+// throughput graph's host over the engine's wiring, whose window paints the
+// displays the invalidations bring.
+struct Rig : enginetest::EngineWiring, StartupHost, display::GraphHost {
+    Rig()
+    {
+        clock.Step = 50; // so that the hang-up's wait for the dropped DTR ends
+        window.OnPaint = [this] { Paint(); };
+        window.OnGraphInvalidated = [this] { InvalidateGraphWindow(); };
+    }
+
     // StartupHost
     void SetCaption(const std::string&) override {}
     void PlaceWindow(bool, int32_t, int32_t, int32_t, int32_t) override {}
@@ -92,19 +75,13 @@ struct Rig : enginetest::EngineWiring,
     bool HelperVxdOpen() override { return client.IsOpen(); }
     bool HookHelperVxd() override { return client.Hook(); }
     void ShowMainWindow() override {}
-    // EventHost, InactivityHost
-    void EnablePollTimer(bool) override {}
-    bool CloseMainWindow() override { return false; }
-    void MakeMainWindowTopmost() override {}
-    // PollWindows: the paints the invalidations bring.
-    void InvalidateMainWindow() override {}
-    void FormPaint() override { Paint(); }
+    // GraphHost: the paints the invalidations bring.
     void InvalidateGraphWindow() override
     {
         if (g.GraphMode == 1)
             graph.FormPaint();
     }
-    // GraphHost: a graph window made at the bounds the settings give, as
+    // A graph window made at the bounds the settings give, as
     // large as a window can be made (the work area and its frame at most).
     bool GraphWindowBounds(display::GraphBounds& b) override
     {
@@ -152,7 +129,7 @@ struct Rig : enginetest::EngineWiring,
     {
         clock.NowValue += seconds * enginetest::Second;
         clock.Tick += static_cast<uint32_t>(seconds * 1000);
-        tick.TimerEvent();
+        engine.Tick();
         if (graphTimer)
             graph.TimerThroughputTimer();
     }
@@ -169,22 +146,9 @@ struct Rig : enginetest::EngineWiring,
 
     fakes::MemoryFiles files;
     platform::TextProfile profile{files, Path};
-    fakes::SystemInfo system;
     fakes::FontFactory fonts;
     SettingsContext settings{profile, system, clock, fonts};
     fakes::FileQuery found;
-    fakes::Launcher launcher;
-    fakes::EventSound sound;
-    fakes::LogFiles logs;
-    fakes::Keyboard keys;
-    fakes::RasApi ras;
-    fakes::Power power;
-    SteppingClock ticks{clock};
-    monitor::TEventActions actions{g, {clock, sound, logs, boxes, launcher, locale, system, client, *this}};
-    monitor::TInactivityRules rules{g, {ticks, boxes, sound, launcher, ras, power, io}, *this};
-    monitor::TKeyboardLights lockKeys{g, keys};
-    monitor::TPollCycle tick{g, {clock, boxes, ports, io, client},
-                             {sources, connection, actions, rules, lockKeys, *this}};
 
     rig::ShippedBitmaps bitmaps;
     rig::Metrics metrics;

@@ -38,7 +38,7 @@ public:
     void InvalidateMainWindow() override {}
     void SetPollTimer(uint32_t ms) override { Log("Timer " + std::to_string(ms)); }
     void ShowHelpTopic(int32_t) override {}
-    void CloseMainWindow() override {}
+    bool CloseMainWindow() override { return false; }
     void UpdateLampsNow() override {}
     void ShowFromTray() override { Log("ShowApplication"); }
     void MinimiseApplication() override { Log("MinimiseApplication"); }

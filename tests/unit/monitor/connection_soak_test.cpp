@@ -10,27 +10,12 @@
 #include <cstring>
 
 #include "allocation_counter.h"
-#include "fakes/fake_devices.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_signal_sources.h"
-#include "monitor/connection_state.h"
-#include "monitor/poll_cycle.h"
-#include "monitor/signal_sources.h"
+#include "engine_wiring.h"
 
 namespace {
 
 constexpr uint32_t PeriodMs = 56; // 18 ticks a second
 constexpr double MsPerDay = 86400000.0;
-
-// A clock driven in whole milliseconds, so that thirty days add up exactly.
-class SoakClock : public platform::Clock {
-public:
-    double Start = 45000.0;
-    uint64_t Ms = 0;
-    uint32_t TickStart = 0;
-    double Now() override { return Start + static_cast<double>(Ms) / MsPerDay; }
-    uint32_t TickCount() override { return TickStart + static_cast<uint32_t>(Ms); }
-};
 
 // The registry statistics: two raw counters, looked up without a map.
 class SoakStatData : public platform::StatDataKey {
@@ -65,59 +50,22 @@ private:
     uint64_t state_ = 0x5EED;
 };
 
-class Windows : public monitor::PollWindows {
-public:
-    long Paints = 0;
-    void InvalidateMainWindow() override {}
-    // As the lamp display does: a paint answers every display request.
-    void FormPaint() override
-    {
-        ++Paints;
-        Settings.RepaintRequested = Settings.ReloadPictures = Settings.ReloadTitlePictures = false;
-    }
-    void InvalidateGraphWindow() override {}
-};
-
 TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
 {
-    Settings = TGVar{};
-    TGVar& g = Settings;
-    g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
-    g.Port = 2;
-    g.NewOrientation = 1;
+    SoakStatData stat;
+    enginetest::EngineWiring rig{&stat};
+    TGVar& g = rig.g;
     g.RNAAPP = 1;
     g.DUNRegistry = 1;
-    g.DUNRegistryName = "Dial-Up Adapter";
     g.NegotiationDelay = 20;
     g.RDTDSpeedUpdate = 5;
     g.DisplayConnectTime = 1;
-
-    SoakClock clock;
-    clock.TickStart = 0xFFFFFFFFu - 3u * 86400000u; // wraps three days in
-    fakes::HelperVxd vxd;
-    monitor::HelperVxdClient client{vxd};
-    fakes::PortIoLibrary library;
-    fakes::ServiceManager services;
-    devices::TDLPortIO io{library, services, false, "C:\\WINDOWS\\SYSTEM"};
-    fakes::MessageBoxes boxes;
-    fakes::SerialPorts ports;
-    SoakStatData stat;
-    fakes::LightsCompanion lights;
-    fakes::RnaappHelper rnaapp;
-    fakes::Tapi tapi;
-    fakes::Locale locale;
-    monitor::EngineHost host;
-    NoWindowParts parts;
-    monitor::TSignalSources sources{g, monitor::SignalServices{client, lights, rnaapp, stat, tapi, boxes, host,
-                                                               parts.Setup}};
-    monitor::TConnectionSteps connection{g, clock, locale, parts.Parts};
-    monitor::EventActions events;
-    monitor::InactivityRules inactivity;
-    monitor::KeyboardLights keyboard;
-    Windows windows;
-    monitor::TPollCycle poll{g,
-                             monitor::PollServices{clock, boxes, ports, io, client},
-                             monitor::PollParts{sources, connection, events, inactivity, keyboard, windows}};
+    fakes::RnaappHelper& rnaapp = rig.rnaapp;
+    // Whole milliseconds from a start three days before the tick count
+    // wraps, so that thirty days add up exactly.
+    const double start = 45000.0;
+    const uint32_t tickStart = 0xFFFFFFFFu - 3u * 86400000u;
+    uint64_t ms = 0;
 
     Lcg random;
     const uint64_t endMs = 30ull * 86400000;
@@ -141,16 +89,18 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
 
     rnaapp.SetRecord(false, 0, 0, 0);
     const auto started = std::chrono::steady_clock::now();
-    for (clock.Ms = 0; clock.Ms < endMs; clock.Ms += PeriodMs) {
-        if (clock.Ms >= nextChange) {
+    for (ms = 0; ms < endMs; ms += PeriodMs) {
+        rig.clock.NowValue = start + static_cast<double>(ms) / MsPerDay;
+        rig.clock.Tick = tickStart + static_cast<uint32_t>(ms);
+        if (ms >= nextChange) {
             connected = !connected;
-            bigSession = connected && !bigSessionDone && clock.Ms > 10ull * 86400000;
+            bigSession = connected && !bigSessionDone && ms > 10ull * 86400000;
             uint64_t length = connected ? 300000 + random.Next(3 * 3600000) : 60000 + random.Next(5 * 3600000);
             if (bigSession) {
                 length = 2ull * 86400000; // two days at about 36 KB/s: its own count passes 2^32
                 bigSessionDone = true;
             }
-            nextChange = clock.Ms + length;
+            nextChange = ms + length;
             rnaapp.SetRecord(connected, 0, 0, 57600);
         }
         if (connected) {
@@ -163,10 +113,10 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
 
         const bool wasConnected = g.ModemSignals.CD;
         const bool idle = !wasConnected && !connected;
-        if (clock.Ms > 0) // the first tick builds the registry value names
+        if (ms > 0) // the first tick builds the registry value names
             alloccount::Start();
-        poll.TimerEvent();
-        if (clock.Ms > 0) {
+        rig.engine.Tick();
+        if (ms > 0) {
             const long allocations = alloccount::Stop();
             if (idle) {
                 idleAllocations += allocations;
@@ -178,10 +128,10 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
 
         const bool nowConnected = g.ModemSignals.CD;
         if (nowConnected && !wasConnected) {
-            sessionStart = clock.Now();
+            sessionStart = rig.clock.NowValue;
             sessionLast = 0;
         } else if (!nowConnected && wasConnected) {
-            sessionsSum += (clock.Now() - sessionStart) + g.NegotiationDelay / 86400.0;
+            sessionsSum += (rig.clock.NowValue - sessionStart) + g.NegotiationDelay / 86400.0;
             ++sessions;
         }
         if (nowConnected) {
@@ -192,16 +142,16 @@ TEST(ConnectionSoak, ThirtyDaysOfTicksAcrossTheTickCountWrap)
         }
         if (g.ConnectionState.LastWindowTick != lastPublished) {
             lastPublished = g.ConnectionState.LastWindowTick;
-            if (clock.Ms > wrapMs)
+            if (ms > wrapMs)
                 ++publishesAfterWrap;
-            if (clock.Ms > 60000)
-                longestGap = std::max(longestGap, clock.Ms - lastPublishMs);
-            lastPublishMs = clock.Ms;
+            if (ms > 60000)
+                longestGap = std::max(longestGap, ms - lastPublishMs);
+            lastPublishMs = ms;
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("soak: %.1f s for %llu ticks, %d sessions, %ld idle ticks, %ld paints\n", seconds,
-                static_cast<unsigned long long>(endMs / PeriodMs), sessions, idleTicks, windows.Paints);
+                static_cast<unsigned long long>(endMs / PeriodMs), sessions, idleTicks, rig.window.Paints);
 
     EXPECT_GT(sessions, 50);
     EXPECT_GE(rawWraps, 1) << "the raw counter crossed 2^32";

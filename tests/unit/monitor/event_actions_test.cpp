@@ -17,30 +17,9 @@ namespace {
 const std::string RiLog = "C:\\PROGRA~1\\BLINKERY\\BLINKERY.RI";
 const std::string DcdLog = "C:\\PROGRA~1\\BLINKERY\\BLINKERY.DCD";
 
-class Host : public monitor::EventHost {
-public:
-    std::vector<std::string> Log;
-    bool CloseAccepted = true;
-    void EnablePollTimer(bool on) override { Log.push_back(on ? "TimerOn" : "TimerOff"); }
-    bool CloseMainWindow() override { return Log.push_back("Close"), CloseAccepted; }
-};
-
-// Boxes under which a tick runs, as under a real box's message loop.
-class NestingBoxes : public fakes::MessageBoxes {
-public:
-    std::function<void()> Beneath;
-    platform::MbResult Show(const std::string& t, const std::string& c, platform::MbButtons b,
-                            platform::MbIcon i) override
-    {
-        if (auto beneath = std::exchange(Beneath, nullptr))
-            beneath();
-        return fakes::MessageBoxes::Show(t, c, b, i);
-    }
-};
-
 class EventActionsTest : public enginetest::EngineRig {
 public:
-    void Tick(double seconds = 0) { clock.NowValue += seconds * Second, eventPoll.TimerEvent(); }
+    void Tick(double seconds = 0) { clock.NowValue += seconds * Second, engine.Tick(); }
     void Ring() { library.Registers[enginetest::Msr2] |= 0x40, Tick(1), library.Registers[enginetest::Msr2] &= ~0x40; }
     // From 12:00:01 on a fresh clock; the byte counts are set while it is up.
     void Connection(double seconds)
@@ -50,16 +29,6 @@ public:
         cs.SessionTx = 812, cs.SessionRx = 956;
         Tick(seconds), Carrier(false), Tick();
     }
-
-    fakes::EventSound sound;
-    fakes::LogFiles logs;
-    NestingBoxes eventBoxes;
-    fakes::Launcher launcher;
-    fakes::SystemInfo system;
-    Host eventHost;
-    monitor::TEventActions actions{g, {clock, sound, logs, eventBoxes, launcher, locale, system, client, eventHost}};
-    monitor::TPollCycle eventPoll{g, monitor::PollServices{clock, boxes, ports, io, client},
-                                  monitor::PollParts{sources, connection, actions, inactivity, keyboard, windows}};
 };
 
 TEST_F(EventActionsTest, RingsAreHeardAndTheCallLoggedOnceTheRingingStopped)
@@ -133,16 +102,16 @@ TEST_F(EventActionsTest, ALogThatCannotBeWrittenIsReportedOnceAndDropsItsEntry)
     logs.Failing = {DcdLog};
     Carrier(true), Tick(1);
     g.ReloadPictures = true; // every complete tick paints
-    const int paints = windows.Paints;
-    eventBoxes.Beneath = [&] {
+    const int paints = window.Paints;
+    window.Beneath = [&] {
         Tick(1);
-        EXPECT_EQ(windows.Paints, paints + 1) << "the tick beneath completes";
+        EXPECT_EQ(window.Paints, paints + 1) << "the tick beneath completes";
     };
     Tick(1);
-    EXPECT_EQ(windows.Paints, paints + 1) << "the tick with the box ends";
-    ASSERT_EQ(eventBoxes.Shown.size(), 1u);
-    EXPECT_EQ(eventBoxes.Shown[0].Text, "Unable to write to " + DcdLog);
-    EXPECT_EQ(eventBoxes.Shown[0].Caption, "Blinkery");
+    EXPECT_EQ(window.Paints, paints + 1) << "the tick with the box ends";
+    ASSERT_EQ(window.Shown.size(), 1u);
+    EXPECT_EQ(window.Shown[0].Text, "Unable to write to " + DcdLog);
+    EXPECT_EQ(window.Shown[0].Caption, "Blinkery");
     EXPECT_EQ(g.ModalActive, 0);
     Ring(), Tick(11), Carrier(false), Tick(1);
     EXPECT_EQ(logs.Appends, 2) << "the call, and no orphan disconnect part";
@@ -150,7 +119,7 @@ TEST_F(EventActionsTest, ALogThatCannotBeWrittenIsReportedOnceAndDropsItsEntry)
 
     logs.Failing = {RiLog};
     Ring(), Tick(11), Tick(1);
-    EXPECT_EQ(eventBoxes.Shown.size(), 2u);
+    EXPECT_EQ(window.Shown.size(), 2u);
     EXPECT_EQ(g.RingCount, 0);
     logs.Failing.clear(); // the failed write may have left part of a line
     Ring(), Tick(11);
@@ -165,18 +134,18 @@ TEST_F(EventActionsTest, AutomaticExitClosesOrMonitoringGoesOn)
                                                                {false, {"TimerOff", "Close", "TimerOn"}}};
     g.CDAutoExit = 1, g.CDAutoExitDelay = 30;
     for (const auto& [accepted, calls] : cases) {
-        eventHost.Log.clear(), eventHost.CloseAccepted = accepted;
+        window.Log.clear(), window.CloseAccepted = accepted;
         client.Open(OsWin9x, 0, system.ShortProgram), client.Hook();
         Carrier(true), Tick(1), Carrier(false), Tick(1), Tick(29);
-        EXPECT_TRUE(eventHost.Log.empty());
+        EXPECT_TRUE(window.Log.empty());
         g.ReloadPictures = true;
-        const int paints = windows.Paints;
+        const int paints = window.Paints;
         Tick(2);
-        EXPECT_EQ(eventHost.Log, calls);
+        EXPECT_EQ(window.Log, calls);
         EXPECT_EQ(vxd.Opened && vxd.Hooked, !accepted);
-        EXPECT_EQ(windows.Paints, paints + (accepted ? 0 : 1));
+        EXPECT_EQ(window.Paints, paints + (accepted ? 0 : 1));
         Tick(60);
-        EXPECT_EQ(eventHost.Log.size(), calls.size()) << "asked once";
+        EXPECT_EQ(window.Log.size(), calls.size()) << "asked once";
     }
 }
 

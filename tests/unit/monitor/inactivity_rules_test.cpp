@@ -18,59 +18,6 @@ namespace {
 using Calls = std::vector<std::string>;
 constexpr double Second = 1.0 / 86400;
 
-// The rig's local time, with a tick count that moves on at every reading;
-// a wait that never ends fails instead of hanging the test.
-class SteppingClock : public platform::Clock {
-public:
-    explicit SteppingClock(fakes::Clock& time) : time_(time) {}
-    uint32_t Tick = 0, Step = 50;
-    std::vector<uint32_t> Read;
-    double Now() override { return time_.NowValue; }
-    uint32_t TickCount() override
-    {
-        if (Read.size() > 100000)
-            throw std::runtime_error("the wait does not end");
-        Read.push_back(Tick);
-        return std::exchange(Tick, Tick + Step);
-    }
-
-private:
-    fakes::Clock& time_;
-};
-
-// RASAPI32 of Windows 95: it lists connections in 412-byte records.
-class Ras9x : public fakes::RasApi {
-public:
-    uint32_t SizeField = 0, SizeGiven = 0;
-    uint32_t EnumConnections(platform::RasEntry, void* records, uint32_t& size, uint32_t& count) override
-    {
-        std::memcpy(&SizeField, records, 4);
-        SizeGiven = size;
-        for (uint32_t i = 0; i < Connections.size(); ++i)
-            std::memcpy(static_cast<char*>(records) + i * 412 + 4, &Connections[i].Handle, 4);
-        count = static_cast<uint32_t>(Connections.size());
-        return 0;
-    }
-};
-
-// Logs the window's requests and the boxes in one order; a box may run a
-// tick beneath it.
-class Host : public monitor::InactivityHost, public fakes::MessageBoxes {
-public:
-    Calls Log;
-    std::function<void()> DuringBox;
-    void MakeMainWindowTopmost() override { Log.push_back("Topmost"); }
-    void UncheckScheduledDisconnect() override { Log.push_back("Uncheck"); }
-    platform::MbResult Show(const std::string& text, const std::string& caption, platform::MbButtons buttons,
-                            platform::MbIcon icon) override
-    {
-        Log.push_back(Settings.ModalActive ? "Box" : "Box without ModalActive");
-        if (auto hook = std::exchange(DuringBox, nullptr))
-            hook();
-        return fakes::MessageBoxes::Show(text, caption, buttons, icon);
-    }
-};
-
 class InactivityTest : public enginetest::EngineRig {
 protected:
     InactivityTest()
@@ -79,19 +26,11 @@ protected:
         g.ModemSignals.CD = true;
         cs.LastActivity = clock.NowValue;
         devices::RasEntryPoints = {};
+        clock.Tick = 0;
+        clock.Step = 50;
     }
     void Pass(double seconds) { clock.NowValue += seconds * Second; }
     size_t HangUps() const { return launcher.Runs.size(); }
-
-    SteppingClock ticks{clock};
-    Host host;
-    fakes::EventSound sound;
-    fakes::Launcher launcher;
-    Ras9x ras;
-    fakes::Power power;
-    monitor::TInactivityRules rules{g, {ticks, host, sound, launcher, ras, power, io}, host};
-    monitor::TPollCycle tick{g, monitor::PollServices{ticks, boxes, ports, io, client},
-                             monitor::PollParts{sources, connection, events, rules, keyboard, windows}};
 };
 
 TEST_F(InactivityTest, IdleRulesThroughTheTick)
@@ -99,9 +38,9 @@ TEST_F(InactivityTest, IdleRulesThroughTheTick)
     // 0 min 0 s hangs up in the carrier's first tick, through a hidden rasdial on NT.
     g.DisconnectIfInactive = 1;
     io.OpenDriver();
-    tick.TimerEvent();
+    engine.Tick();
     library.Registers[enginetest::Msr2] = enginetest::CD;
-    tick.TimerEvent();
+    engine.Tick();
     ASSERT_EQ(HangUps(), 1u);
     EXPECT_EQ(launcher.Runs[0].Command, "rasdial /disconnect");
     EXPECT_EQ(launcher.Runs[0].Show, platform::ShowState::Hidden);
@@ -113,7 +52,7 @@ TEST_F(InactivityTest, IdleRulesThroughTheTick)
     for (int32_t triggerRd : {0, 1}) {
         g.TriggerRD = triggerRd;
         launcher.Runs.clear();
-        for (int s = 0; s < 70; ++s, Pass(1), tick.TimerEvent())
+        for (int s = 0; s < 70; ++s, Pass(1), engine.Tick())
             Registry(100, sent += 100);
         EXPECT_EQ(HangUps(), size_t(triggerRd)) << "Trigger RD " << triggerRd;
     }
@@ -127,16 +66,16 @@ TEST_F(InactivityTest, MessagesAndBusyFlags)
     g.WarnInactivePlaySound = 2;
     Pass(125);
     // Beneath the disconnect's message a tick tests both rules: only the warning shows.
-    host.DuringBox = [&] { rules.DisconnectIfInactive(), rules.WarnIfInactive(); };
-    host.Answer = platform::MbResult::No;
+    window.Beneath = [&] { rules.DisconnectIfInactive(), rules.WarnIfInactive(); };
+    window.Answer = platform::MbResult::No;
     rules.DisconnectIfInactive();
     rules.WarnIfInactive(); // the same tick: the closed message reset the idle clock
-    ASSERT_EQ(host.Shown.size(), 2u);
-    EXPECT_EQ(host.Shown[1].Text,
+    ASSERT_EQ(window.Shown.size(), 2u);
+    EXPECT_EQ(window.Shown[1].Text,
               "Your connection has been inactive for 2 minute(s) and 5 seconds(s). Automatic disconnect performed!");
     EXPECT_EQ(HangUps(), 1u);
     EXPECT_EQ(sound.Beeps, 1);
-    EXPECT_EQ(host.Log, (Calls{"Topmost", "Box", "Topmost", "Box"}));
+    EXPECT_EQ(window.Log, (Calls{"Topmost", "Box", "Topmost", "Box"}));
     EXPECT_FALSE(g.DisconnectBusy || g.WarnBusy || g.ModalActive);
 
     // The warning answered No comes back after its idle time.
@@ -145,7 +84,7 @@ TEST_F(InactivityTest, MessagesAndBusyFlags)
     rules.WarnIfInactive();
     Pass(2);
     rules.WarnIfInactive();
-    EXPECT_EQ(host.Shown.size(), 3u);
+    EXPECT_EQ(window.Shown.size(), 3u);
 }
 
 TEST_F(InactivityTest, ScheduledAndConnectTimeDisconnects)
@@ -171,7 +110,7 @@ TEST_F(InactivityTest, ScheduledAndConnectTimeDisconnects)
     EXPECT_FALSE(rules.DisconnectAtDateTime());
     EXPECT_FALSE(power.Calls.empty());
     EXPECT_EQ(sound.Beeps, 2);
-    EXPECT_EQ(host.Log, (Calls{"Topmost", "Box", "Uncheck", "Topmost", "Box"}));
+    EXPECT_EQ(window.Log, (Calls{"Topmost", "Box", "Uncheck", "Topmost", "Box"}));
 }
 
 TEST_F(InactivityTest, PowerDown)
@@ -214,14 +153,14 @@ TEST_F(InactivityTest, HangUpOnWindows9x)
     library.Registers[0x2F8 + 4] = 0x600B; // LSR 0x60 above MCR with DTR, RTS and OUT2
     for (uint32_t start : {0x10000u, 0xFFFFFC00u, 0xFFFFFF00u}) {
         library.Writes.clear();
-        ticks.Read.clear();
-        ticks.Tick = start;
+        clock.Read.clear();
+        clock.Tick = start;
         rules.HangUpNow();
         ASSERT_EQ(library.Writes.size(), 2u);
         EXPECT_EQ(library.Writes[0].Value, 0x000A);
         EXPECT_EQ(library.Writes[1].Value, 0x600B);
-        const uint32_t waited = ticks.Read.back() - ticks.Read.front();
-        EXPECT_TRUE(waited > 1000 && waited <= 1000 + ticks.Step) << std::hex << start;
+        const uint32_t waited = clock.Read.back() - clock.Read.front();
+        EXPECT_TRUE(waited > 1000 && waited <= 1000 + clock.Step) << std::hex << start;
     }
 
     // Without direct hardware access: RAS hangs up the first connection.
@@ -252,7 +191,7 @@ TEST_F(InactivityTest, RulesNotDueDoNotAllocate)
             rules.DisconnectAfterConnectTime();
     }
     EXPECT_EQ(alloccount::Stop(), 0);
-    EXPECT_TRUE(host.Log.empty());
+    EXPECT_TRUE(window.Log.empty());
 }
 
 } // namespace

@@ -64,8 +64,7 @@ public:
         devices::RasEntryPoints = {};
         devices::PerfDataBufferSize = devices::kPerfDataInitialSize;
         ras = std::make_unique<devices::TRAS>(api, windows, statistics, pump, 2);
-        sources.AttachRas(ras.get(), &api);
-        connection.SetRas(ras.get());
+        engine.AttachRas(ras.get(), &api);
         g.OsKind = OsWin2000;
         g.RAS = 1;
         g.NoDirectHardwareAcesss = 1;
