@@ -83,16 +83,16 @@ std::optional<MenuCommand> SystemMenuCommand(uint32_t id)
     }
 }
 
-void RunMenuCommand(TGVar& g, MenuCommand command, MenuCommandContext& ctx)
+void RunMenuCommand(TGVar& g, MenuCommand command, AppContext& ctx)
 {
-    WindowContext& window = ctx.Dialog.Window;
+    AppContext& window = ctx;
     switch (command) {
     case Setup:
         if (!g.SetupDialogOpen)
-            OpenSettingsDialog(g, ctx.Dialog);
+            OpenSettingsDialog(g, ctx);
         break;
     case SetupFromSystemMenu:
-        OpenSettingsDialog(g, ctx.Dialog);
+        OpenSettingsDialog(g, ctx);
         break;
     case InTheSystemTray:
         // The same as a click on "Blinkery in the System Tray"; an open
@@ -106,10 +106,10 @@ void RunMenuCommand(TGVar& g, MenuCommand command, MenuCommandContext& ctx)
         ApplyCaptionSwitch(g, window);
         break;
     case ResetSessionConnectTime:
-        monitor::ResetSessionConnectTime(g, ctx.Clock.Now());
+        monitor::ResetSessionConnectTime(g, ctx.Settings.Clock.Now());
         break;
     case ResetTotalConnectTime:
-        monitor::ResetTotalConnectTime(g, ctx.Clock.Now());
+        monitor::ResetTotalConnectTime(g, ctx.Settings.Clock.Now());
         break;
     case HangUpNow:
         ctx.Inactivity.HangUpNow();
@@ -123,10 +123,10 @@ void RunMenuCommand(TGVar& g, MenuCommand command, MenuCommandContext& ctx)
         g.RepaintRequested = true;
         break;
     case RasDialer:
-        OpenRasDialer(g, ctx.Dialog);
+        OpenRasDialer(g, ctx);
         break;
     case About:
-        OpenAboutPage(g, ctx.Dialog);
+        OpenAboutPage(g, ctx);
         break;
     case Help:
         ctx.Host.ShowHelpTopic(MainWindowHelpTopic);

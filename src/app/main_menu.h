@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/window_host.h"
 #include "settings/settings.h"
 #include "app/settings_dialog_open.h"
 #include "monitor/poll_parts.h"
@@ -60,24 +61,4 @@ std::optional<MenuCommand> SystemMenuCommand(uint32_t id);
 // The help topic of "&Help", the H key and command 302.
 inline constexpr int32_t MainWindowHelpTopic = 10;
 
-// What the commands ask of the main window beyond opening the dialog.
-class MenuCommandHost {
-public:
-    virtual ~MenuCommandHost() = default;
-    // WinHelp with a numbered topic of the help file.
-    virtual void ShowHelpTopic(int32_t topic) = 0;
-    // Closes the main window through its close query; false when it
-    // stays open.
-    virtual bool CloseMainWindow() = 0;
-    // Runs one poll cycle at once.
-    virtual void UpdateLampsNow() = 0;
-};
-
-struct MenuCommandContext {
-    MenuCommandHost& Host;
-    SettingsDialogContext& Dialog;
-    monitor::InactivityRules& Inactivity;
-    platform::Clock& Clock;
-};
-
-void RunMenuCommand(TGVar& g, MenuCommand command, MenuCommandContext& ctx);
+void RunMenuCommand(TGVar& g, MenuCommand command, AppContext& ctx);

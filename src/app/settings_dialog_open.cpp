@@ -7,7 +7,7 @@
 
 namespace {
 
-void TakeBackSettings(TGVar& g, SettingsDialogContext& ctx)
+void TakeBackSettings(TGVar& g, AppContext& ctx)
 {
     if (!ctx.Snapshot.Held())
         return;
@@ -32,14 +32,14 @@ void TakeBackSettings(TGVar& g, SettingsDialogContext& ctx)
     if (g.TimerInterval != timerBefore)
         ctx.Host.SetPollTimer(PollPeriodMs(g.TimerInterval));
     if ((g.ShowTrayIcon == 1) != (trayBefore == 1))
-        ctx.Window.Host.SetTrayIconActive(g.ShowTrayIcon == 1);
+        ctx.Host.SetTrayIconActive(g.ShowTrayIcon == 1);
     if (g.NoVxd != noVxdBefore || g.NoDirectHardwareAcesss != portAccessBefore)
         ctx.Host.FollowDetectionAids();
 }
 
 } // namespace
 
-void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
+void OpenSettingsDialog(TGVar& g, AppContext& ctx)
 {
     // A second run while the dialog shows would take a new snapshot over
     // the one Cancel needs.
@@ -58,7 +58,7 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     g.RealNoTitleBar = g.NoTitleBar;
     if (g.NoTitleBar == 1) {
         g.NoTitleBar = 0;
-        ApplyCaptionSwitch(g, ctx.Window);
+        ApplyCaptionSwitch(g, ctx);
     }
 
     // 3-4.
@@ -90,24 +90,24 @@ void OpenSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     else
         g.NewOrientation = RestoredLayout(g.NewOrientation);
     if (g.NewOrientation < 0 && g.ShowTrayIcon == 1)
-        ctx.Window.Host.HideApplication();
+        ctx.Host.HideApplication();
 
     // 10.
-    ctx.Window.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
+    ctx.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
 
     // 11.
     if (g.RealNoTitleBar == 1) {
         g.NoTitleBar = 1;
-        ApplyCaptionSwitch(g, ctx.Window);
+        ApplyCaptionSwitch(g, ctx);
     }
 
     // 12-13. The next paint shows the graph window again when it is due.
-    ctx.Window.Parts.Graph.HideGraphWindow();
+    ctx.Parts.Graph.HideGraphWindow();
     g.RepaintRequested = true;
     g.SetupDialogOpen = 0;
 }
 
-void CancelSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
+void CancelSettingsDialog(TGVar& g, AppContext& ctx)
 {
     if (!ctx.Snapshot.Held()) // held only while the dialog shows
         return;
@@ -115,7 +115,7 @@ void CancelSettingsDialog(TGVar& g, SettingsDialogContext& ctx)
     ctx.Host.EndSettingsDialog();
 }
 
-void OpenAboutPage(TGVar& g, SettingsDialogContext& ctx)
+void OpenAboutPage(TGVar& g, AppContext& ctx)
 {
     // A box of the tick may be open underneath: leave its flag as it was.
     const int32_t wasModal = g.ModalActive;
@@ -123,12 +123,12 @@ void OpenAboutPage(TGVar& g, SettingsDialogContext& ctx)
     ctx.Host.SelectSetupPage(SetupPage::About);
     OpenSettingsDialog(g, ctx);
     ctx.Host.InvalidateMainWindow();
-    ctx.Window.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
+    ctx.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
     g.RepaintRequested = true;
     g.ModalActive = wasModal;
 }
 
-void OpenRasDialer(TGVar& g, SettingsDialogContext& ctx)
+void OpenRasDialer(TGVar& g, AppContext& ctx)
 {
     if (g.OsKind == OsWin9x)
         return;
@@ -140,12 +140,12 @@ void OpenRasDialer(TGVar& g, SettingsDialogContext& ctx)
     OpenSettingsDialog(g, ctx);
 }
 
-void MinimisedDuties(TGVar& g, SettingsDialogContext& ctx)
+void MinimisedDuties(TGVar& g, AppContext& ctx)
 {
     if (g.FirstRunRequest)
         OpenSettingsDialog(g, ctx);
     if (g.MinimisedStart)
-        Minimise(g, ctx.Window);
+        Minimise(g, ctx);
     else if (g.NewOrientation < 0 && !g.ModalActive && !g.SetupDialogOpen)
-        ctx.Window.Parts.Menu.MinimiseApplication();
+        ctx.Parts.Menu.MinimiseApplication();
 }

@@ -1,5 +1,7 @@
 #include "app/shutdown.h"
 
+#include "app/settings_dialog_open.h"
+
 #include "settings/connect_time.h"
 #include "settings/modal_box.h"
 
@@ -20,15 +22,15 @@ bool CloseQuery(TGVar& g, platform::MessageBoxes& boxes)
            platform::MbResult::Yes;
 }
 
-void ShutDown(TGVar& g, ShutdownContext& ctx, bool endingSession)
+void ShutDown(TGVar& g, AppContext& ctx, bool endingSession)
 {
-    ShutdownHost& host = ctx.Host;
+    WindowHost& host = ctx.Host;
     if (g.ClosingState != 0)
         return;
-    host.CancelSettingsDialog();
+    CancelSettingsDialog(g, ctx);
     if (g.RAS == 1)
         host.CloseRasConnection(endingSession);
-    host.StopPollTimer();
+    host.SetPollTimer(0);
     g.SetupActivePage = ctx.Parts.Setup.ActivePage(g.SetupActivePage);
     if (g.ClosingState != 0) // closed meanwhile, from inside the RAS question
         return;

@@ -48,10 +48,10 @@ int32_t OsKindOf(const platform::OsVersion& version)
     return version.Major == 5 ? OsWin2000 : OsNT4;
 }
 
-bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
+bool RunStartUp(TGVar& g, const std::string& commandTail, AppContext& ctx)
 {
     SettingsContext& sc = ctx.Settings;
-    StartupHost& host = ctx.Host;
+    WindowHost& host = ctx.Host;
     const std::string program = sc.System.ProgramPath();
 
     // 1-3
@@ -95,12 +95,11 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     g.ModalActive = 0;
     g.SetupDialogOpen = 0;
     if (g.NoTitleBar == 1)
-        host.RemoveCaption();
+        host.SetCaptionBit(false);
 
     // 14-21
     if (g.RAS == 1)
         ctx.Parts.Setup.ConnectRasEvents();
-    host.ClearEngine();
     ctx.Parts.Menu.AddSystemMenuItems();
     // Without the timer (0, or a negative value from a hand-edited file) the
     // lamps are updated on demand only.
@@ -108,8 +107,8 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
         ctx.Parts.Menu.SetUpdateNowItem(true);
     if (g.InitModem == 1 && !g.ModemInitString.empty())
         host.InitModem();
-    host.ClearSignalMemory();
-    host.SetPollPeriod(PollPeriodMs(g.TimerInterval));
+    monitor::ClearSignalMemory(g);
+    host.SetPollTimer(PollPeriodMs(g.TimerInterval));
     g.ConnectStart = sc.Clock.Now();
     BuildGdiFonts(g, sc.Fonts);
 
@@ -159,7 +158,6 @@ bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx)
     g.ConnectionState = TConnectionState{};
     g.ScheduledDisconnectActive = 0;
     g.ScheduledDisconnectTime = 0;
-    host.ClearEngine();
     if (g.OsKind == OsWin9x)
         FindDialUpHelpers(g, sc.System.SystemDirectory(), ctx.Files);
 

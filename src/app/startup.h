@@ -1,10 +1,11 @@
 // Start-up: the main window's creation, from reading the settings to the
 // first launches. The sequence and its decisions live here; the window and
-// its components are reached through StartupHost.
+// its components are reached through the window's host and parts.
 #pragma once
 
 #include <string>
 
+#include "app/window_host.h"
 #include "settings/settings_file.h"
 #include "monitor/window_parts.h"
 #include "devices/port_io.h"
@@ -12,44 +13,9 @@
 #include "platform/launcher.h"
 #include "platform/serial.h"
 
-// What start-up asks of the main window and the components it owns; the
-// features' steps go to the window's parts.
-class StartupHost {
-public:
-    virtual ~StartupHost() = default;
-    virtual void SetCaption(const std::string& caption) = 0;
-    // sizeable: a sizeable border (layouts 3-5), else a single one.
-    virtual void PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height) = 0;
-    virtual void CreateMemoryDc() = 0;
-    virtual void RemoveCaption() = 0;
-    virtual void ClearEngine() = 0;
-    virtual void InitModem() = 0;
-    virtual void ClearSignalMemory() = 0;
-    // The poll period (0: no timer); the timer does not tick yet.
-    virtual void SetPollPeriod(uint32_t periodMs) = 0;
-    // Arms the poll timer with that period, once start-up has finished.
-    virtual void StartPollTimer() = 0;
-    virtual void ShowLogo() = 0; // the logo window, its sound, 3000 ms
-    virtual bool OpenHelperVxd() = 0;                 // false when the VxD cannot be opened
-    virtual bool HelperVxdOpen() = 0;
-    virtual bool HookHelperVxd() = 0;
-    virtual void ShowMainWindow() = 0;
-};
-
-struct StartupContext {
-    SettingsContext& Settings;
-    platform::MessageBoxes& Boxes;
-    platform::FileQuery& Files;
-    platform::ProcessLauncher& Launcher;
-    platform::SerialPorts& Ports;
-    devices::TDLPortIO& PortIO;
-    StartupHost& Host;
-    MainWindowParts& Parts;
-};
-
 // Runs start-up with the command-line tail; false when the program must not
 // start ("Port not available! Blinkery will not start." has been shown).
-bool RunStartUp(TGVar& g, const std::string& commandTail, StartupContext& ctx);
+bool RunStartUp(TGVar& g, const std::string& commandTail, AppContext& ctx);
 
 // The port-availability test of "-AUTOCHECK" and "Detect Com Ports": a
 // port is available when its device exists, even if another program (a

@@ -3,12 +3,13 @@
 #include "settings/fonts.h"
 #include "settings/line_settings.h"
 #include "settings/poll_period.h"
+#include "monitor/poll_cycle.h"
 
 namespace {
 
 // Reads the line settings of COMn through a handle opened for the query
 // only; false when the device cannot be opened.
-bool QueryPort(TGVar& g, int32_t n, SwitchPortContext& ctx)
+bool QueryPort(TGVar& g, int32_t n, AppContext& ctx)
 {
     platform::CommHandle handle = ctx.Ports.OpenForQuery("COM" + std::to_string(n));
     if (handle == 0)
@@ -28,7 +29,7 @@ void SetDisplayRequests(TGVar& g)
 
 } // namespace
 
-bool SwitchPort(TGVar& g, int32_t n, SwitchPortContext& ctx)
+bool SwitchPort(TGVar& g, int32_t n, AppContext& ctx)
 {
     const bool win9x = g.OsKind == OsWin9x;
     if (win9x && g.AutoCheck != 1 && !QueryPort(g, n, ctx))
@@ -61,7 +62,7 @@ bool SwitchPort(TGVar& g, int32_t n, SwitchPortContext& ctx)
     if (win9x)
         QueryPort(g, n, ctx);
 
-    ctx.Host.ClearSignalMemory();
+    monitor::ClearSignalMemory(g);
     ctx.Host.SetPollTimer(PollPeriodMs(g.TimerInterval));
     ctx.Parts.Menu.SetUpdateNowItem(g.TimerInterval <= 0);
 
@@ -73,7 +74,7 @@ bool SwitchPort(TGVar& g, int32_t n, SwitchPortContext& ctx)
     }
 
     BuildGdiFonts(g, ctx.Settings.Fonts);
-    ctx.Host.ClearInactivityTimers();
-    ctx.Host.Repaint();
+    g.ConnectionState.LastActivity = ctx.Settings.Clock.Now();
+    ctx.Host.InvalidateMainWindow();
     return true;
 }

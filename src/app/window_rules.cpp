@@ -19,7 +19,7 @@ WindowBorder LayoutBorder(int32_t layout)
     return RestoredLayout(layout) <= 2 ? WindowBorder::Single : WindowBorder::Sizeable;
 }
 
-void Minimise(TGVar& g, WindowContext& ctx)
+void Minimise(TGVar& g, AppContext& ctx)
 {
     g.NewOrientation = MinimisedLayout(g.NewOrientation);
     ctx.Parts.Menu.MinimiseApplication();
@@ -32,26 +32,26 @@ void Minimise(TGVar& g, WindowContext& ctx)
     g.MinimisedStart = false;
 }
 
-void Restore(TGVar& g, WindowContext& ctx)
+void Restore(TGVar& g, AppContext& ctx)
 {
     g.NewOrientation = RestoredLayout(g.NewOrientation);
     ctx.Parts.Menu.EnableMinimiseItem(true);
     g.ReloadPictures = true;
 }
 
-void RestoreFromTray(TGVar& g, WindowContext& ctx)
+void RestoreFromTray(TGVar& g, AppContext& ctx)
 {
     Restore(g, ctx);
     ctx.Parts.Tray.ShowFromTray();
 }
 
-void AutoRestore(TGVar& g, WindowContext& ctx, bool hiddenInTray)
+void AutoRestore(TGVar& g, AppContext& ctx, bool hiddenInTray)
 {
     if (g.ActivityRestore && hiddenInTray && !g.ModalActive && !g.SetupDialogOpen)
         RestoreFromTray(g, ctx);
 }
 
-void SetTrayIconShown(TGVar& g, WindowContext& ctx, bool shown)
+void SetTrayIconShown(TGVar& g, AppContext& ctx, bool shown)
 {
     g.ShowTrayIcon = shown ? 1 : 0;
     ctx.Host.SetTrayIconActive(shown);
@@ -63,7 +63,7 @@ void SetTrayIconShown(TGVar& g, WindowContext& ctx, bool shown)
     g.ReloadPictures = true;
 }
 
-void ApplyCaptionSwitch(TGVar& g, WindowContext& ctx)
+void ApplyCaptionSwitch(TGVar& g, AppContext& ctx)
 {
     const bool noCaption = g.NoTitleBar == 1;
     ctx.Host.SetCaptionBit(!noCaption);

@@ -1,5 +1,6 @@
 #include "win32/lamp_display_window.h"
 
+#include "win32/frame.h"
 #include "win32/window_base.h"
 
 namespace win32 {
@@ -74,9 +75,8 @@ void LampDisplayWindow::OnSize(WPARAM type)
 {
     if (type == SIZE_MINIMIZED)
         return; // the restored size is the one to keep
-    RECT r;
-    if (GetWindowRect(hwnd_, &r))
-        display_.FormResize(r.right - r.left, r.bottom - r.top);
+    const RECT r = Frame(hwnd_).Rect();
+    display_.FormResize(r.right - r.left, r.bottom - r.top);
 }
 
 void LampDisplayWindow::OnGetMinMaxInfo(MINMAXINFO& info) const
@@ -87,10 +87,7 @@ void LampDisplayWindow::OnGetMinMaxInfo(MINMAXINFO& info) const
 
 void LampDisplayWindow::SetTopmost(bool topmost)
 {
-    const bool now = (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    if (now != topmost)
-        SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Frame(hwnd_).SetTopmost(topmost);
 }
 
 display::FontMetrics LampDisplayWindow::SelectDisplayFont(platform::FontHandle font)
@@ -113,22 +110,17 @@ display::TextExtent LampDisplayWindow::MeasureText(std::string_view text)
 
 void LampDisplayWindow::SetSizeable(bool sizeable)
 {
-    const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
-    const LONG wanted = sizeable ? style | SizeableBits : style & ~SizeableBits;
-    if (wanted == style)
-        return;
-    SetWindowLongA(hwnd_, GWL_STYLE, wanted);
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Frame(hwnd_).SetStyleBits(SizeableBits, sizeable);
 }
 
 void LampDisplayWindow::Resize(int width, int height)
 {
     // A minimised window keeps its icon; the size is applied once it is back.
-    RECT r;
-    if (IsIconic(hwnd_) || (GetWindowRect(hwnd_, &r) && r.right - r.left == width && r.bottom - r.top == height))
+    const Frame frame(hwnd_);
+    const RECT r = frame.Rect();
+    if (frame.Minimised() || (r.right - r.left == width && r.bottom - r.top == height))
         return;
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame.Resize(width, height);
 }
 
 int LampDisplayWindow::ClientWidth()
@@ -176,7 +168,7 @@ void LampDisplayWindow::Present(const display::LampFrame& frame)
 
 void LampDisplayWindow::Invalidate()
 {
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    Frame(hwnd_).Invalidate();
 }
 
 } // namespace win32

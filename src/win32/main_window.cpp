@@ -1,5 +1,8 @@
 #include "win32/main_window.h"
 
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "app/switch_port.h"
 #include "settings/fonts.h"
 #include "settings/paths.h"
 #include "devices/modem_init.h"
@@ -13,7 +16,6 @@ namespace win32 {
 namespace {
 
 const char WindowClass[] = "TMainWindow";
-constexpr UINT_PTR PollTimerId = 1;
 constexpr UINT WM_APP_MINIMISED_DUTIES = WM_APP + 1;
 
 // The in-display graph's status bar is a child: the display paints round it.
@@ -24,7 +26,7 @@ constexpr int ModemResponseTime = 2000;
 
 } // namespace
 
-TMainWindow::TMainWindow() : profile_(SettingsFileName) {}
+TMainWindow::TMainWindow() : os_(SettingsFileName) {}
 
 TMainWindow::~TMainWindow()
 {
@@ -39,7 +41,8 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
                         CW_USEDEFAULT, CW_USEDEFAULT, 100, 10, nullptr))
         return false;
     HWND hwnd = Handle();
-    boxes_.SetOwner(hwnd);
+    timer_.Attach(hwnd);
+    os_.Boxes.SetOwner(hwnd);
     menu_.SetWindow(hwnd);
     menu_.RequestMinimisedDuties = [this] {
         // Run after the paint, not inside it: the duties may open the
@@ -48,26 +51,29 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
             dutiesPosted_ = PostMessageA(Handle(), WM_APP_MINIMISED_DUTIES, 0, 0) != FALSE;
     };
     menu_.RequestAutoRestore = [this] {
-        ::AutoRestore(Settings, rules_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
+        if (app_)
+            ::AutoRestore(Settings, *app_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     setup_.SetMainBorder = [this](WindowBorder border) { SetBorder(border); };
     CreateTray(instance);
-    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
+    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, parts_);
 
-    const std::string program = system_.ProgramPath();
-    rnaapp_.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
-    tapi_.SetInstance(instance);
-    const bool windowsNT = system_.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
-    portIO_ = std::make_unique<devices::TDLPortIO>(portIoLibrary_, services_, windowsNT, system_.SystemDirectory());
+    const std::string program = os_.System.ProgramPath();
+    os_.Rnaapp.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
+    os_.Tapi.SetInstance(instance);
+    const bool windowsNT = os_.System.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
+    portIO_ = std::make_unique<devices::TDLPortIO>(os_.PortIoLibrary, os_.ServiceManager, windowsNT, os_.System.SystemDirectory());
     engine_ = std::make_unique<monitor::Engine>(
         Settings,
-        monitor::EngineServices{clock_, boxes_, ports_, *portIO_, vxd_, lights_, rnaapp_, statData_, tapi_, locale_,
-                                sound_, logs_, launcher_, system_, ras_.Api(), power_, keyboardState_,
-                                &ras_.Component()},
+        monitor::EngineServices{os_.Clock, os_.Boxes, os_.Ports, *portIO_, os_.Vxd, os_.Lights, os_.Rnaapp, os_.StatData, os_.Tapi, os_.Locale,
+                                os_.Sound, os_.Logs, os_.Launcher, os_.System, os_.Ras.Api(), os_.Power, os_.KeyboardState,
+                                &os_.Ras.Component()},
         static_cast<monitor::EngineWindow&>(*this), parts_);
+    app_ = std::make_unique<AppContext>(AppContext{settings_, os_.Boxes, os_.Files, os_.Launcher, os_.Ports,
+                                                   os_.VxdDevice, os_.Metrics, *portIO_, engine_->Inactivity(),
+                                                   *this, parts_});
 
-    StartupContext ctx{settings_, boxes_, files_, launcher_, ports_, *portIO_, *this, parts_};
-    if (!RunStartUp(Settings, commandTail, ctx))
+    if (!RunStartUp(Settings, commandTail, *app_))
         return false;
     CreateGraph(instance); // at the bounds the settings give
     setup_.Create(instance, hwnd); // on the page "SetupActivePage" gives
@@ -148,7 +154,7 @@ LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT TMainWindow::OnTimer(UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (wp != PollTimerId || !engine_)
+    if (wp != PollTimer::Id || !engine_)
         return Default(msg, wp, lp);
     engine_->Tick();
     return 0;
@@ -245,28 +251,28 @@ LRESULT TMainWindow::OnSettingChange(UINT msg, WPARAM wp, LPARAM lp)
 LRESULT TMainWindow::OnMinimisedDuties()
 {
     dutiesPosted_ = false;
-    MinimisedDuties(Settings, dialog_);
+    if (app_)
+        MinimisedDuties(Settings, *app_);
     return 0;
 }
 
 void TMainWindow::RunCommand(MenuCommand command)
 {
-    if (!startedUp_)
-        return;
-    MenuCommandContext menu{*this, dialog_, engine_->Inactivity(), clock_};
-    RunMenuCommand(Settings, command, menu);
+    if (timer_.Started())
+        RunMenuCommand(Settings, command, *app_);
 }
 
-void TMainWindow::RunWindowRule(void (*rule)(TGVar&, WindowContext&))
+void TMainWindow::RunWindowRule(void (*rule)(TGVar&, AppContext&))
 {
-    rule(Settings, rules_);
+    if (app_)
+        rule(Settings, *app_);
 }
 
 LRESULT TMainWindow::OnClose()
 {
     if (parts_.Setup.PutOffClose())
         return 0;
-    if (Settings.ClosingState == 0 && !CloseQuery(Settings, boxes_))
+    if (Settings.ClosingState == 0 && !CloseQuery(Settings, os_.Boxes))
         return 0;
     RunShutDown(false);
     DestroyWindow(Handle());
@@ -288,7 +294,7 @@ LRESULT TMainWindow::OnCopyData(UINT msg, WPARAM wp, LPARAM lp)
     // The companion lights program's message; any process may send it.
     const LRESULT result = Default(msg, wp, lp);
     if (const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp))
-        monitor::ReceiveLightsMessage(Settings, launcher_, static_cast<uint32_t>(data->dwData), data->lpData,
+        monitor::ReceiveLightsMessage(Settings, os_.Launcher, static_cast<uint32_t>(data->dwData), data->lpData,
                                       data->cbData);
     return result;
 }
@@ -305,10 +311,8 @@ LRESULT TMainWindow::OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp)
 
 void TMainWindow::RunShutDown(bool endingSession)
 {
-    if (!portIO_)
-        return;
-    ShutdownContext ctx{settings_, boxes_, *portIO_, *this, parts_};
-    ShutDown(Settings, ctx, endingSession);
+    if (app_)
+        ShutDown(Settings, *app_, endingSession);
 }
 
 void TMainWindow::CreateTray(HINSTANCE instance)
@@ -321,28 +325,17 @@ void TMainWindow::CreateTray(HINSTANCE instance)
     icon.AutoPopup = true;
     icon.Options = 0;
     icon.PopupMenu = reinterpret_cast<platform::TrayHandle>(menu_.Popup());
-    icon.OnDblClick = [this](TTrayIcon95&) { OnTrayDoubleClick(); };
+    icon.OnDblClick = [this](TTrayIcon95&) { RunWindowRule(&RestoreFromTray); };
     setup_.OnShown = [this] { tray_.Icon().FormShown(TrayForm::SetupForm); };
     setup_.OnClosing = [this] { tray_.Icon().FormClosing(TrayForm::SetupForm); };
 }
 
-void TMainWindow::OnTrayDoubleClick()
-{
-    RunWindowRule(&RestoreFromTray);
-}
-
 // --- Start-up
-
-void TMainWindow::SetCaption(const std::string& caption)
-{
-    SetWindowTextA(Handle(), caption.c_str());
-}
 
 void TMainWindow::PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(sizeable ? SizeableBorder : SingleBorder));
-    SetWindowPos(Handle(), nullptr, left, top, width > 0 ? width : 100, height > 0 ? height : 10,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Window().SetStyle(sizeable ? SizeableBorder : SingleBorder);
+    Window().Place(left, top, width > 0 ? width : 100, height > 0 ? height : 10);
 }
 
 void TMainWindow::CreateMemoryDc()
@@ -350,22 +343,17 @@ void TMainWindow::CreateMemoryDc()
     HDC windowDc = GetWindowDC(Handle());
     memoryDc_ = CreateCompatibleDC(windowDc);
     ReleaseDC(Handle(), windowDc);
-    fonts_.SetDeviceContext(memoryDc_);
-}
-
-void TMainWindow::RemoveCaption()
-{
-    SetCaptionBit(false);
+    os_.Fonts.SetDeviceContext(memoryDc_);
 }
 
 void TMainWindow::CloseRasConnection(bool endingSession)
 {
-    devices::TRAS& ras = ras_.Component();
+    devices::TRAS& ras = os_.Ras.Component();
     if (endingSession) { // Windows is ending: nobody is asked
         ras.ReleaseConnection();
         return;
     }
-    devices::CloseDownRasConnection(ras, Settings, boxes_, [this] { parts_.Setup.RasHangUp(); });
+    devices::CloseDownRasConnection(ras, Settings, os_.Boxes, [this] { parts_.Setup.RasHangUp(); });
 }
 
 void TMainWindow::InitModem()
@@ -377,89 +365,53 @@ void TMainWindow::InitModem()
 // exchange; replies: the replies read before the port closes.
 void TMainWindow::SendInitString(int replies)
 {
-    devices::TSerialCom32 com(ports_, boxes_, clock_, pump_);
+    devices::TSerialCom32 com(os_.Ports, os_.Boxes, os_.Clock, os_.Pump);
     com.ResponseTime = ModemResponseTime;
-    devices::SendModemInitString(com, Settings.Port, Settings.ModemInitString, replies, clock_, pump_);
+    devices::SendModemInitString(com, Settings.Port, Settings.ModemInitString, replies, os_.Clock, os_.Pump);
 }
 
-bool TMainWindow::SwitchPort(int32_t n)
+bool TMainWindow::DialogMonitor::SwitchPort(int32_t n)
 {
-    SwitchPortContext ctx{settings_, vxd_.Device(), ports_, boxes_, *this, parts_};
-    return ::SwitchPort(Settings, n, ctx);
+    return w_.app_ && ::SwitchPort(Settings, n, *w_.app_);
 }
 
-void TMainWindow::HangUpNow()
+void TMainWindow::DialogMonitor::HangUpNow()
 {
-    if (engine_)
-        engine_->Inactivity().HangUpNow();
+    if (w_.engine_)
+        w_.engine_->Inactivity().HangUpNow();
+}
+
+void TMainWindow::DialogMonitor::ShowInSystemTray(bool shown)
+{
+    if (w_.app_)
+        SetTrayIconShown(Settings, *w_.app_, shown);
 }
 
 // The layout decides the height at the next paint (the switch sets
 // DisplayResized); a width of 0 keeps the present one until then.
 void TMainWindow::MoveMainWindow(int32_t left, int32_t top, int32_t width)
 {
-    RECT r{};
-    GetWindowRect(Handle(), &r);
-    SetWindowPos(Handle(), nullptr, left, top, width > 0 ? width : r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-}
-
-// The idle time of the inactivity rules counts from now.
-void TMainWindow::ClearInactivityTimers()
-{
-    Settings.ConnectionState.LastActivity = clock_.Now();
-}
-
-void TMainWindow::ClearSignalMemory()
-{
-    monitor::ClearSignalMemory(Settings);
-}
-
-void TMainWindow::SetPollTimer(uint32_t periodMs)
-{
-    pollPeriod_ = periodMs;
-    if (timer_) {
-        KillTimer(Handle(), PollTimerId);
-        timer_ = 0;
-    }
-    if (periodMs > 0)
-        timer_ = SetTimer(Handle(), PollTimerId, periodMs, nullptr);
-}
-
-void TMainWindow::StartPollTimer()
-{
-    startedUp_ = true;
-    SetPollTimer(pollPeriod_);
-}
-
-// Stops the poll timer for a while, or starts it again with its period.
-void TMainWindow::EnablePollTimer(bool on)
-{
-    if (on) {
-        SetPollTimer(pollPeriod_);
-    } else if (timer_) {
-        KillTimer(Handle(), PollTimerId);
-        timer_ = 0;
-    }
+    const RECT r = Window().Rect();
+    Window().Place(left, top, width > 0 ? width : r.right - r.left, r.bottom - r.top);
+    Window().Show(SW_SHOWNOACTIVATE);
 }
 
 void TMainWindow::ShowLogo()
 {
-    TSplashForm::Show(instance_, ChangeFileExtension(system_.ProgramPath(), ".wav"), LogoMilliseconds, pump_);
+    TSplashForm::Show(instance_, ChangeFileExtension(os_.System.ProgramPath(), ".wav"), LogoMilliseconds, os_.Pump);
 }
 
 bool TMainWindow::OpenHelperVxd()
 {
-    return vxd_.Open(Settings.OsKind, Settings.NoVxd, system_.ShortProgramPath()) == monitor::VxdOpenResult::Opened;
+    return os_.Vxd.Open(Settings.OsKind, Settings.NoVxd, os_.System.ShortProgramPath()) == monitor::VxdOpenResult::Opened;
 }
 
 void TMainWindow::ShowMainWindow()
 {
     if (lampDisplay_)
         lampDisplay_->FitBeforeShow();
-    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowWindow(Handle(), Settings.NewOrientation < 0 ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+    Window().ForceTopmost(false);
+    Window().Show(Settings.NewOrientation < 0 ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
 }
 
 // --- Shut-down
@@ -480,8 +432,9 @@ void TMainWindow::MainWindowPosition(int32_t& left, int32_t& top)
 // Notes the position of a window that is neither minimised nor maximised.
 LRESULT TMainWindow::OnMove()
 {
-    RECT r{};
-    if (!IsIconic(Handle()) && !IsZoomed(Handle()) && GetWindowRect(Handle(), &r)) {
+    const Frame frame = Window();
+    if (!frame.Minimised() && !frame.Maximised()) {
+        const RECT r = frame.Rect();
         normalPosition_ = {r.left, r.top};
         normalPositionKnown_ = true;
     }
@@ -491,8 +444,8 @@ LRESULT TMainWindow::OnMove()
 void TMainWindow::FreeGdiObjects()
 {
     TGVar& g = Settings;
-    fonts_.Delete(g.DisplayFontHandle);
-    fonts_.Delete(g.TitleFontHandle);
+    os_.Fonts.Delete(g.DisplayFontHandle);
+    os_.Fonts.Delete(g.TitleFontHandle);
     g.DisplayFontHandle = g.TitleFontHandle = 0;
     if (Handle() && !g.HelpFile.empty())
         WinHelpA(Handle(), g.HelpFile.c_str(), HELP_QUIT, 0);
@@ -503,11 +456,6 @@ void TMainWindow::FreeGdiObjects()
 }
 
 // --- The poll tick's windows
-
-void TMainWindow::InvalidateMainWindow()
-{
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
 
 void TMainWindow::FormPaint()
 {
@@ -534,21 +482,6 @@ void TMainWindow::SetTrayIconActive(bool active)
     tray_.UpdateTrayIcon();
 }
 
-void TMainWindow::SetCaptionBit(bool shown)
-{
-    const LONG style = GetWindowLongA(Handle(), GWL_STYLE);
-    const LONG wanted = shown ? (style | WS_BORDER) : (style & ~static_cast<LONG>(WS_BORDER));
-    if (wanted == style)
-        return;
-    SetWindowLongA(Handle(), GWL_STYLE, wanted);
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void TMainWindow::ResizeMainWindow(int32_t width, int32_t height)
-{
-    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 bool TMainWindow::ShowSettingsDialog()
 {
     return tray_.Icon().ShowModalForm(TrayForm::SetupForm) == IDOK;
@@ -563,7 +496,7 @@ void TMainWindow::SelectSetupPage(SetupPage page)
 
 void TMainWindow::FollowDetectionAids()
 {
-    vxd_.Follow(Settings.OsKind, Settings.NoVxd, system_.ShortProgramPath());
+    os_.Vxd.Follow(Settings.OsKind, Settings.NoVxd, os_.System.ShortProgramPath());
     if (portIO_)
         portIO_->Follow(Settings.NoDirectHardwareAcesss);
 }
@@ -575,12 +508,9 @@ void TMainWindow::BringSettingsDialogToFront()
 
 void TMainWindow::SetBorder(WindowBorder border)
 {
-    const LONG keep = GetWindowLongA(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_DISABLED);
-    const DWORD style = border == WindowBorder::None     ? WS_POPUP | WS_CLIPCHILDREN
-                        : border == WindowBorder::Single ? SingleBorder
-                                                         : SizeableBorder;
-    SetWindowLongA(Handle(), GWL_STYLE, keep | static_cast<LONG>(style));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Window().SetStyle(border == WindowBorder::None     ? WS_POPUP | WS_CLIPCHILDREN
+                      : border == WindowBorder::Single ? SingleBorder
+                                                       : SizeableBorder);
 }
 
 void TMainWindow::ShowHelpTopic(int32_t topic) { OpenHelpTopic(Handle(), topic); }
@@ -593,14 +523,9 @@ bool TMainWindow::CloseMainWindow()
     return Settings.ClosingState != 0;
 }
 
-void TMainWindow::MakeMainWindowTopmost()
-{
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void TMainWindow::UpdateLampsNow()
 {
-    if (engine_ && startedUp_)
+    if (engine_ && timer_.Started())
         engine_->Tick();
 }
 

@@ -8,11 +8,7 @@
 #include <windows.h>
 
 #include "app/main_menu.h"
-#include "app/settings_dialog_open.h"
-#include "app/shutdown.h"
-#include "app/startup.h"
-#include "app/switch_port.h"
-#include "app/window_rules.h"
+#include "app/window_host.h"
 #include "devices/modem_init.h"
 #include "devices/port_io.h"
 #include "devices/serial_com.h"
@@ -27,6 +23,7 @@
 #include "win32/tray_window.h"
 #include "win32/win32_events.h"
 #include "win32/win32_helper_vxd.h"
+#include "win32/frame.h"
 #include "win32/win32_bitmap_resources.h"
 #include "win32/win32_keyboard.h"
 #include "win32/win32_locale.h"
@@ -46,17 +43,42 @@
 
 namespace win32 {
 
-// The composition root and message router: owns the long-lived objects and
-// the feature parts, and turns each message into one call.
-class TMainWindow final : public WindowBase,
-                          private StartupHost,
-                          private ShutdownHost,
-                          private monitor::EngineWindow,
-                          private WindowHost,
-                          private SettingsDialogHost,
-                          private MenuCommandHost,
-                          private SwitchPortHost,
-                          private setup::MonitorHost {
+// The Win32 services the main window holds, in one bundle.
+struct Win32Services {
+    Win32Profile Profile;
+    Win32SystemInfo System;
+    Win32Clock Clock;
+    Win32MessageBoxes Boxes;
+    Win32Fonts Fonts;
+    Win32FileQuery Files;
+    Win32Launcher Launcher;
+    Win32EventSound Sound;
+    Win32SerialPorts Ports;
+    Win32MessagePump Pump;
+    Win32PortIoLibrary PortIoLibrary;
+    Win32ServiceManager ServiceManager;
+    Win32Registry Registry;
+    Win32HelperVxd VxdDevice;
+    monitor::HelperVxdClient Vxd{VxdDevice};
+    Win32Ras Ras; // the RAS component, RAS
+    Win32StatDataKey StatData;
+    Win32LightsCompanion Lights;
+    Win32RnaappHelper Rnaapp;
+    Win32Tapi Tapi;
+    Win32Locale Locale;
+    Win32LogFiles Logs;
+    Win32Power Power;
+    Win32KeyboardState KeyboardState;
+    Win32SystemMetrics Metrics;
+    Win32BitmapResources TitleResources{GetModuleHandleA(nullptr)};
+    Win32ForegroundWindows Foreground;
+
+    explicit Win32Services(const std::string& settingsFile) : Profile(settingsFile) {}
+};
+
+// The composition root and message router: owns the services, the engine
+// and the feature parts, and turns each message into one call.
+class TMainWindow final : public WindowBase, private WindowHost, private monitor::EngineWindow {
 public:
     TMainWindow();
     TMainWindow(const TMainWindow&) = delete;
@@ -78,7 +100,6 @@ private:
     LRESULT OnDestroy();
     void CreateTray(HINSTANCE instance);
     void CreateGraph(HINSTANCE instance);
-    void OnTrayDoubleClick();
     LRESULT OnPaint();
     LRESULT OnCopyData(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnNcHitTest(UINT msg, WPARAM wp, LPARAM lp);
@@ -88,7 +109,7 @@ private:
     LRESULT OnSettingChange(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnMinimisedDuties();
     void RunCommand(MenuCommand command);
-    void RunWindowRule(void (*rule)(TGVar&, WindowContext&));
+    void RunWindowRule(void (*rule)(TGVar&, AppContext&));
     LRESULT OnMove();
     LRESULT OnTimer(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnEndSession(bool ending);
@@ -96,143 +117,99 @@ private:
     LRESULT OnGetMinMaxInfo(MINMAXINFO& info);
     LRESULT OnInitMenuPopup(HMENU menu);
     void RunShutDown(bool endingSession);
+    Frame Window() const { return Frame(Handle()); }
+    void SendInitString(int replies);
 
-    // StartupHost
-    void SetCaption(const std::string& caption) override;
+    // WindowHost: what the window's sequences ask
+    void SetCaption(const std::string& caption) override { Window().SetCaption(caption); }
     void PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t width, int32_t height) override;
-    void CreateMemoryDc() override;
-    void RemoveCaption() override;
-    void ClearEngine() override {}
-    void InitModem() override;
-    void ClearSignalMemory() override;
-    void SetPollPeriod(uint32_t periodMs) override { pollPeriod_ = periodMs; }
-    void StartPollTimer() override;
-    void SetPollTimer(uint32_t periodMs) override;
-    void ShowLogo() override;
-    bool OpenHelperVxd() override;
-    bool HelperVxdOpen() override { return vxd_.IsOpen(); }
-    bool HookHelperVxd() override { return vxd_.Hook(); }
-    void ShowMainWindow() override;
-
-    // ShutdownHost
-    void CloseRasConnection(bool endingSession) override;
-    void StopPollTimer() override { SetPollTimer(0); }
-    void LogPendingCall() override { if (engine_) engine_->Events().LogPendingCall(); }
-    void CloseHelperVxd() override { vxd_.Close(); }
-    void UnloadHelperLibrary() override { if (engine_) engine_->Counters().Release(); }
+    void MoveMainWindow(int32_t left, int32_t top, int32_t width) override;
+    void ResizeMainWindow(int32_t width, int32_t height) override { Window().Resize(width, height); }
     void MainWindowPosition(int32_t& left, int32_t& top) override;
-    void FreeGdiObjects() override;
-    void CancelSettingsDialog() override { ::CancelSettingsDialog(Settings, dialog_); }
-
-    // monitor::EngineWindow
-    void InvalidateMainWindow() override;
-    void FormPaint() override;
-    void InvalidateGraphWindow() override { parts_.Graph.InvalidateGraphWindow(); }
-    void EnablePollTimer(bool on) override;
+    void SetBorder(WindowBorder border) override;
+    void SetCaptionBit(bool shown) override { Window().SetStyleBits(WS_BORDER, shown); }
+    void ShowMainWindow() override;
+    void RepaintTwice() override { repaintTwice_ = true; }
+    int32_t DisplayHeight() override { return lampDisplay_ ? lampDisplay_->DisplayHeight() : 0; }
     bool CloseMainWindow() override;
-    void MakeMainWindowTopmost() override;
-    void UncheckScheduledDisconnect() override { setup_.ScheduledDisconnectDone(); }
-
-    // WindowHost
+    void SetPollTimer(uint32_t periodMs) override { timer_.Set(periodMs); }
+    void StartPollTimer() override { timer_.Start(); }
+    void UpdateLampsNow() override;
+    void InitModem() override;
+    bool OpenHelperVxd() override;
+    bool HelperVxdOpen() override { return os_.Vxd.IsOpen(); }
+    bool HookHelperVxd() override { return os_.Vxd.Hook(); }
+    void CloseHelperVxd() override { os_.Vxd.Close(); }
+    void FollowDetectionAids() override;
+    void LogPendingCall() override { engine_->Events().LogPendingCall(); }
+    void UnloadHelperLibrary() override { engine_->Counters().Release(); }
+    void CloseRasConnection(bool endingSession) override;
+    void CreateMemoryDc() override;
+    void FreeGdiObjects() override;
+    void ShowLogo() override;
     void HideApplication() override { tray_.Icon().HideApplication(); }
     void SetTrayIconActive(bool active) override;
-    void SetCaptionBit(bool shown) override;
-    int32_t DisplayHeight() override { return lampDisplay_ ? lampDisplay_->DisplayHeight() : 0; }
-    void ResizeMainWindow(int32_t width, int32_t height) override;
-
-    // SettingsDialogHost
     bool ShowSettingsDialog() override;
     void BringSettingsDialogToFront() override;
     void SelectSetupPage(SetupPage page) override;
     void StartAboutTimer() override { setup_.StartAboutTimer(); }
     void StopAboutTimer() override { setup_.StopAboutTimer(); }
-    void SetBorder(WindowBorder border) override;
-    void RepaintTwice() override { repaintTwice_ = true; }
-    void FollowDetectionAids() override;
     void EndSettingsDialog() override { setup_.Cancel(); }
-    // InvalidateMainWindow and SetPollTimer as above.
-
-    // SwitchPortHost (MainWindowPosition, ClearSignalMemory and
-    // SetPollTimer as above)
-    void MoveMainWindow(int32_t left, int32_t top, int32_t width) override;
-    void ClearInactivityTimers() override;
-    void Repaint() override { InvalidateMainWindow(); }
-
-    // setup::MonitorHost, for the settings dialog's detection and modem
-    // pages (SetPollTimer as above)
-    bool SwitchPort(int32_t n) override;
-    void SetUpdateNowItem(bool present) override { parts_.Menu.SetUpdateNowItem(present); }
-    void HangUpNow() override;
-    void SendModemInitString() override { SendInitString(devices::kSendNowInitReplies); }
-    devices::TDLPortIO* PortIO() override { return portIO_.get(); }
-    monitor::HelperVxdClient& Vxd() override { return vxd_; }
-    platform::SerialPorts& Ports() override { return ports_; }
-    platform::Registry& Registry() override { return registry_; }
-    void ShowInSystemTray(bool shown) override { SetTrayIconShown(Settings, rules_, shown); }
-    void SendInitString(int replies);
-
-    // MenuCommandHost
     void ShowHelpTopic(int32_t topic) override;
-    void UpdateLampsNow() override;
+
+    // monitor::EngineWindow (CloseMainWindow as above)
+    void InvalidateMainWindow() override { Window().Invalidate(); }
+    void FormPaint() override;
+    void InvalidateGraphWindow() override { parts_.Graph.InvalidateGraphWindow(); }
+    void EnablePollTimer(bool on) override { timer_.Enable(on); }
+    void MakeMainWindowTopmost() override { Window().ForceTopmost(true); }
+    void UncheckScheduledDisconnect() override { setup_.ScheduledDisconnectDone(); }
+
+    // What the settings dialog's pages ask of the monitor.
+    class DialogMonitor final : public setup::MonitorHost {
+    public:
+        explicit DialogMonitor(TMainWindow& window) : w_(window) {}
+        bool SwitchPort(int32_t n) override;
+        void SetPollTimer(uint32_t periodMs) override { w_.timer_.Set(periodMs); }
+        void SetUpdateNowItem(bool present) override { w_.menu_.SetUpdateNowItem(present); }
+        void HangUpNow() override;
+        void SendModemInitString() override { w_.SendInitString(devices::kSendNowInitReplies); }
+        devices::TDLPortIO* PortIO() override { return w_.portIO_.get(); }
+        monitor::HelperVxdClient& Vxd() override { return w_.os_.Vxd; }
+        platform::SerialPorts& Ports() override { return w_.os_.Ports; }
+        platform::Registry& Registry() override { return w_.os_.Registry; }
+        void ShowInSystemTray(bool shown) override;
+
+    private:
+        TMainWindow& w_;
+    };
 
     HINSTANCE instance_ = nullptr;
     HDC memoryDc_ = nullptr;
-    UINT_PTR timer_ = 0;
-    uint32_t pollPeriod_ = 0; // the poll timer's period as last set
+    PollTimer timer_;
     POINT normalPosition_{};  // screen position while neither minimised nor maximised
     bool normalPositionKnown_ = false;
-    bool startedUp_ = false;  // start-up has finished: ticks may run
     bool repaintTwice_ = false;  // the next paint is followed by one more
     bool dutiesPosted_ = false;  // the paint's minimised duties are on their way
-    Win32SystemMetrics metrics_;
 
-    Win32Profile profile_;
-    Win32SystemInfo system_;
-    Win32Clock clock_;
-    Win32MessageBoxes boxes_;
-    Win32Fonts fonts_;
-    Win32FileQuery files_;
-    Win32Launcher launcher_;
-    Win32EventSound sound_; // declared before the settings dialog, which holds it
-    Win32SerialPorts ports_;
-    Win32MessagePump pump_;
-    Win32PortIoLibrary portIoLibrary_;
-    Win32ServiceManager services_;
-    Win32Registry registry_;
-    Win32HelperVxd vxdDevice_;
-    monitor::HelperVxdClient vxd_{vxdDevice_};
+    Win32Services os_;
     std::unique_ptr<devices::TDLPortIO> portIO_; // made once the OS kind is known
-    Win32Ras ras_;                               // the RAS component, RAS
 
-    // The detection methods' sources and the connection bookkeeping.
-    Win32StatDataKey statData_;
-    Win32LightsCompanion lights_;
-    Win32RnaappHelper rnaapp_;
-    Win32Tapi tapi_;
-    Win32Locale locale_;
     // The features of the window, as parts.
     MainMenu menu_;
-    Win32Tray tray_{clock_, vxd_.Device(), ports_};
+    Win32Tray tray_{os_.Clock, os_.Vxd.Device(), os_.Ports};
     TGraphDisplay graph_;
-    Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
-    TSetupDlg setup_{ras_,
-                     {boxes_, launcher_, fonts_, system_, titleResources_, graph_, *this, sound_, clock_, locale_}};
-    Win32ForegroundWindows foreground_;
-    display::TitleBarDisplay titleStrip_{Settings, {titleResources_, metrics_, clock_, foreground_}};
+    DialogMonitor dialogMonitor_{*this};
+    TSetupDlg setup_{os_.Ras,
+                     {os_.Boxes, os_.Launcher, os_.Fonts, os_.System, os_.TitleResources, graph_, dialogMonitor_,
+                      os_.Sound, os_.Clock, os_.Locale}};
+    display::TitleBarDisplay titleStrip_{Settings, {os_.TitleResources, os_.Metrics, os_.Clock, os_.Foreground}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
+    SettingsContext settings_{os_.Profile, os_.System, os_.Clock, os_.Fonts};
 
-    // What the settings code, the window's rules and the settings dialog run on.
-    SettingsContext settings_{profile_, system_, clock_, fonts_};
-    WindowContext rules_{*this, parts_, metrics_};
-    SettingsDialogContext dialog_{*this, rules_, settings_, {}};
-
-    Win32LogFiles logs_;
-    Win32Power power_;
-    Win32KeyboardState keyboardState_;
-    std::unique_ptr<monitor::Engine> engine_; // made once the port I/O component exists
-
-    // The lamp display, made once the window exists.
-    std::unique_ptr<LampDisplayWindow> lampDisplay_;
+    std::unique_ptr<monitor::Engine> engine_; // made with the port I/O component
+    std::unique_ptr<AppContext> app_;         // what the window's sequences run on, likewise
+    std::unique_ptr<LampDisplayWindow> lampDisplay_; // made once the window exists
 };
 
 } // namespace win32

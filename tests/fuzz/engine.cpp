@@ -49,7 +49,7 @@ public:
 // The main window as the portable code sees it: start-up's host and the
 // throughput graph's host over the engine's wiring, whose window paints the
 // displays the invalidations bring.
-struct Rig : enginetest::EngineWiring, StartupHost, display::GraphHost {
+struct Rig : enginetest::EngineWiring, WindowHost, display::GraphHost {
     Rig()
     {
         clock.Step = 50; // so that the hang-up's wait for the dropped DTR ends
@@ -57,24 +57,13 @@ struct Rig : enginetest::EngineWiring, StartupHost, display::GraphHost {
         window.OnGraphInvalidated = [this] { InvalidateGraphWindow(); };
     }
 
-    // StartupHost
-    void SetCaption(const std::string&) override {}
-    void PlaceWindow(bool, int32_t, int32_t, int32_t, int32_t) override {}
-    void CreateMemoryDc() override {}
-    void RemoveCaption() override {}
-    void ClearEngine() override {}
-    void InitModem() override {}
-    void ClearSignalMemory() override { monitor::ClearSignalMemory(g); }
-    void SetPollPeriod(uint32_t) override {}
-    void StartPollTimer() override {}
-    void ShowLogo() override {}
+    // WindowHost: start-up's requests
     bool OpenHelperVxd() override
     {
         return client.Open(g.OsKind, g.NoVxd, system.ShortProgramPath()) == monitor::VxdOpenResult::Opened;
     }
     bool HelperVxdOpen() override { return client.IsOpen(); }
     bool HookHelperVxd() override { return client.Hook(); }
-    void ShowMainWindow() override {}
     // GraphHost: the paints the invalidations bring.
     void InvalidateGraphWindow() override
     {
@@ -195,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     rig.system.Version = versions[size % 3];
     const uint8_t last = size ? data[size - 1] : 0;
 
-    StartupContext ctx{rig.settings, rig.boxes, rig.found, rig.launcher, rig.ports, rig.io, rig, rig.parts};
+    AppContext ctx{rig.settings, rig.boxes, rig.found, rig.launcher, rig.ports, rig.vxd, rig.metrics, rig.io, rig.rules, rig, rig.parts};
     if (!RunStartUp(g, "", ctx))
         return 0;
     CheckResetSchedule(g.ConnectResetLoggerTimeRef);

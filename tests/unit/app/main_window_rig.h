@@ -7,9 +7,34 @@
 #include <vector>
 
 #include "app/main_menu.h"
+#include "fakes/fake_devices.h"
 #include "settings/settings_fixture.h"
 
-class MainWindowRecorder : public WindowHost, public SettingsDialogHost, public MenuCommandHost,
+// The services the window's sequences run on beyond the settings' own, and
+// the one context over them for a window and its parts.
+class AppTest : public SettingsTest {
+protected:
+    class NoMetrics : public platform::SystemMetrics {
+    public:
+        int32_t Get(platform::Metric) override { return 0; }
+    };
+    AppContext Context(WindowHost& host, MainWindowParts& parts, devices::TDLPortIO& io)
+    {
+        return {ctx, boxes, fileQuery, launcher, ports, vxd, metrics, io, inactivity, host, parts};
+    }
+
+    fakes::FileQuery fileQuery;
+    fakes::Launcher launcher;
+    fakes::SerialPorts ports;
+    fakes::HelperVxd vxd;
+    fakes::PortIoLibrary library;
+    fakes::ServiceManager services;
+    devices::TDLPortIO portIO{library, services, false, "C:\\WINDOWS\\SYSTEM"};
+    NoMetrics metrics;
+    monitor::InactivityRules inactivity;
+};
+
+class MainWindowRecorder : public WindowHost,
                            public TrayPart, public MenuPart, public GraphPart, public platform::SystemMetrics,
                            public monitor::InactivityRules {
 public:
@@ -48,14 +73,12 @@ public:
     void HangUpNow() override { Log("HangUpNow"); }
 };
 
-class MainWindowTest : public SettingsTest {
+class MainWindowTest : public AppTest {
 protected:
-    void Run(MenuCommand command) { RunMenuCommand(g, command, menu); }
+    void Run(MenuCommand command) { RunMenuCommand(g, command, app); }
 
     MainWindowRecorder rec;
     NoWindowParts none;
     MainWindowParts parts{rec, rec, none.Setup, rec, none.TitleStrip};
-    WindowContext window{rec, parts, rec};
-    SettingsDialogContext dialog{rec, window, ctx, {}};
-    MenuCommandContext menu{rec, dialog, rec, clock};
+    AppContext app{ctx, boxes, fileQuery, launcher, ports, vxd, rec, portIO, rec, rec, parts};
 };

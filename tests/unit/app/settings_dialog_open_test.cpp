@@ -4,14 +4,10 @@
 
 namespace {
 
-class SwitchRecorder : public SwitchPortHost {
+// The window as the port switch sees it, apart from the dialog's recorder.
+class SwitchRecorder : public WindowHost {
 public:
     void MainWindowPosition(int32_t& left, int32_t& top) override { left = 10, top = 20; }
-    void ClearSignalMemory() override {}
-    void SetPollTimer(uint32_t) override {}
-    void MoveMainWindow(int32_t, int32_t, int32_t) override {}
-    void ClearInactivityTimers() override {}
-    void Repaint() override {}
 };
 
 class SettingsDialogTest : public MainWindowTest {
@@ -26,13 +22,11 @@ protected:
         Read(1);
         BuildGdiFonts(g, fonts);
     }
-    void Open() { OpenSettingsDialog(g, dialog); }
+    void Open() { OpenSettingsDialog(g, app); }
     void SwitchTo(int32_t port) { ASSERT_TRUE(SwitchPort(g, port, switchCtx)); }
 
-    fakes::HelperVxd vxd;
-    fakes::SerialPorts ports;
     SwitchRecorder switchHost;
-    SwitchPortContext switchCtx{ctx, vxd, ports, boxes, switchHost, parts};
+    AppContext switchCtx = Context(switchHost, parts, portIO);
 };
 
 TEST_F(SettingsDialogTest, CancelAfterAPortSwitchReturnsToTheOldPort)
@@ -130,7 +124,7 @@ TEST_F(SettingsDialogTest, ExitWithTheDialogOpenCancelsFirst)
     rec.Ok = true; // however the dialog's loop then ends
     rec.WhileShown = [&] {
         g.BackgroundColor = 0x123456;
-        CancelSettingsDialog(g, dialog);
+        CancelSettingsDialog(g, app);
         EXPECT_EQ(g.BackgroundColor, 255u);
         EXPECT_EQ(rec.Calls.back(), "EndDialog");
         g.ClosingState = 1;
@@ -139,14 +133,14 @@ TEST_F(SettingsDialogTest, ExitWithTheDialogOpenCancelsFirst)
     Open();
     EXPECT_EQ(g.BackgroundColor, 7u);
     EXPECT_FALSE(rec.Called("HideGraph"));
-    CancelSettingsDialog(g, dialog); // closed: nothing to cancel
+    CancelSettingsDialog(g, app); // closed: nothing to cancel
     EXPECT_EQ(std::count(rec.Calls.begin(), rec.Calls.end(), "EndDialog"), 1);
 }
 
 TEST_F(SettingsDialogTest, FirstRunOpensOnTheStartPage)
 {
     g.FirstRunRequest = 1;
-    MinimisedDuties(g, dialog);
+    MinimisedDuties(g, app);
     EXPECT_EQ(g.FirstRunRequest, 0);
     EXPECT_EQ(rec.Calls.front(), "Page 0");
     EXPECT_TRUE(rec.Called("ShowDialog"));

@@ -4,12 +4,11 @@
 #include "app/startup.h"
 #include "monitor/poll_cycle.h"
 #include "fakes/fake_devices.h"
-#include "settings/settings_fixture.h"
+#include "main_window_rig.h"
 
 namespace {
 
-class RecordingStartupHost : public StartupHost,
-                             public ShutdownHost,
+class RecordingStartupHost : public WindowHost,
                              public TrayPart,
                              public MenuPart,
                              public SetupPart,
@@ -29,14 +28,17 @@ public:
             std::to_string(w) + "," + std::to_string(h));
     }
     void CreateMemoryDc() override { Log("CreateMemoryDc"); }
-    void RemoveCaption() override { Log("RemoveCaption"); }
+    void SetCaptionBit(bool shown) override { Log(shown ? "Caption" : "RemoveCaption"); }
     void ConnectRasEvents() override { Log("ConnectRasEvents"); }
-    void ClearEngine() override { Log("ClearEngine"); }
     void AddSystemMenuItems() override { Log("AddSystemMenuItems"); }
     void SetUpdateNowItem(bool present) override { Log(present ? "UpdateNow+" : "UpdateNow-"); }
     void InitModem() override { Log("InitModem"); }
-    void ClearSignalMemory() override { Log("ClearSignalMemory"); }
-    void SetPollPeriod(uint32_t ms) override { Period = ms; }
+    void SetPollTimer(uint32_t ms) override
+    {
+        Period = ms;
+        if (ms == 0)
+            Log("StopPollTimer");
+    }
     void StartPollTimer() override { Log("StartPollTimer"); }
     void ShowLogo() override { Log("ShowLogo"); }
     bool OpenHelperVxd() override
@@ -56,7 +58,6 @@ public:
 
     // Shut-down
     void CloseRasConnection(bool ending) override { Log(ending ? "RasRelease" : "RasAsk"); }
-    void StopPollTimer() override { Log("StopPollTimer"); }
     int32_t ActivePage(int32_t) override { return 7; }
     void CloseHelperVxd() override { Log("CloseHelperVxd"); }
     void UnloadHelperLibrary() override { Log("UnloadHelperLibrary"); }
@@ -64,19 +65,18 @@ public:
     void MainWindowPosition(int32_t& l, int32_t& t) override { l = 11, t = 22; }
     void GraphWindowRect(int32_t& l, int32_t& t, int32_t& w, int32_t& h) override { l = 1, t = 2, w = 300, h = 90; }
     void FreeGdiObjects() override { Log("FreeGdiObjects"); }
-    void CancelSettingsDialog() override { Log("CancelSettingsDialog"); }
     void LogPendingCall() override { Log("LogPendingCall"); }
 
     bool Called(const std::string& s) const { return std::find(Calls.begin(), Calls.end(), s) != Calls.end(); }
 };
 
-class StartupTest : public SettingsTest {
+class StartupTest : public AppTest {
 protected:
     bool Start(const std::string& tail = "")
     {
         devices::TDLPortIO portIO(library, services, system.Version.PlatformId == 2, system.SystemDir);
         MainWindowParts parts{host, host, host, host, host};
-        StartupContext sctx{ctx, boxes, fileQuery, launcher, ports, portIO, host, parts};
+        AppContext sctx = Context(host, parts, portIO);
         bool started = RunStartUp(g, tail, sctx);
         portIOActive = portIO.ActiveHW();
         return started;
@@ -101,11 +101,6 @@ protected:
     }
 
     RecordingStartupHost host;
-    fakes::FileQuery fileQuery;
-    fakes::Launcher launcher;
-    fakes::SerialPorts ports;
-    fakes::PortIoLibrary library;
-    fakes::ServiceManager services;
     bool portIOActive = false;
 };
 
@@ -300,7 +295,7 @@ protected:
     {
         devices::TDLPortIO portIO(library, services, false, system.SystemDir);
         MainWindowParts parts{host, host, host, host, host};
-        ShutdownContext sctx{ctx, boxes, portIO, host, parts};
+        AppContext sctx = Context(host, parts, portIO);
         ShutDown(g, sctx, ending);
     }
 };
@@ -357,7 +352,7 @@ TEST_F(ShutdownTest, ClosingTwiceAddsTheConnectTimeAndWritesOnce)
     EXPECT_EQ(g.TWindowSizeX, 300u);
     EXPECT_EQ(Value("Lampwatcher on COM2", "TotalConnectNew"), "1.35000000000000E+0000");
     EXPECT_EQ(Value("Lampwatcher: Main", "Default Port"), "2");
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{"CancelSettingsDialog", "RasAsk", "StopPollTimer", "LogPendingCall",
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"RasAsk", "StopPollTimer", "LogPendingCall",
                                                     "CloseHelperVxd",
                                                     "UnloadHelperLibrary", "RedrawActiveCaption", "FreeGdiObjects"}));
 }

@@ -1,9 +1,9 @@
 #include "app/switch_port.h"
-#include "settings/settings_fixture.h"
+#include "main_window_rig.h"
 
 namespace {
 
-class RecordingHost : public SwitchPortHost, public TrayPart, public MenuPart {
+class RecordingHost : public WindowHost, public TrayPart, public MenuPart {
 public:
     int32_t Left = 40, Top = 50;
     bool Tray = false;
@@ -18,7 +18,6 @@ public:
     }
     bool TrayIconShown() override { return Tray; }
     void ShowFromTray() override { Calls.push_back("ShowFromTray"); }
-    void ClearSignalMemory() override { Calls.push_back("ClearSignalMemory"); }
     void SetPollTimer(uint32_t periodMs) override { Period = periodMs; }
     void SetUpdateNowItem(bool present) override { UpdateNow = present; }
     void MoveMainWindow(int32_t left, int32_t top, int32_t width) override
@@ -27,15 +26,14 @@ public:
     }
     void MinimiseApplication() override { Calls.push_back("Minimise"); }
     void EnableMinimiseItem(bool enabled) override { Calls.push_back(enabled ? "EnableMin" : "DisableMin"); }
-    void ClearInactivityTimers() override { Calls.push_back("ClearInactivity"); }
-    void Repaint() override { Calls.push_back("Repaint"); }
+    void InvalidateMainWindow() override { Calls.push_back("Repaint"); }
 };
 
-class SwitchPortTest : public SettingsTest {
+class SwitchPortTest : public AppTest {
 protected:
     void SetUp() override
     {
-        SettingsTest::SetUp();
+        AppTest::SetUp();
         SetIni("[Lampwatcher on COM1]\r\nTimer Interval=18\r\nFontBold=1\r\n"
                "[Lampwatcher on COM2]\r\nTimer Interval=0\r\nNo Title Bar=1\r\nNewOrientation=-4\r\n"
                "WindowSizeX=150\r\nWindow Position X=70\r\nWindow Position Y=80\r\n");
@@ -48,12 +46,10 @@ protected:
     }
     bool Switch(int32_t n) { return SwitchPort(g, n, sctx); }
 
-    fakes::HelperVxd vxd;
-    fakes::SerialPorts ports;
     RecordingHost host;
     NoWindowParts none;
     MainWindowParts parts{host, host, none.Setup, none.Graph, none.TitleStrip};
-    SwitchPortContext sctx{ctx, vxd, ports, boxes, host, parts};
+    AppContext sctx = Context(host, parts, portIO);
 };
 
 TEST_F(SwitchPortTest, SavesTheOldPortAndLoadsTheNew)
@@ -73,8 +69,8 @@ TEST_F(SwitchPortTest, SavesTheOldPortAndLoadsTheNew)
     EXPECT_TRUE(host.UpdateNow);
     EXPECT_EQ(g.LineSettings.BaudRate, 38400u);
     EXPECT_EQ(ports.OpenHandles, 0);
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{"ShowFromTray", "ClearSignalMemory", "Move 70,80,150",
-                                                    "Minimise", "DisableMin", "ClearInactivity", "Repaint"}));
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{"ShowFromTray", "Move 70,80,150", "Minimise",
+                                                    "DisableMin", "Repaint"}));
     EXPECT_TRUE(g.ReloadPictures && g.ReloadTitlePictures && g.DisplayResized && g.RepaintRequested);
     EXPECT_EQ(fonts.Created.size(), 3u); // the caption font while reading, then both
 }

@@ -13,11 +13,11 @@ TEST_F(MainWindowTest, MinimiseAndRestoreKeepTheLayoutInTheSign)
         g.NewOrientation = c[0];
         g.ShowTrayIcon = c[1];
         g.MinimisedStart = true;
-        Minimise(g, window);
+        Minimise(g, app);
         EXPECT_EQ(g.NewOrientation, c[2]);
         EXPECT_EQ(rec.Called("HideApplication"), c[1] == 1); // into the tray only with the icon
         EXPECT_FALSE(g.MinimisedStart);                       // the start command is forgotten
-        Restore(g, window);
+        Restore(g, app);
         EXPECT_EQ(g.NewOrientation, c[3]);
     }
 }
@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, ActivityRestoresOnlyFromTheTrayWhenNothingIsOpen)
         g.ActivityRestore = c.activity;
         g.ModalActive = c.modal;
         g.SetupDialogOpen = c.setup;
-        AutoRestore(g, window, c.inTray);
+        AutoRestore(g, app, c.inTray);
         EXPECT_EQ(rec.Called("ShowApplication"), c.restored);
         EXPECT_EQ(g.NewOrientation, c.restored ? 5 : -5);
     }
