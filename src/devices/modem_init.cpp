@@ -48,4 +48,13 @@ ModemInitResult SendModemInitString(TSerialCom32& com, int port, std::string_vie
     return result;
 }
 
+ModemInitResult SendModemInitString(platform::SerialPorts& ports, platform::MessageBoxes& boxes,
+                                    platform::Clock& clock, platform::MessagePump& pump, int port,
+                                    std::string_view initString, int replies)
+{
+    TSerialCom32 com(ports, boxes, clock, pump);
+    com.ResponseTime = kMainWindowResponseTime;
+    return SendModemInitString(com, port, initString, replies, clock, pump);
+}
+
 } // namespace devices

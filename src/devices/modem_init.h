@@ -32,4 +32,10 @@ struct ModemInitResult {
 ModemInitResult SendModemInitString(TSerialCom32& com, int port, std::string_view initString, int replies,
                                     platform::Clock& clock, platform::MessagePump& pump);
 
+// The same through a component made for the exchange, with the main
+// window's response time.
+ModemInitResult SendModemInitString(platform::SerialPorts& ports, platform::MessageBoxes& boxes,
+                                    platform::Clock& clock, platform::MessagePump& pump, int port,
+                                    std::string_view initString, int replies);
+
 } // namespace devices

@@ -22,7 +22,6 @@ constexpr UINT WM_APP_MINIMISED_DUTIES = WM_APP + 1;
 constexpr DWORD SingleBorder = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD SizeableBorder = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr uint32_t LogoMilliseconds = 3000;
-constexpr int ModemResponseTime = 2000;
 
 } // namespace
 
@@ -97,24 +96,7 @@ void TMainWindow::CreateGraph(HINSTANCE instance)
 
 int TMainWindow::RunMessageLoop()
 {
-    MSG m;
-    int failures = 0; // GetMessage failures in a row
-    for (;;) {
-        const BOOL got = GetMessageA(&m, nullptr, 0, 0);
-        if (got == 0)
-            break;
-        if (got == -1) {
-            // A message the system could not hand over (Wine fails so on an
-            // oversized WM_COPYDATA from another process): it is lost, the
-            // program is not. Should failures repeat, do not spin.
-            if (++failures > 8)
-                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            continue;
-        }
-        failures = 0;
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-    }
+    const int code = win32::RunMessageLoop();
     // A WM_QUIT that did not come from the window's own close (another
     // program may post one to this thread) still saves everything, without
     // questions, as at the end of a Windows session.
@@ -123,7 +105,7 @@ int TMainWindow::RunMessageLoop()
         if (IsWindow(Handle()))
             DestroyWindow(Handle());
     }
-    return static_cast<int>(m.wParam);
+    return code;
 }
 
 LRESULT TMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
@@ -356,18 +338,12 @@ void TMainWindow::CloseRasConnection(bool endingSession)
     devices::CloseDownRasConnection(ras, Settings, os_.Boxes, [this] { parts_.Setup.RasHangUp(); });
 }
 
-void TMainWindow::InitModem()
-{
-    SendInitString(devices::kStartupInitReplies);
-}
-
-// The init string to the monitored port through a component made for the
-// exchange; replies: the replies read before the port closes.
+// The init string to the monitored port; replies: the replies read before
+// the port closes.
 void TMainWindow::SendInitString(int replies)
 {
-    devices::TSerialCom32 com(os_.Ports, os_.Boxes, os_.Clock, os_.Pump);
-    com.ResponseTime = ModemResponseTime;
-    devices::SendModemInitString(com, Settings.Port, Settings.ModemInitString, replies, os_.Clock, os_.Pump);
+    devices::SendModemInitString(os_.Ports, os_.Boxes, os_.Clock, os_.Pump, Settings.Port, Settings.ModemInitString,
+                                 replies);
 }
 
 bool TMainWindow::DialogMonitor::SwitchPort(int32_t n)

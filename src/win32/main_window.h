@@ -135,7 +135,7 @@ private:
     void SetPollTimer(uint32_t periodMs) override { timer_.Set(periodMs); }
     void StartPollTimer() override { timer_.Start(); }
     void UpdateLampsNow() override;
-    void InitModem() override;
+    void InitModem() override { SendInitString(devices::kStartupInitReplies); }
     bool OpenHelperVxd() override;
     bool HelperVxdOpen() override { return os_.Vxd.IsOpen(); }
     bool HookHelperVxd() override { return os_.Vxd.Hook(); }

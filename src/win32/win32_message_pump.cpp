@@ -33,4 +33,26 @@ void Win32MessagePump::Pump(uint32_t maxWaitMs)
         DispatchWaiting();
 }
 
+int RunMessageLoop()
+{
+    MSG m;
+    int failures = 0; // GetMessage failures in a row
+    for (;;) {
+        const BOOL got = GetMessageA(&m, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(m.wParam);
+        if (got == -1) {
+            // A message the system could not hand over (Wine fails so on an
+            // oversized WM_COPYDATA from another process): it is lost, the
+            // program is not. Should failures repeat, do not spin.
+            if (++failures > 8)
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            continue;
+        }
+        failures = 0;
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+}
+
 } // namespace win32

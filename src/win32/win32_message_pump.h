@@ -10,4 +10,7 @@ public:
     void Pump(uint32_t maxWaitMs) override;
 };
 
+// The thread's message loop until WM_QUIT; gives the quit message's code.
+int RunMessageLoop();
+
 } // namespace win32
