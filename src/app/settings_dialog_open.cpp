@@ -16,10 +16,8 @@ void TakeBackSettings(TGVar& g, AppContext& ctx)
     const int32_t noVxdBefore = g.NoVxd;
     const int32_t portAccessBefore = g.NoDirectHardwareAcesss;
 
-    if (g.OsKind == OsWin9x)
-        ctx.Host.SetBorder(WindowBorder::None);
     ctx.Snapshot.Restore(g, ctx.Settings.Profile, ctx.Settings.Clock.Now());
-    ctx.Host.SetBorder(LayoutBorder(g.NewOrientation));
+    ApplyLayoutBorder(g, ctx.Host, g.NewOrientation);
 
     g.ReloadPictures = true;
     // The title strip's layout, look and colours may have been taken back too.

@@ -19,6 +19,13 @@ WindowBorder LayoutBorder(int32_t layout)
     return RestoredLayout(layout) <= 2 ? WindowBorder::Single : WindowBorder::Sizeable;
 }
 
+void ApplyLayoutBorder(const TGVar& g, WindowHost& host, int32_t layout)
+{
+    if (g.OsKind == OsWin9x)
+        host.SetBorder(WindowBorder::None);
+    host.SetBorder(LayoutBorder(layout));
+}
+
 void Minimise(TGVar& g, AppContext& ctx)
 {
     g.NewOrientation = MinimisedLayout(g.NewOrientation);

@@ -18,6 +18,9 @@ int32_t RestoredLayout(int32_t layout);
 // The frame a layout gives the main window: the two small layouts have a
 // fixed size, the others can be sized.
 WindowBorder LayoutBorder(int32_t layout);
+// The main window takes the border of the layout; on Windows 95/98/ME by
+// way of no border first.
+void ApplyLayoutBorder(const TGVar& g, WindowHost& host, int32_t layout);
 
 // "&Minimize", the M key and the application's minimise event.
 void Minimise(TGVar& g, AppContext& ctx);

@@ -1,5 +1,7 @@
 #include "setup/display_pages.h"
 
+#include "app/window_rules.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -429,9 +431,7 @@ void LayoutPageModel::LayoutGroupClick()
     g.NewOrientation = g.NewOrientation < 0 ? MinimisedLayout(layout) : layout;
     // The window shrinks to the new layout's minimum width.
     g.WindowSizeX = 0;
-    if (g.OsKind == OsWin9x)
-        ctx_.Services.SetBorder(WindowBorder::None);
-    ctx_.Services.SetBorder(LayoutBorder(layout));
+    ApplyLayoutBorder(g, ctx_.Services.Monitor().Window(), layout);
     RequestRedraw(g, Reload | Repaint);
 }
 

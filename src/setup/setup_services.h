@@ -44,6 +44,8 @@ public:
     // Switch port: the old port's settings saved, the new port's read;
     // false when the switch was abandoned.
     virtual bool SwitchPort(int32_t n) = 0;
+    // The main window, as the window's sequences reach it (its border).
+    virtual WindowHost& Window() = 0;
     // The poll timer's period; 0 stops it.
     virtual void SetPollTimer(uint32_t periodMs) = 0;
     // The system menu offers "Update Lamps &Now!" only while present.
@@ -86,8 +88,6 @@ public:
     // false on Cancel, else file is the chosen file.
     virtual bool BrowseFile(const std::string& filter, std::string& file) = 0;
 
-    // The main window's border style.
-    virtual void SetBorder(WindowBorder border) = 0;
     // The throughput window grows (or shrinks, negative) by dy pixels with
     // its left, top and width kept; gives its new height.
     virtual int32_t GrowGraphWindow(int32_t dy) = 0;

@@ -53,7 +53,6 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
         if (app_)
             ::AutoRestore(Settings, *app_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
-    setup_.SetMainBorder = [this](WindowBorder border) { SetBorder(border); };
     CreateTray(instance);
     lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, parts_);
 

@@ -170,6 +170,7 @@ private:
     public:
         explicit DialogMonitor(TMainWindow& window) : w_(window) {}
         bool SwitchPort(int32_t n) override;
+        WindowHost& Window() override { return w_; }
         void SetPollTimer(uint32_t periodMs) override { w_.timer_.Set(periodMs); }
         void SetUpdateNowItem(bool present) override { w_.menu_.SetUpdateNowItem(present); }
         void HangUpNow() override;

@@ -393,12 +393,6 @@ void TSetupDlg::SetHelpContext(int topic)
 
 void TSetupDlg::OpenHelp(int topic) { OpenHelpTopic(Handle(), topic); }
 
-void TSetupDlg::SetBorder(WindowBorder border)
-{
-    if (SetMainBorder)
-        SetMainBorder(border);
-}
-
 int32_t TSetupDlg::GrowGraphWindow(int32_t dy)
 {
     return services_.Graph.GrowWindow(dy);

@@ -28,8 +28,6 @@ class TSetupDlg final : public SetupPart, private DialogBase, private setup::Set
 public:
     // The tray follows the dialog: shown, and about to close.
     std::function<void()> OnShown, OnClosing;
-    // The main window's border style.
-    std::function<void(WindowBorder)> SetMainBorder;
 
     struct Services {
         platform::MessageBoxes& Boxes;
@@ -109,7 +107,6 @@ private:
     void SelectTreeNode(int index) override;
     void SetHelpContext(int topic) override;
     void OpenHelp(int topic) override;
-    void SetBorder(WindowBorder border) override;
     int32_t GrowGraphWindow(int32_t dy) override;
     void SetThroughputTimer(uint32_t periodMs) override;
     // the connections and information pages (setup_dialog.cpp)

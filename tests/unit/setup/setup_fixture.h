@@ -81,12 +81,20 @@ public:
     fakes::SerialPorts SerialPorts;
     fakes::Registry Reg;
 
+    // The main window: its border changes, recorded by the services.
+    class MainWindow : public WindowHost {
+    public:
+        std::function<void(WindowBorder)> OnBorder;
+        void SetBorder(WindowBorder border) override { OnBorder(border); }
+    } Frame;
+
     RunningMonitor() { Library.Files.insert("DLPortIO.dll"); }
     bool SwitchPort(int32_t n) override
     {
         Log.push_back("Switch " + std::to_string(n));
         return SwitchWorks;
     }
+    WindowHost& Window() override { return Frame; }
     std::function<void(uint32_t)> OnPollTimer; // the services' record of it
     void SetPollTimer(uint32_t periodMs) override
     {
@@ -110,6 +118,7 @@ public:
     Services()
     {
         Running.OnPollTimer = [this](uint32_t periodMs) { Note("PollTimer", periodMs); };
+        Running.Frame.OnBorder = [this](WindowBorder border) { Note("Border", static_cast<int>(border)); };
     }
     std::vector<std::string> RegistryChoices; // the entries the user clicks in TSelectRegDlg
     std::vector<std::string> Offered;         // the entries it listed
@@ -153,7 +162,6 @@ public:
             file = BrowseFile_;
         return Browsed;
     }
-    void SetBorder(WindowBorder border) override { Note("Border", static_cast<int>(border)); }
     int32_t GrowGraphWindow(int32_t dy) override
     {
         Note("Grow", dy);
