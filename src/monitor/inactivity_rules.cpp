@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "settings/date_time.h"
 #include "settings/decimal_text.h"
 #include "settings/modal_box.h"
 #include "devices/ras_records.h"
@@ -12,9 +13,6 @@ namespace monitor {
 
 namespace {
 
-constexpr double MinutesPerDay = 1440.0;
-constexpr double SecondsPerDay = 86400.0;
-constexpr double HoursPerDay = 24.0;
 constexpr uint16_t BitDTR = 0x01;
 
 // A connection record as Windows 95 fills it: the leading size and handle
