@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "settings/byte_order.h"
 #include "devices/ras_perf_data.h"
 #include "devices/rascomp32.h"
 
@@ -53,15 +54,20 @@ bool TRAS::ReadStatistics()
 
 bool TRAS::ReadStatistics9x()
 {
-    if (!statistics_.OpenStatData())
-        return false;
     uint32_t speed = 0;
-    const bool all = statistics_.ReadStatValue(KeyDUNAdap + "\\" + KeyDUNXmit, rawXmit_) &&
-                     statistics_.ReadStatValue(KeyDUNAdap + "\\" + KeyDUNRecv, rawRecv_) &&
-                     statistics_.ReadStatValue(KeyDUNAdap + "\\" + KeyDUNConn, speed);
-    statistics_.CloseStatData();
-    if (!all)
-        return false;
+    {
+        const platform::OpenStatData open(statData_);
+        // A 4-byte value of any type; false when missing or of another size.
+        auto read = [this](const std::string& name, uint32_t& value) {
+            const platform::StatValue stat = statData_.Read(KeyDUNAdap + "\\" + name);
+            if (!stat.Found || stat.Size != 4)
+                return false;
+            value = Le32(stat.Data);
+            return true;
+        };
+        if (!open || !read(KeyDUNXmit, rawXmit_) || !read(KeyDUNRecv, rawRecv_) || !read(KeyDUNConn, speed))
+            return false;
+    }
     // A total below its baseline: the adapter restarted its count.
     if (rawXmit_ < xmitBaseline_ || rawRecv_ < recvBaseline_)
         ResetStatistics();

@@ -106,8 +106,9 @@ constexpr uint32_t kHangUpPollMs = 10;
 } // namespace
 
 TRAS::TRAS(platform::RasApi& api, platform::RasWindows& windows, platform::DialUpStatistics& statistics,
-           platform::MessagePump& pump, uint32_t platformId)
-    : api_(api), windows_(windows), statistics_(statistics), pump_(pump), platformId_(platformId)
+           platform::StatDataKey& statData, platform::MessagePump& pump, uint32_t platformId)
+    : api_(api), windows_(windows), statistics_(statistics), statData_(statData), pump_(pump),
+      platformId_(platformId)
 {
     dialEventMessage_ = windows_.RegisterMessage(std::string(kRasDialEventName));
     if (dialEventMessage_ == 0)

@@ -20,6 +20,7 @@
 #include "devices/ras_records.h"
 #include "platform/message_pump.h"
 #include "platform/ras_api.h"
+#include "platform/stat_data.h"
 
 namespace devices {
 
@@ -85,10 +86,11 @@ using TRasStateEvent = std::function<void(TRAS& Sender, int32_t Error, const std
 class TRAS final : private platform::RasWindowClient {
 public:
     // platformId: 0 Win32s, 1 Windows 95/98/ME, 2 Windows NT (the system's
-    // version platform). The pump keeps the program alive while Disconnect
-    // and ReadStatistics wait.
+    // version platform). The statistics are read from statData on Windows
+    // 95/98/ME and from the performance data on Windows NT. The pump keeps
+    // the program alive while Disconnect and ReadStatistics wait.
     TRAS(platform::RasApi& api, platform::RasWindows& windows, platform::DialUpStatistics& statistics,
-         platform::MessagePump& pump, uint32_t platformId);
+         platform::StatDataKey& statData, platform::MessagePump& pump, uint32_t platformId);
     ~TRAS() override;
     TRAS(const TRAS&) = delete;
     TRAS& operator=(const TRAS&) = delete;
@@ -218,6 +220,7 @@ private:
     platform::RasApi& api_;
     platform::RasWindows& windows_;
     platform::DialUpStatistics& statistics_;
+    platform::StatDataKey& statData_;
     platform::MessagePump& pump_;
     const uint32_t platformId_;
 

@@ -19,11 +19,4 @@ inline void ApplyCounterBaseline(TGVar& g, CounterSample& sample)
     sample.TxBytes -= g.TxBaseline;
 }
 
-// A little-endian 32-bit value in a byte record.
-inline uint32_t Le32(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-           static_cast<uint32_t>(p[3]) << 24;
-}
-
 } // namespace monitor

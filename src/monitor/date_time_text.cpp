@@ -21,25 +21,8 @@ Parts Split(double dateTime)
 {
     if (!std::isfinite(dateTime) || std::fabs(dateTime) > 2958465.0) // beyond 31 December 9999
         dateTime = 0;
-    // Whole seconds, rounded as the time-of-day display rounds milliseconds.
-    const long long totalMs = std::llround(dateTime * 86400000.0);
-    long long days = totalMs / 86400000;
-    long long ms = totalMs % 86400000;
-    if (ms < 0) {
-        ms += 86400000;
-        --days;
-    }
-    const CalendarTime date = DateOfDayNumber(days);
-    Parts p{};
-    p.Year = date.Year;
-    p.Month = date.Month;
-    p.Day = date.Day;
-    p.DayOfWeek = static_cast<int32_t>(((days % 7) + 7 + 6) % 7); // 30 December 1899 was a Saturday
-    const long long seconds = ms / 1000;
-    p.Hour = static_cast<int32_t>(seconds / 3600);
-    p.Minute = static_cast<int32_t>(seconds / 60 % 60);
-    p.Second = static_cast<int32_t>(seconds % 60);
-    return p;
+    const CalendarTime t = DecodeDateTime(dateTime);
+    return {t.Year, t.Month, t.Day, DayOfWeek(t), t.Hour, t.Minute, t.Second};
 }
 
 void AppendNumber(std::string& out, int32_t value, size_t width)

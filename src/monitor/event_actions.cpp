@@ -1,5 +1,6 @@
 #include "monitor/event_actions.h"
 
+#include "settings/date_time.h"
 #include "settings/modal_box.h"
 
 #include "settings/launcher.h"
@@ -10,7 +11,6 @@ namespace monitor {
 
 namespace {
 
-constexpr double SecondsPerDay = 86400.0;
 constexpr double CallOverSeconds = 10;    // no ring for this long ends a call
 constexpr double StartInhibitSeconds = 10; // "Auto Run CD Inhibit"
 

@@ -87,8 +87,7 @@ public:
     uint32_t PortName(char (&name)[4]);
     // Request 7: the hooked port is not the monitored one.
     void ReportOtherPort();
-    // Request 8: the UART modem status byte (0x10 CTS, 0x20 DSR, 0x40 RI,
-    // 0x80 DCD).
+    // Request 8: the UART modem status byte (the bits of uart_registers.h).
     uint8_t ModemStatus();
     // Request 9: line speed and parity.
     VxdLineReply LineSpeed();

@@ -2,20 +2,16 @@
 
 #include <cstddef>
 
+#include "settings/date_time.h"
 #include "settings/decimal_text.h"
 #include "settings/modal_box.h"
 #include "devices/ras_records.h"
 #include "monitor/event_actions.h"
-#include "monitor/poll_cycle.h"
+#include "monitor/uart_registers.h"
 
 namespace monitor {
 
 namespace {
-
-constexpr double MinutesPerDay = 1440.0;
-constexpr double SecondsPerDay = 86400.0;
-constexpr double HoursPerDay = 24.0;
-constexpr uint16_t BitDTR = 0x01;
 
 // A connection record as Windows 95 fills it: the leading size and handle
 // of the NT record, with shorter fields after them.
@@ -185,12 +181,12 @@ void TInactivityRules::DropDtr()
     devices::TDLPortIO& io = s_.PortIO;
     if (!io.ActiveHW() || g.Port < 1 || g.Port > 8)
         return;
-    const auto control = static_cast<uint16_t>(g.PortBaseTable[static_cast<size_t>(g.Port - 1)] + UartModemControl);
+    const auto control = static_cast<uint16_t>(g.PortBaseTable[static_cast<size_t>(g.Port - 1)] + uart::ModemControl);
     const uint16_t v = io.ReadPortWord(control);
     // A faulted read gives no register value to put back afterwards.
     if (v == devices::kPortReadFailed)
         return;
-    io.WritePortWord(control, static_cast<uint16_t>((v & 0xFF) & ~BitDTR));
+    io.WritePortWord(control, static_cast<uint16_t>((v & 0xFF) & ~uart::ControlDTR));
     const uint32_t start = s_.Clock.TickCount();
     while (s_.Clock.TickCount() - start <= DtrDropMs) {
     }

@@ -1,5 +1,6 @@
 #include "monitor/lights_counters.h"
 
+#include "settings/byte_order.h"
 #include "monitor/counter_baseline.h"
 
 namespace monitor {

@@ -1,5 +1,6 @@
 #include "monitor/registry_counters.h"
 
+#include "settings/byte_order.h"
 #include "settings/modal_box.h"
 #include "monitor/counter_baseline.h"
 
@@ -33,7 +34,8 @@ bool RegistryCounters::Read(CounterSample& sample)
     if (!built_ || prefix_ != g.DUNRegistryName)
         BuildNames();
 
-    if (key_.Open()) {
+    std::string invalid;
+    if (const platform::OpenStatData open{key_}) {
         TConnStatus& info = g.ConnectionState.Info;
         uint32_t* const targets[9] = {&sample.RxBytes,     &sample.TxBytes,          &sample.Speed,
                                       &info.AlignmentErrors, &info.BufferOverrunErrors, &info.CRCErrors,
@@ -42,16 +44,19 @@ bool RegistryCounters::Read(CounterSample& sample)
             const platform::StatValue value = key_.Read(names_[i]);
             const bool bad = value.Found && (!value.Binary || value.Size > 4);
             if (bad && reported_ != names_[i]) {
-                key_.Close();
-                ReportInvalid(names_[i]);
-                return false;
+                invalid = names_[i];
+                break;
             }
             if (!bad && !reported_.empty() && reported_ == names_[i])
                 reported_.clear();
             if (value.Found && !bad)
                 *targets[i] = Le32(value.Data);
         }
-        key_.Close();
+    }
+    // The box shows with the key closed.
+    if (!invalid.empty()) {
+        ReportInvalid(invalid);
+        return false;
     }
     ApplyCounterBaseline(g, sample);
     return true;

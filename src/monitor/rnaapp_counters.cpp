@@ -1,5 +1,6 @@
 #include "monitor/rnaapp_counters.h"
 
+#include "settings/byte_order.h"
 #include "settings/modal_box.h"
 #include "monitor/counter_baseline.h"
 

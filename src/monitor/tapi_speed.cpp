@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "settings/byte_order.h"
 #include "devices/rascomp32.h"
-#include "monitor/counter_baseline.h"
 
 namespace monitor {
 

@@ -17,6 +17,8 @@ class LocaleInfo {
 public:
     virtual ~LocaleInfo() = default;
     virtual DateTimePatterns Patterns() = 0;
+    // A date-time's date in the system's short date format.
+    virtual std::string ShortDateText(double dateTime) = 0;
 };
 
 } // namespace platform

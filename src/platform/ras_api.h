@@ -73,15 +73,11 @@ public:
     virtual WindowHandle ApplicationWindow() = 0;
 };
 
-// The dial-up statistics: HKEY_DYN_DATA "PerfStats\StatData" on Windows
-// 95/98/ME and the performance data of Windows NT.
+// The dial-up statistics of Windows NT: its performance data. (Windows
+// 95/98/ME publishes them in the registry: platform/stat_data.h.)
 class DialUpStatistics {
 public:
     virtual ~DialUpStatistics() = default;
-    virtual bool OpenStatData() = 0;
-    // A 4-byte value of the open key; false when missing or of another size.
-    virtual bool ReadStatValue(const std::string& name, uint32_t& value) = 0;
-    virtual void CloseStatData() = 0;
     // Queries a value of HKEY_PERFORMANCE_DATA. size: the buffer's size in,
     // the bytes returned out. Gives the registry's result code.
     virtual uint32_t QueryPerformanceData(const std::string& name, uint8_t* buffer, uint32_t& size) = 0;

@@ -8,10 +8,10 @@
 namespace platform {
 
 struct StatValue {
-    bool Found = false;  // the value exists
+    bool Found = false;  // the value exists and was read
     bool Binary = false; // of the binary type (REG_BINARY)
     uint32_t Size = 0;   // its length in bytes
-    uint8_t Data[4] = {}; // its first bytes, up to four; the rest zero
+    uint8_t Data[4] = {}; // its bytes when it has at most four; the rest zero
 };
 
 class StatDataKey {
@@ -21,6 +21,25 @@ public:
     virtual bool Open() = 0;
     virtual StatValue Read(const std::string& name) = 0;
     virtual void Close() = 0;
+};
+
+// The key open for the life of the scope, closed on every way out of it;
+// a key that did not open is not closed.
+class OpenStatData {
+public:
+    explicit OpenStatData(StatDataKey& key) : key_(key), open_(key.Open()) {}
+    ~OpenStatData()
+    {
+        if (open_)
+            key_.Close();
+    }
+    OpenStatData(const OpenStatData&) = delete;
+    OpenStatData& operator=(const OpenStatData&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    StatDataKey& key_;
+    bool open_;
 };
 
 } // namespace platform

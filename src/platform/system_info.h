@@ -41,10 +41,12 @@ public:
     virtual uint32_t ActiveCaptionColour() = 0; // 0x00BBGGRR
 
     // The program's own file, in long and in short (8.3) form, and the
-    // system directory, each without a trailing backslash where a folder.
+    // system and Windows directories, each without a trailing backslash
+    // where a folder.
     virtual std::string ProgramPath() = 0;
     virtual std::string ShortProgramPath() = 0;
     virtual std::string SystemDirectory() = 0;
+    virtual std::string WindowsDirectory() = 0;
 };
 
 } // namespace platform

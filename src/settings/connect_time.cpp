@@ -3,14 +3,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "settings/date_time.h"
+
 std::string ConnectTimeText(double d)
 {
     // Whole milliseconds first, as the time-of-day formatting rounds them,
     // then whole seconds. A negative duration cannot be a connect time.
     if (!std::isfinite(d) || d < 0)
         d = 0;
-    const long long ms = std::llround(d * 86400000.0);
-    const long long seconds = ms / 1000;
+    const long long seconds = WholeMilliseconds(d) / 1000;
     char text[32];
     std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
     return text;
@@ -19,7 +20,7 @@ std::string ConnectTimeText(double d)
 double SessionConnectTime(const TGVar& g, double now)
 {
     // Never negative, whatever the clock did before the tick saw it.
-    return (now > g.ConnectStart ? now - g.ConnectStart : 0.0) + g.NegotiationDelay / 86400.0;
+    return (now > g.ConnectStart ? now - g.ConnectStart : 0.0) + g.NegotiationDelay / SecondsPerDay;
 }
 
 double TotalConnectTime(const TGVar& g, double now)

@@ -15,13 +15,20 @@ int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d)
     return era * 146097 + doe - 719468; // days since 1970-01-01
 }
 
+constexpr int64_t MsPerDay = 86400000;
+
 } // namespace
 
 double EncodeDateTime(const CalendarTime& t)
 {
     const int64_t days = DaysFromCivil(t.Year, t.Month, t.Day) - DaysFromCivil(1899, 12, 30);
     const double ms = ((t.Hour * 60.0 + t.Minute) * 60.0 + t.Second) * 1000.0 + t.Millisecond;
-    return static_cast<double>(days) + ms / 86400000.0;
+    return static_cast<double>(days) + ms / static_cast<double>(MsPerDay);
+}
+
+int64_t WholeMilliseconds(double days)
+{
+    return static_cast<int64_t>(std::llround(days * static_cast<double>(MsPerDay)));
 }
 
 CalendarTime DateOfDayNumber(int64_t dayNumber)
@@ -44,10 +51,10 @@ CalendarTime DecodeDateTime(double dateTime)
     // Before 1 January 1 or after 31 December 9999.
     if (!std::isfinite(dateTime) || dateTime < -693593.0 || dateTime >= 2958466.0)
         return {};
-    const auto totalMs = static_cast<int64_t>(std::llround(dateTime * 86400000.0));
-    int64_t days = totalMs / 86400000, ms = totalMs % 86400000;
+    const int64_t totalMs = WholeMilliseconds(dateTime);
+    int64_t days = totalMs / MsPerDay, ms = totalMs % MsPerDay;
     if (ms < 0) {
-        ms += 86400000;
+        ms += MsPerDay;
         --days;
     }
     CalendarTime t = DateOfDayNumber(days);
@@ -62,8 +69,14 @@ int SecondOfMinute(double dateTime)
 {
     double day = 0;
     const double fraction = std::fabs(std::modf(dateTime, &day));
-    const long long ms = std::llround(fraction * 86400000.0);
-    return static_cast<int>((ms / 1000) % 60);
+    return static_cast<int>(WholeMilliseconds(fraction) / 1000 % 60);
+}
+
+int32_t DayOfWeek(const CalendarTime& date)
+{
+    // 1 January 1970 was a Thursday.
+    const int64_t days = DaysFromCivil(date.Year, date.Month, date.Day);
+    return static_cast<int32_t>(((days + 4) % 7 + 7) % 7);
 }
 
 double CombineDateTime(double dayOf, double timeOf)

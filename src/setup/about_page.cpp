@@ -1,5 +1,6 @@
 #include "setup/about_page.h"
 
+#include "settings/version.h"
 #include "resource_ids.h"
 
 namespace setup {
@@ -21,7 +22,9 @@ void AboutPageModel::TimerAboutTimer() { ctx_.View.Repaint(IDC_PAINTBOXABOUT); }
 
 std::string AboutPageModel::VersionText()
 {
-    return ctx_.Services.ProgramVersion() + "  " + ctx_.Services.ProgramFileDate();
+    platform::FileInfo program;
+    const bool found = ctx_.Files.Find(ctx_.System.ProgramPath(), program);
+    return std::string(BLINKERY_VERSION) + "  " + (found ? ctx_.Locale.ShortDateText(program.Modified) : "");
 }
 
 } // namespace setup

@@ -18,16 +18,16 @@ std::optional<std::string> EditorCommand(SetupContext& ctx)
     std::string editor = Unquoted(ctx.G.EditorName);
     bool found = false;
     if (!editor.empty()) {
-        found = ctx.Services.FileExists(editor);
+        found = ctx.Files.Exists(editor);
     } else {
-        editor = ctx.Services.AssociatedProgram(ctx.Services.WindowsDirectory() + "\\win.ini");
+        editor = ctx.Files.AssociatedProgram(ctx.System.WindowsDirectory() + "\\win.ini");
         found = !editor.empty();
     }
     if (!found) {
         ShowOkBox(ctx, EditorMissingText);
         return std::nullopt;
     }
-    return ctx.Services.ShortPath(editor) + " ";
+    return ctx.Files.ShortPath(editor) + " ";
 }
 
 void LogsPageModel::Fill()
@@ -99,7 +99,7 @@ void LogsPageModel::ShowLog(const Log& log)
 void LogsPageModel::DeleteLog(const Log& log)
 {
     const std::string path = monitor::EventLogPath(ctx_.System.ProgramPath(), log.Ending);
-    if (!ctx_.Services.CanOpenForReading(path)) {
+    if (!ctx_.Files.CanOpenForReading(path)) {
         ShowOkBox(ctx_, std::string("Can not find the log file ") + log.FileName);
         return;
     }
@@ -108,7 +108,7 @@ void LogsPageModel::DeleteLog(const Log& log)
         return;
     // A log the system will not delete (read-only, or held by the editor)
     // must not look deleted.
-    if (!ctx_.Services.RemoveFile(path))
+    if (!ctx_.Files.Remove(path))
         ShowOkBox(ctx_, std::string("Can not delete the log file ") + log.FileName);
 }
 

@@ -32,7 +32,7 @@ void MiscPageModel::FillModemLogs()
 {
     std::vector<std::string> logs;
     if (ctx_.G.OsKind != OsWin9x) {
-        logs = ctx_.Services.FindFiles(ctx_.Services.WindowsDirectory() + "\\Modem*.txt");
+        logs = ctx_.Files.Matching(ctx_.System.WindowsDirectory() + "\\Modem*.txt");
     } else {
         platform::Registry& registry = ctx_.Services.Monitor().Registry();
         for (int i = 0; i < ModemClassCount; ++i) {
@@ -86,16 +86,16 @@ void MiscPageModel::CBModemLogNameChange()
 void MiscPageModel::BitBtnModemLogClick()
 {
     const std::string& name = ctx_.G.ModemLogName;
-    const std::string path = name.size() >= 2 && name[1] == ':' ? name : ctx_.Services.WindowsDirectory() + "\\" + name;
+    const std::string path = name.size() >= 2 && name[1] == ':' ? name : ctx_.System.WindowsDirectory() + "\\" + name;
     // An empty name would make the folder itself the "log".
-    if (name.empty() || !ctx_.Services.FileExists(path)) {
+    if (name.empty() || !ctx_.Files.Exists(path)) {
         ShowOkBox(ctx_, ModemLogMissingText);
         return;
     }
     std::optional<std::string> command = EditorCommand(ctx_);
     if (!command)
         return;
-    ctx_.Launcher.Exec(*command + ctx_.Services.ShortPath(path), platform::ShowState::Normal);
+    ctx_.Launcher.Exec(*command + ctx_.Files.ShortPath(path), platform::ShowState::Normal);
 }
 
 void MiscPageModel::BtnHangupNOWClick() { ctx_.Services.Monitor().HangUpNow(); }

@@ -1,7 +1,6 @@
 // What the settings dialog's page models ask of the dialog around them and
-// of the system: the page frame, the common choosers, help, the windows
-// the pages act on, and files. The Win32 dialog implements it; the unit
-// tests fake it.
+// of the system: the page frame, the common choosers, help, and the windows
+// the pages act on. The Win32 dialog implements it; the unit tests fake it.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +15,7 @@
 #include "monitor/helper_vxd_client.h"
 #include "platform/bitmap_resources.h"
 #include "platform/clock.h"
+#include "platform/file_info.h"
 #include "platform/fonts.h"
 #include "platform/launcher.h"
 #include "platform/locale.h"
@@ -64,7 +64,7 @@ public:
     virtual void ShowInSystemTray(bool shown) = 0;
 };
 
-// (Names avoid the Windows headers' macros: ChooseFont, DeleteFile.)
+// (Names avoid the Windows headers' macros: ChooseFont.)
 class SetupServices {
 public:
     virtual ~SetupServices() = default;
@@ -110,27 +110,12 @@ public:
     // Ends the dialog as its OK button does.
     virtual void CloseDialog() = 0;
 
-    // Files: existence, the short (8.3) form, the program associated with
-    // a file (empty when the system reports none), deletion.
-    virtual bool FileExists(const std::string& path) = 0;
-    virtual bool CanOpenForReading(const std::string& path) = 0;
-    virtual std::string ShortPath(const std::string& path) = 0;
-    virtual std::string WindowsDirectory() = 0;
-    virtual std::string AssociatedProgram(const std::string& file) = 0;
-    virtual bool RemoveFile(const std::string& path) = 0;
-
-    // The about page: the version number and the program file's date in
-    // the system's short date format.
-    virtual std::string ProgramVersion() = 0;
-    virtual std::string ProgramFileDate() = 0;
-
     // The detection and modem pages: the running monitor; TSelectRegDlg
     // shown modally with names in its list, clicked called for each entry
-    // the user clicks; the names of the files matching a wildcard pattern.
+    // the user clicks.
     virtual MonitorHost& Monitor() = 0;
     virtual void SelectRegistryEntry(const std::vector<std::string>& names,
                                      const std::function<void(const std::string&)>& clicked) = 0;
-    virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;
 };
 
 // Everything a page model reaches.
@@ -145,7 +130,8 @@ struct SetupContext {
     platform::BitmapResources& Bitmaps; // HORIZ_SMALL and the small lamps for the about animation
     platform::EventSound& Sound;        // the sound pages' "Test" buttons
     platform::Clock& Clock;             // "now" of the date-time pages
-    platform::LocaleInfo& Locale;       // the date-time labels' formats
+    platform::LocaleInfo& Locale;       // the date-time labels' formats, the program file's date
+    platform::FileQuery& Files;         // the logs, the editor, the sounds folder's files, the modem logs
 };
 
 } // namespace setup

@@ -29,7 +29,7 @@ void EnableSoundControls(SetupContext& ctx, const SoundChoice& choice)
 void BrowseSound(SetupContext& ctx, const SoundChoice& choice)
 {
     std::string& setting = ctx.G.*choice.File;
-    std::string file = setting.empty() ? ctx.Services.WindowsDirectory() + "\\Media\\*.wav" : setting;
+    std::string file = setting.empty() ? ctx.System.WindowsDirectory() + "\\Media\\*.wav" : setting;
     if (ctx.Services.BrowseFile(SoundFilter, file))
         setting = file;
     ctx.View.SetText(choice.Label(), setting);

@@ -1,13 +1,10 @@
-// The settings dialog's system choosers (colour, font, file) and the file
-// services its pages use.
+// The settings dialog's system choosers (colour, font, file, registry entry).
 #include <windows.h>
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <cstring>
 
 #include "settings/fonts.h"
-#include "settings/version.h"
 #include "win32/select_reg_dialog.h"
 #include "win32/setup_dialog.h"
 
@@ -145,92 +142,11 @@ bool TSetupDlg::BrowseFile(const std::string& filter, std::string& file)
     return true;
 }
 
-bool TSetupDlg::FileExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool TSetupDlg::CanOpenForReading(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
-}
-
-std::string TSetupDlg::ShortPath(const std::string& path)
-{
-    char buffer[MAX_PATH] = {};
-    const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
-}
-
-std::string TSetupDlg::WindowsDirectory()
-{
-    char buffer[MAX_PATH] = {};
-    const UINT length = GetWindowsDirectoryA(buffer, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
-}
-
-std::string TSetupDlg::AssociatedProgram(const std::string& file)
-{
-    char program[MAX_PATH] = {};
-    const auto result = reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, program));
-    return result > 32 ? std::string(program) : std::string();
-}
-
-bool TSetupDlg::RemoveFile(const std::string& path)
-{
-    return ::DeleteFileA(path.c_str()) != FALSE;
-}
-
-std::string TSetupDlg::ProgramVersion()
-{
-    return BLINKERY_VERSION;
-}
-
-std::string TSetupDlg::ProgramFileDate()
-{
-    // GetFileAttributesEx is missing on Windows 95: the file's own time.
-    const std::string program = services_.System.ProgramPath();
-    HANDLE file = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    FILETIME written{}, local{};
-    SYSTEMTIME time{};
-    const bool known = GetFileTime(file, nullptr, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
-                       FileTimeToSystemTime(&local, &time);
-    CloseHandle(file);
-    if (!known)
-        return {};
-    char text[64] = {};
-    return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, sizeof text) > 0 ? text : "";
-}
-
 void TSetupDlg::SelectRegistryEntry(const std::vector<std::string>& names,
                                     const std::function<void(const std::string&)>& clicked)
 {
     TSelectRegDlg dialog(names, clicked);
     dialog.ShowModal(instance_ ? instance_ : GetModuleHandleA(nullptr), Handle());
-}
-
-std::vector<std::string> TSetupDlg::FindFiles(const std::string& pattern)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
 }
 
 } // namespace win32

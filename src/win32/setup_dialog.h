@@ -17,6 +17,7 @@
 #include "setup/setup_dialog_model.h"
 #include "win32/dialog_view.h"
 #include "win32/dib_blit.h"
+#include "win32/win32_file_info.h"
 #include "win32/win32_ras.h"
 #include "win32/window_base.h"
 
@@ -116,28 +117,20 @@ private:
     void Beep() override;
     bool DialogShowing() override { return showing_; }
     void CloseDialog() override { End(IDOK); }
-    // the choosers and files (setup_choosers.cpp)
+    // the choosers (setup_choosers.cpp)
     setup::ChooserResult ChooseColour(uint32_t& colour) override;
     setup::ChooserResult PickFont(setup::FontKind kind, TFont& font,
                                     const std::function<void(const TFont&)>& apply) override;
     bool BrowseFile(const std::string& filter, std::string& file) override;
-    bool FileExists(const std::string& path) override;
-    bool CanOpenForReading(const std::string& path) override;
-    std::string ShortPath(const std::string& path) override;
-    std::string WindowsDirectory() override;
-    std::string AssociatedProgram(const std::string& file) override;
-    bool RemoveFile(const std::string& path) override;
-    std::string ProgramVersion() override;
-    std::string ProgramFileDate() override;
     // the detection and modem pages (setup_choosers.cpp)
     setup::MonitorHost& Monitor() override { return services_.Monitor; }
     void SelectRegistryEntry(const std::vector<std::string>& names,
                              const std::function<void(const std::string&)>& clicked) override;
-    std::vector<std::string> FindFiles(const std::string& pattern) override;
 
     HINSTANCE instance_ = nullptr;
     Win32Ras& ras_;
     Services services_;
+    Win32FileQuery files_;
     DialogView view_;
     setup::SetupContext context_;
     setup::SetupDialogModel model_;

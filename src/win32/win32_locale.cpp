@@ -1,5 +1,7 @@
 #include "win32/win32_locale.h"
 
+#include "settings/date_time.h"
+
 namespace win32 {
 
 platform::DateTimePatterns Win32Locale::Patterns()
@@ -15,6 +17,18 @@ platform::DateTimePatterns Win32Locale::Patterns()
     read(LOCALE_S1159, p.Am);
     read(LOCALE_S2359, p.Pm);
     return p;
+}
+
+std::string Win32Locale::ShortDateText(double dateTime)
+{
+    const CalendarTime t = DecodeDateTime(dateTime);
+    SYSTEMTIME date{};
+    date.wYear = static_cast<WORD>(t.Year);
+    date.wMonth = static_cast<WORD>(t.Month);
+    date.wDay = static_cast<WORD>(t.Day);
+    date.wDayOfWeek = static_cast<WORD>(DayOfWeek(t));
+    char text[64] = {};
+    return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, text, sizeof text) > 0 ? text : "";
 }
 
 } // namespace win32

@@ -1,4 +1,5 @@
-// The user's date and time formats from the system's locale settings.
+// The user's date and time formats from the system's locale settings, and
+// dates in its short format.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@ namespace win32 {
 class Win32Locale final : public platform::LocaleInfo {
 public:
     platform::DateTimePatterns Patterns() override;
+    std::string ShortDateText(double dateTime) override;
 };
 
 } // namespace win32

@@ -227,38 +227,6 @@ platform::WindowHandle Win32RasWindows::ApplicationWindow()
     return reinterpret_cast<platform::WindowHandle>(application_);
 }
 
-Win32DialUpStatistics::~Win32DialUpStatistics()
-{
-    CloseStatData();
-}
-
-bool Win32DialUpStatistics::OpenStatData()
-{
-    CloseStatData();
-    return RegOpenKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, KEY_READ, &statData_) == ERROR_SUCCESS;
-}
-
-bool Win32DialUpStatistics::ReadStatValue(const std::string& name, uint32_t& value)
-{
-    if (!statData_)
-        return false;
-    BYTE data[4];
-    DWORD type = 0, size = sizeof data;
-    if (RegQueryValueExA(statData_, name.c_str(), nullptr, &type, data, &size) != ERROR_SUCCESS || size != 4)
-        return false;
-    value = static_cast<uint32_t>(data[0]) | static_cast<uint32_t>(data[1]) << 8 |
-            static_cast<uint32_t>(data[2]) << 16 | static_cast<uint32_t>(data[3]) << 24;
-    return true;
-}
-
-void Win32DialUpStatistics::CloseStatData()
-{
-    if (statData_) {
-        RegCloseKey(statData_);
-        statData_ = nullptr;
-    }
-}
-
 uint32_t Win32DialUpStatistics::QueryPerformanceData(const std::string& name, uint8_t* buffer, uint32_t& size)
 {
     DWORD type = 0, cb = size;
@@ -272,6 +240,6 @@ void Win32DialUpStatistics::ClosePerformanceData()
     RegCloseKey(HKEY_PERFORMANCE_DATA);
 }
 
-Win32Ras::Win32Ras() : ras_(api_, windows_, statistics_, pump_, PlatformId()) {}
+Win32Ras::Win32Ras() : ras_(api_, windows_, statistics_, statData_, pump_, PlatformId()) {}
 
 } // namespace win32

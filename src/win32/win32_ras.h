@@ -1,7 +1,7 @@
 // The Remote Access Service on Win32: RASAPI32.DLL loaded at run time and
 // called through its entry points, the hidden window that receives dial
-// progress, the dial-up statistics in the registry, and the RAS component
-// assembled on them.
+// progress, the performance data of Windows NT, and the RAS component
+// assembled on them with the statistics key of Windows 95/98/ME.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include "devices/rascomp32.h"
 #include "platform/ras_api.h"
 #include "win32/win32_message_pump.h"
+#include "win32/win32_stat_data.h"
 
 namespace win32 {
 
@@ -60,15 +61,8 @@ private:
 
 class Win32DialUpStatistics final : public platform::DialUpStatistics {
 public:
-    ~Win32DialUpStatistics() override;
-    bool OpenStatData() override;
-    bool ReadStatValue(const std::string& name, uint32_t& value) override;
-    void CloseStatData() override;
     uint32_t QueryPerformanceData(const std::string& name, uint8_t* buffer, uint32_t& size) override;
     void ClosePerformanceData() override;
-
-private:
-    HKEY statData_ = nullptr;
 };
 
 // The RAS component with the Win32 services it runs on.
@@ -87,6 +81,7 @@ private:
     Win32RasApi api_;
     Win32RasWindows windows_;
     Win32DialUpStatistics statistics_;
+    Win32StatDataKey statData_;
     Win32MessagePump pump_;
     devices::TRAS ras_;
 };

@@ -1,9 +1,27 @@
 // The registry reads and writes of platform/registry.h.
 #pragma once
 
+#include <string>
+
+#include <windows.h>
+
 #include "platform/registry.h"
 
 namespace win32 {
+
+// An existing key opened for reading (or for setting values), closed on
+// every path; Get() is null when it did not open.
+class RegistryKey {
+public:
+    RegistryKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ);
+    ~RegistryKey();
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    HKEY Get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
 
 class Win32Registry final : public platform::Registry {
 public:

@@ -6,58 +6,12 @@ namespace win32 {
 
 namespace {
 
-// HKEY_DYN_DATA exists on Windows 95/98/ME only; elsewhere opening under it
-// fails, which the registry method takes as "no statistics".
-const HKEY DynData = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000006));
-const char StatDataKeyName[] = "PerfStats\\StatData";
 const char BlidllName[] = "BLIDLL.DLL";
 const char OpenRnaappName[] = "OpenRNAAPP";
 
 using OpenRnaappFn = void(WINAPI*)(int32_t*, int32_t*, int32_t*, int32_t*, int32_t*, int32_t*, int32_t*, int32_t*);
 
 } // namespace
-
-bool Win32StatDataKey::Open()
-{
-    Close();
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(DynData, StatDataKeyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    key_ = key;
-    return true;
-}
-
-platform::StatValue Win32StatDataKey::Read(const std::string& name)
-{
-    platform::StatValue value;
-    if (!key_)
-        return value;
-    DWORD type = 0;
-    DWORD size = 0;
-    // First the type and length alone, then the data when it fits.
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return value;
-    value.Found = true;
-    value.Binary = type == REG_BINARY;
-    value.Size = size;
-    if (value.Binary && size <= sizeof value.Data) {
-        BYTE data[sizeof value.Data] = {};
-        DWORD got = sizeof data;
-        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, data, &got) == ERROR_SUCCESS && got <= sizeof data)
-            std::memcpy(value.Data, data, got);
-        value.Binary = type == REG_BINARY;
-        value.Size = got;
-    }
-    return value;
-}
-
-void Win32StatDataKey::Close()
-{
-    if (key_) {
-        RegCloseKey(key_);
-        key_ = nullptr;
-    }
-}
 
 bool Win32LightsCompanion::ProcessRunning(uintptr_t process)
 {

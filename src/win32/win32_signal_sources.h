@@ -1,6 +1,5 @@
-// The Win32 side of the detection methods: the dial-up statistics under
-// HKEY_DYN_DATA, the companion lights program's process and device,
-// and BLIDLL.DLL with the dial-up application's memory.
+// The Win32 side of the detection methods: the companion lights program's
+// process and device, and BLIDLL.DLL with the dial-up application's memory.
 #pragma once
 
 #include <string>
@@ -9,24 +8,8 @@
 
 #include "platform/lights_companion.h"
 #include "platform/rnaapp_helper.h"
-#include "platform/stat_data.h"
 
 namespace win32 {
-
-class Win32StatDataKey final : public platform::StatDataKey {
-public:
-    Win32StatDataKey() = default;
-    Win32StatDataKey(const Win32StatDataKey&) = delete;
-    Win32StatDataKey& operator=(const Win32StatDataKey&) = delete;
-    ~Win32StatDataKey() override { Close(); }
-
-    bool Open() override;
-    platform::StatValue Read(const std::string& name) override;
-    void Close() override;
-
-private:
-    HKEY key_ = nullptr;
-};
 
 class Win32LightsCompanion final : public platform::LightsCompanion {
 public:

@@ -71,22 +71,11 @@ std::string Win32SystemInfo::SystemDirectory()
     return std::string(path, n < sizeof path ? n : 0);
 }
 
-bool Win32FileQuery::Find(const std::string& path, platform::FileInfo& info)
+std::string Win32SystemInfo::WindowsDirectory()
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(find);
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return false;
-    info.Size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    FILETIME local;
-    SYSTEMTIME t;
-    info.Modified = 0;
-    if (FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) && FileTimeToSystemTime(&local, &t))
-        info.Modified = EncodeDateTime({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds});
-    return true;
+    char path[MAX_PATH];
+    UINT n = GetWindowsDirectoryA(path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
 }
 
 namespace {

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "platform/clock.h"
-#include "platform/file_info.h"
 #include "platform/launcher.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
@@ -22,11 +21,7 @@ public:
     std::string ProgramPath() override;
     std::string ShortProgramPath() override;
     std::string SystemDirectory() override;
-};
-
-class Win32FileQuery final : public platform::FileQuery {
-public:
-    bool Find(const std::string& path, platform::FileInfo& info) override;
+    std::string WindowsDirectory() override;
 };
 
 class Win32Launcher final : public platform::ProcessLauncher {

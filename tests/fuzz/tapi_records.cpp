@@ -12,7 +12,7 @@
 
 #include "devices/ras_rig.h"
 #include "fuzz_check.h"
-#include "monitor/counter_baseline.h"
+#include "settings/byte_order.h"
 #include "monitor/tapi_speed.h"
 
 namespace {
@@ -50,8 +50,8 @@ public:
     bool GetCallInfo(uint32_t, uint8_t* callInfo) override
     {
         const bool ok = Fill(callInfo);
-        if (ok && monitor::Le32(callInfo) >= 32) {
-            Rate = monitor::Le32(callInfo + 28);
+        if (ok && Le32(callInfo) >= 32) {
+            Rate = Le32(callInfo + 28);
             RateGiven = true;
         }
         return ok;
@@ -63,7 +63,7 @@ private:
     // total size, and answers success or failure.
     bool Fill(uint8_t* record)
     {
-        const uint32_t total = monitor::Le32(record);
+        const uint32_t total = Le32(record);
         FUZZ_CHECK(total >= 12);
         const std::vector<uint8_t> bytes = in_.ConsumeBytes<uint8_t>(in_.ConsumeIntegralInRange<size_t>(0, 512));
         std::copy_n(bytes.begin(), std::min<size_t>(bytes.size(), total - 4), record + 4);

@@ -4,12 +4,14 @@
 #include <memory>
 
 #include "devices/rascomp32.h"
+#include "fakes/fake_platform.h"
 #include "fakes/fake_ras.h"
 
 struct RasRig {
     fakes::RasApi api;
     fakes::RasWindows windows;
     fakes::RasStatistics statistics;
+    fakes::StatData statData;
     fakes::RasPump pump;
     std::unique_ptr<devices::TRAS> ras;
 
@@ -20,7 +22,7 @@ struct RasRig {
         ras.reset();
         devices::RasEntryPoints = {};
         devices::PerfDataBufferSize = devices::kPerfDataInitialSize;
-        ras = std::make_unique<devices::TRAS>(api, windows, statistics, pump, platformId);
+        ras = std::make_unique<devices::TRAS>(api, windows, statistics, statData, pump, platformId);
     }
 
     // A dial-progress message as RAS posts it to the notification window.

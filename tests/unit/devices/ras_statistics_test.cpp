@@ -16,9 +16,9 @@ namespace {
 
 void SetCounters(RasRig& rig, uint32_t xmit, uint32_t recv, uint32_t speed)
 {
-    rig.statistics.Values["Dial-Up Adapter\\TotalBytesXmit"] = xmit;
-    rig.statistics.Values["Dial-Up Adapter\\TotalBytesRecvd"] = recv;
-    rig.statistics.Values["Dial-Up Adapter\\ConnectSpeed"] = speed;
+    rig.statData.Set("Dial-Up Adapter\\TotalBytesXmit", xmit);
+    rig.statData.Set("Dial-Up Adapter\\TotalBytesRecvd", recv);
+    rig.statData.Set("Dial-Up Adapter\\ConnectSpeed", speed);
 }
 
 TEST(RasStatistics9x, CountsFromTheBaselineOfTheLastReset)
@@ -37,7 +37,7 @@ TEST(RasStatistics9x, CountsFromTheBaselineOfTheLastReset)
     ASSERT_TRUE(ras.ReadStatistics());
     EXPECT_EQ(ras.StatsXmit(), 300);
     EXPECT_EQ(ras.StatsRecv(), 900);
-    EXPECT_EQ(rig.statistics.Opens, rig.statistics.Closes);
+    EXPECT_EQ(rig.statData.Opens, rig.statData.Closes);
 }
 
 TEST(RasStatistics9x, ACounterBelowItsBaselineStartsANewCount)
@@ -70,19 +70,19 @@ TEST(RasStatistics9x, MissingKeyOrValuesReadNothing)
     EXPECT_EQ(ras.StatsXmit(), 1000);
 
     ras.KeyDUNAdap = "Dial-Up Adapter";
-    rig.statistics.Values.erase("Dial-Up Adapter\\ConnectSpeed");
+    rig.statData.Values.erase("Dial-Up Adapter\\ConnectSpeed");
     EXPECT_FALSE(ras.ReadStatistics());
-    rig.statistics.KeyExists = false;
+    rig.statData.Exists = false;
     EXPECT_FALSE(ras.ReadStatistics());
-    EXPECT_EQ(rig.statistics.Opens, 4);
-    EXPECT_EQ(rig.statistics.Closes, 3) << "a key that did not open is not closed";
+    EXPECT_EQ(rig.statData.Opens, 4);
+    EXPECT_EQ(rig.statData.Closes, 3) << "a key that did not open is not closed";
 }
 
 TEST(RasStatistics, Win32sHasNone)
 {
     RasRig rig(0);
     EXPECT_FALSE(rig.ras->ReadStatistics());
-    EXPECT_EQ(rig.statistics.Opens, 0);
+    EXPECT_EQ(rig.statData.Opens, 0);
     EXPECT_TRUE(rig.statistics.SizesOffered.empty());
 }
 

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -17,6 +19,7 @@
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/serial.h"
+#include "platform/stat_data.h"
 #include "platform/system_info.h"
 
 namespace fakes {
@@ -74,11 +77,17 @@ public:
     std::string ProgramPath() override { return Program; }
     std::string ShortProgramPath() override { return ShortProgram; }
     std::string SystemDirectory() override { return SystemDir; }
+    std::string WindowsDirectory() override { return "C:\\WINDOWS"; }
 };
 
+// Files by path; ShortPath marks the path it was given.
 class FileQuery : public platform::FileQuery {
 public:
     std::map<std::string, platform::FileInfo> Files;
+    std::map<std::string, std::vector<std::string>> Matches; // Matching's answers by pattern
+    std::string Association;                                 // the program that opens C:\WINDOWS\win.ini
+    bool RemoveFails = false;
+
     bool Find(const std::string& path, platform::FileInfo& info) override
     {
         auto it = Files.find(path);
@@ -87,6 +96,57 @@ public:
         info = it->second;
         return true;
     }
+    std::vector<std::string> Matching(const std::string& pattern) override { return Matches[pattern]; }
+    bool CanOpenForReading(const std::string& path) override { return Files.count(path) > 0; }
+    std::string ShortPath(const std::string& path) override { return "short:" + path; }
+    std::string AssociatedProgram(const std::string& file) override
+    {
+        return file == "C:\\WINDOWS\\win.ini" ? Association : "";
+    }
+    bool Remove(const std::string& path) override
+    {
+        return !RemoveFails && Files.erase(path) > 0;
+    }
+};
+
+// The dial-up statistics key of Windows 95/98/ME.
+class StatData : public platform::StatDataKey {
+public:
+    struct Value {
+        bool Binary = true;
+        std::vector<uint8_t> Bytes;
+    };
+    bool Exists = true;
+    std::map<std::string, Value> Values;
+    int Opens = 0, Closes = 0, Reads = 0;
+    std::function<void()> WhileReading; // runs once, inside the next read, as a message pump would
+
+    void Set(const std::string& name, uint32_t v)
+    {
+        Values[name] = Value{true, {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}};
+    }
+    bool Open() override
+    {
+        ++Opens;
+        return Exists;
+    }
+    platform::StatValue Read(const std::string& name) override
+    {
+        ++Reads;
+        if (auto pump = std::exchange(WhileReading, nullptr))
+            pump();
+        platform::StatValue out;
+        auto it = Values.find(name);
+        if (it == Values.end())
+            return out;
+        out.Found = true;
+        out.Binary = it->second.Binary;
+        out.Size = static_cast<uint32_t>(it->second.Bytes.size());
+        if (out.Size <= sizeof out.Data)
+            std::memcpy(out.Data, it->second.Bytes.data(), out.Size);
+        return out;
+    }
+    void Close() override { ++Closes; }
 };
 
 class Launcher : public platform::ProcessLauncher {

@@ -447,30 +447,12 @@ public:
 
 class RasStatistics : public platform::DialUpStatistics {
 public:
-    // Windows 95/98/ME: "PerfStats\StatData" and its values.
-    bool KeyExists = true;
-    std::map<std::string, uint32_t> Values;
-    int Opens = 0, Closes = 0;
-    // Windows NT: the performance data of "906".
+    // The performance data of "906".
     std::vector<uint8_t> Block;
     uint32_t QueryResult = 0;
     std::vector<uint32_t> SizesOffered;
     int PerformanceCloses = 0;
 
-    bool OpenStatData() override
-    {
-        ++Opens;
-        return KeyExists;
-    }
-    bool ReadStatValue(const std::string& name, uint32_t& value) override
-    {
-        auto it = Values.find(name);
-        if (it == Values.end())
-            return false;
-        value = it->second;
-        return true;
-    }
-    void CloseStatData() override { ++Closes; }
     uint32_t QueryPerformanceData(const std::string& name, uint8_t* buffer, uint32_t& size) override
     {
         SizesOffered.push_back(size);

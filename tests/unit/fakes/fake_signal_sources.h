@@ -1,6 +1,7 @@
-// Test doubles of the detection methods' sources: the registry statistics,
-// the companion lights program, BLIDLL.DLL with the dial-up application's
-// memory, TAPI, the locale, and the engine's host (which logs its calls).
+// Test doubles of the detection methods' sources: the companion lights
+// program, BLIDLL.DLL with the dial-up application's memory, TAPI, the
+// locale, and the engine's host (which logs its calls). The registry
+// statistics key is fake_platform.h's.
 #pragma once
 
 #include <algorithm>
@@ -12,53 +13,15 @@
 #include <utility>
 #include <vector>
 
+#include "settings/date_time.h"
 #include "monitor/window_parts.h"
 #include "monitor/engine_host.h"
 #include "platform/lights_companion.h"
 #include "platform/locale.h"
 #include "platform/rnaapp_helper.h"
-#include "platform/stat_data.h"
 #include "platform/tapi.h"
 
 namespace fakes {
-
-class StatData : public platform::StatDataKey {
-public:
-    struct Value {
-        bool Binary = true;
-        std::vector<uint8_t> Bytes;
-    };
-    bool Exists = true;
-    std::map<std::string, Value> Values;
-    int Opens = 0, Closes = 0, Reads = 0;
-    std::function<void()> WhileReading; // runs once, inside the next read, as a message pump would
-
-    void Set(const std::string& name, uint32_t v)
-    {
-        Values[name] = Value{true, {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}};
-    }
-    bool Open() override
-    {
-        ++Opens;
-        return Exists;
-    }
-    platform::StatValue Read(const std::string& name) override
-    {
-        ++Reads;
-        if (auto pump = std::exchange(WhileReading, nullptr))
-            pump();
-        platform::StatValue out;
-        auto it = Values.find(name);
-        if (it == Values.end())
-            return out;
-        out.Found = true;
-        out.Binary = it->second.Binary;
-        out.Size = static_cast<uint32_t>(it->second.Bytes.size());
-        std::memcpy(out.Data, it->second.Bytes.data(), std::min<size_t>(4, it->second.Bytes.size()));
-        return out;
-    }
-    void Close() override { ++Closes; }
-};
 
 class LightsCompanion : public platform::LightsCompanion {
 public:
@@ -230,6 +193,12 @@ class Locale : public platform::LocaleInfo {
 public:
     platform::DateTimePatterns Value;
     platform::DateTimePatterns Patterns() override { return Value; }
+    // "d.M.yyyy"
+    std::string ShortDateText(double dateTime) override
+    {
+        const CalendarTime t = DecodeDateTime(dateTime);
+        return std::to_string(t.Day) + "." + std::to_string(t.Month) + "." + std::to_string(t.Year);
+    }
 };
 
 // The main window as the engine sees it: its poll timer and the parts the

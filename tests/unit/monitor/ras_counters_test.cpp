@@ -63,7 +63,7 @@ public:
     {
         devices::RasEntryPoints = {};
         devices::PerfDataBufferSize = devices::kPerfDataInitialSize;
-        ras = std::make_unique<devices::TRAS>(api, windows, statistics, pump, 2);
+        ras = std::make_unique<devices::TRAS>(api, windows, statistics, statData, pump, 2);
         engine.AttachRas(ras.get(), &api);
         g.OsKind = OsWin2000;
         g.RAS = 1;
@@ -84,6 +84,7 @@ public:
     StatsRasApi api;
     fakes::RasWindows windows;
     fakes::RasStatistics statistics;
+    fakes::StatData statData;
     fakes::RasPump pump;
     std::unique_ptr<devices::TRAS> ras;
 };

@@ -83,6 +83,11 @@ TEST(DateTime, DecodesWhatItEncodes)
             << t.Year << "-" << t.Month << "-" << t.Day;
     }
     EXPECT_EQ(DecodeDateTime(1e9).Year, 1899); // beyond 9999
+    // Days of the week (0 Sunday) from 1601 to 9999, a leap day among them.
+    EXPECT_EQ(DayOfWeek(times[0]), 6);
+    EXPECT_EQ(DayOfWeek(times[1]), 1);
+    EXPECT_EQ(DayOfWeek(times[2]), 2);
+    EXPECT_EQ(DayOfWeek(times[4]), 5);
 }
 
 } // namespace

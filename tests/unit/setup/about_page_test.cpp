@@ -1,3 +1,5 @@
+#include "settings/date_time.h"
+#include "settings/version.h"
 #include "display/about_frames.h"
 #include "display/layout_tables.h"
 #include "monitor/allocation_counter.h"
@@ -41,10 +43,15 @@ TEST_F(SetupTest, AboutAnimationLightsTheLampsOfAConnection)
     EXPECT_EQ(alloccount::Stop(), 0);
 }
 
+// The program file's last write in the locale's short date; none when the
+// file cannot be found.
 TEST_F(SetupTest, AboutPageShowsTheVersionAndTheFileDate)
 {
     model.ChangeForm();
-    EXPECT_EQ(view.C[IDC_ABOUT_VERSION].Text, "2.1  12.03.99");
+    EXPECT_EQ(view.C[IDC_ABOUT_VERSION].Text, BLINKERY_VERSION "  ");
+    files.Files[system.Program] = {640000, EncodeDateTime({1999, 3, 12, 23, 59, 59, 999})};
+    model.ChangeForm();
+    EXPECT_EQ(view.C[IDC_ABOUT_VERSION].Text, BLINKERY_VERSION "  12.3.1999");
     model.TimerAboutTimer();
     EXPECT_EQ(view.Repaints, std::vector<int>{IDC_PAINTBOXABOUT});
 }

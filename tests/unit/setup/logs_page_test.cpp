@@ -19,10 +19,10 @@ TEST_F(SetupTest, ShowLogStartsTheEditorOnTheLogsShortPath)
         {"", "C:\\WINDOWS\\NOTEPAD.EXE", IDC_SHOWLOGCD, "short:C:\\WINDOWS\\NOTEPAD.EXE C:\\PROGRA~1\\BLINKERY\\BLINKERY.DCD"},
         {"C:\\GONE.EXE", "C:\\WINDOWS\\NOTEPAD.EXE", IDC_SHOWLOGRI, nullptr},
         {"", "", IDC_SHOWLOGCD, nullptr}};
-    services.Files = {"C:\\ED\\ED.EXE"};
+    files.Files = {{"C:\\ED\\ED.EXE", {}}};
     for (const Case& c : cases) {
         g.EditorName = c.editor;
-        services.Association = c.association;
+        files.Association = c.association;
         launcher.Runs.clear();
         boxes.Shown.clear();
         model.Clicked(c.button);
@@ -57,10 +57,10 @@ TEST_F(SetupTest, DeleteLogAsksFirstAndReportsFailures)
                  {IDC_DELETELOGRI, true, platform::MbResult::Ok, true, {B::OkCancel, B::Ok}, false}};
     for (const Case& c : cases) {
         const std::string& path = c.button == IDC_DELETELOGRI ? ri : dcd;
-        services.Files.clear();
+        files.Files.clear();
         if (c.exists)
-            services.Files.insert(path);
-        services.RemoveFails = c.refused;
+            files.Files[path] = {};
+        files.RemoveFails = c.refused;
         boxes.Answer = c.answer;
         boxes.Shown.clear();
         model.Clicked(c.button);
@@ -72,7 +72,7 @@ TEST_F(SetupTest, DeleteLogAsksFirstAndReportsFailures)
                 << box.Text;
         }
         EXPECT_EQ(shown, c.boxes);
-        EXPECT_EQ(services.Files.count(path) == 0, c.removed || !c.exists);
+        EXPECT_EQ(files.Files.count(path) == 0, c.removed || !c.exists);
     }
 }
 

@@ -9,7 +9,7 @@ namespace {
 // NT/2000, the modem classes' non-empty log paths on Windows 95/98/ME.
 TEST_F(SetupTest, ModemLogListComesFromTheSystemsOwnPlace)
 {
-    services.Found["C:\\WINDOWS\\Modem*.txt"] = {"ModemLog_Standard Modem.txt"};
+    files.Matches["C:\\WINDOWS\\Modem*.txt"] = {"ModemLog_Standard Modem.txt"};
     fakes::Registry& reg = services.Running.Reg;
     reg.Set("HKLM\\System\\CurrentControlSet\\Services\\Class\\Modem\\0000", "LoggingPath", "C:\\WINDOWS\\MODEMLOG.TXT");
     reg.Set("HKLM\\System\\CurrentControlSet\\Services\\Class\\Modem\\0001", "LoggingPath", "");
@@ -50,7 +50,8 @@ TEST_F(SetupTest, ShowModemLogOpensTheLogInTheEditor)
         {"GONE.TXT", nullptr},
         {"", nullptr},
     };
-    services.Files = {"C:\\ED.EXE", "C:\\MODEM.TXT", "C:\\WINDOWS\\MODEM.TXT", "C:MODEM.TXT", "C:\\WINDOWS\\"};
+    for (const char* path : {"C:\\ED.EXE", "C:\\MODEM.TXT", "C:\\WINDOWS\\MODEM.TXT", "C:MODEM.TXT", "C:\\WINDOWS\\"})
+        files.Files[path] = {};
     g.EditorName = "C:\\ED.EXE";
     for (const Case& c : cases) {
         g.ModemLogName = c.name;

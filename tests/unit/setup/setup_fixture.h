@@ -122,9 +122,8 @@ public:
     }
     std::vector<std::string> RegistryChoices; // the entries the user clicks in TSelectRegDlg
     std::vector<std::string> Offered;         // the entries it listed
-    std::map<std::string, std::vector<std::string>> Found; // FindFiles' answers by pattern
 
-    std::vector<std::string> Log; // every call that acts on a window, the help or a file
+    std::vector<std::string> Log; // every call that acts on a window or the help
     setup::ChooserResult Result = setup::ChooserResult::Ok;
     uint32_t Colour = 0;
     std::vector<TFont> Applies; // fonts the chooser's Apply hands over before it closes
@@ -132,9 +131,6 @@ public:
     bool Browsed = true;
     std::string BrowseFile_ = "C:\\EDIT\\PAD.EXE", Filter;
     int32_t GraphHeight = 100;
-    std::set<std::string> Files;
-    std::string Association;
-    bool RemoveFails = false;
 
     void Note(const std::string& text, int64_t n) { Log.push_back(text + " " + std::to_string(n)); }
     void ShowPage(int index, bool shown) override { Note(shown ? "ShowPage" : "EmptyPage", index); }
@@ -201,21 +197,6 @@ public:
     bool DialogShowing() override { return Showing; }
     void CloseDialog() override { Log.push_back("Close"); }
 
-    bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
-    bool CanOpenForReading(const std::string& path) override { return Files.count(path) > 0; }
-    std::string ShortPath(const std::string& path) override { return "short:" + path; }
-    std::string WindowsDirectory() override { return "C:\\WINDOWS"; }
-    std::string AssociatedProgram(const std::string& file) override
-    {
-        return file == "C:\\WINDOWS\\win.ini" ? Association : "";
-    }
-    bool RemoveFile(const std::string& path) override
-    {
-        Log.push_back("Remove " + path);
-        return !RemoveFails && Files.erase(path) > 0;
-    }
-    std::string ProgramVersion() override { return "2.1"; }
-    std::string ProgramFileDate() override { return "12.03.99"; }
     setup::MonitorHost& Monitor() override { return Running; }
     void SelectRegistryEntry(const std::vector<std::string>& names,
                              const std::function<void(const std::string&)>& clicked) override
@@ -225,7 +206,6 @@ public:
         for (const std::string& name : RegistryChoices)
             clicked(name);
     }
-    std::vector<std::string> FindFiles(const std::string& pattern) override { return Found[pattern]; }
 };
 
 // Every setting of the key table as "name=value".
@@ -292,6 +272,7 @@ protected:
     fakes::EventSound sound;
     fakes::Clock clock;
     fakes::Locale locale;
-    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps, sound, clock, locale};
+    fakes::FileQuery files;
+    setup::SetupContext ctx{g, view, services, boxes, launcher, fonts, system, bitmaps, sound, clock, locale, files};
     setup::SetupDialogModel model{ctx};
 };
