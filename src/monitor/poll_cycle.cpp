@@ -10,26 +10,21 @@
 #include "settings/line_settings.h"
 #include "settings/modal_box.h"
 #include "monitor/connection_state.h"
+#include "monitor/uart_registers.h"
 
 namespace monitor {
 
 namespace {
 
-constexpr uint8_t BitCTS = 0x10;
-constexpr uint8_t BitDSR = 0x20;
-constexpr uint8_t BitRI = 0x40;
-constexpr uint8_t BitCD = 0x80;
-constexpr uint16_t BitDTR = 0x01;
-constexpr uint16_t BitRTS = 0x02;
 constexpr uint16_t NoUart = 0xFFFF; // what a port address without a UART reads
 
 // Status bits light their lines; a line already lit stays lit.
 void SetStatusLines(TModemSignals& s, unsigned status)
 {
-    s.CTS |= (status & BitCTS) != 0;
-    s.DSR |= (status & BitDSR) != 0;
-    s.RI |= (status & BitRI) != 0;
-    s.CD |= (status & BitCD) != 0;
+    s.CTS |= (status & uart::StatusCTS) != 0;
+    s.DSR |= (status & uart::StatusDSR) != 0;
+    s.RI |= (status & uart::StatusRI) != 0;
+    s.CD |= (status & uart::StatusCD) != 0;
 }
 
 } // namespace
@@ -72,7 +67,7 @@ bool TPollCycle::ReadVxdStatus()
 void TPollCycle::ReadUartStatus()
 {
     devices::TDLPortIO& io = s_.PortIO;
-    uint16_t value = io.ActiveHW() ? io.ReadPortWord(static_cast<uint16_t>(PortBase() + UartModemStatus)) : 0;
+    uint16_t value = io.ActiveHW() ? io.ReadPortWord(static_cast<uint16_t>(PortBase() + uart::ModemStatus)) : 0;
     if (value == NoUart) {
         value = 0;
         g_.PortPresent = false;
@@ -268,13 +263,13 @@ bool TPollCycle::ReadLine()
 
     // 11. DTR and RTS, for the layouts that show them.
     if (g.NewOrientation == 4 || g.NewOrientation == 5) {
-        const uint16_t control = ReadUartRegister(UartModemControl);
-        s.DTR |= (control & BitDTR) != 0;
-        s.RTS |= (control & BitRTS) != 0;
+        const uint16_t control = ReadUartRegister(uart::ModemControl);
+        s.DTR |= (control & uart::ControlDTR) != 0;
+        s.RTS |= (control & uart::ControlRTS) != 0;
     }
 
     // 12. A second status read, for a ring that came since the first.
-    if (ReadUartRegister(UartModemStatus) & BitRI)
+    if (ReadUartRegister(uart::ModemStatus) & uart::StatusRI)
         s.RI = true;
 
     // 13-14.

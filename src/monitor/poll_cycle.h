@@ -15,10 +15,6 @@
 
 namespace monitor {
 
-// UART registers, as offsets from the port's base address.
-inline constexpr uint16_t UartModemControl = 4;
-inline constexpr uint16_t UartModemStatus = 6;
-
 inline constexpr char DriverMissingNtText[] =
     "Could not open the hardware driver.\rPlease make sure it has been installed according to the instructions.";
 inline constexpr char DriverMissing9xText[] =

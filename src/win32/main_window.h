@@ -32,9 +32,11 @@
 #include "win32/win32_power.h"
 #include "win32/win32_profile.h"
 #include "win32/win32_registry.h"
+#include "win32/win32_file_info.h"
 #include "win32/win32_ras.h"
 #include "win32/win32_serial.h"
 #include "win32/win32_signal_sources.h"
+#include "win32/win32_stat_data.h"
 #include "win32/win32_services.h"
 #include "win32/win32_system.h"
 #include "win32/win32_system_metrics.h"
@@ -203,7 +205,7 @@ private:
     DialogMonitor dialogMonitor_{*this};
     TSetupDlg setup_{os_.Ras,
                      {os_.Boxes, os_.Launcher, os_.Fonts, os_.System, os_.TitleResources, graph_, dialogMonitor_,
-                      os_.Sound, os_.Clock, os_.Locale}};
+                      os_.Sound, os_.Clock, os_.Locale, os_.Files}};
     display::TitleBarDisplay titleStrip_{Settings, {os_.TitleResources, os_.Metrics, os_.Clock, os_.Foreground}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
     SettingsContext settings_{os_.Profile, os_.System, os_.Clock, os_.Fonts};

@@ -47,7 +47,7 @@ TSetupDlg::TSetupDlg(Win32Ras& ras, const Services& services)
     : ras_(ras),
       services_(services),
       context_{Settings, view_, *this, services.Boxes, services.Launcher, services.Fonts, services.System,
-               services.Bitmaps, services.Sound, services.Clock, services.Locale, files_},
+               services.Bitmaps, services.Sound, services.Clock, services.Locale, services.Files},
       model_(context_)
 {
     view_.Attach(&model_);

@@ -17,7 +17,7 @@
 #include "setup/setup_dialog_model.h"
 #include "win32/dialog_view.h"
 #include "win32/dib_blit.h"
-#include "win32/win32_file_info.h"
+#include "platform/file_info.h"
 #include "win32/win32_ras.h"
 #include "win32/window_base.h"
 
@@ -41,6 +41,7 @@ public:
         platform::EventSound& Sound;
         platform::Clock& Clock;
         platform::LocaleInfo& Locale;
+        platform::FileQuery& Files;
     };
     TSetupDlg(Win32Ras& ras, const Services& services);
     ~TSetupDlg() override;
@@ -130,7 +131,6 @@ private:
     HINSTANCE instance_ = nullptr;
     Win32Ras& ras_;
     Services services_;
-    Win32FileQuery files_;
     DialogView view_;
     setup::SetupContext context_;
     setup::SetupDialogModel model_;

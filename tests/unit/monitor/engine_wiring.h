@@ -19,11 +19,12 @@
 #include "fakes/fake_ras.h"
 #include "fakes/fake_signal_sources.h"
 #include "monitor/engine.h"
+#include "monitor/uart_registers.h"
 
 namespace enginetest {
 
-constexpr uint16_t Msr2 = 0x2F8 + 6;
-constexpr uint8_t CD = 0x80;
+constexpr uint16_t Msr2 = 0x2F8 + monitor::uart::ModemStatus;
+constexpr uint8_t CD = monitor::uart::StatusCD;
 constexpr double Second = 1.0 / 86400;
 
 // The rig's local time and tick count. With Step set, the tick count moves
