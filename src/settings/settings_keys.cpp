@@ -222,6 +222,14 @@ std::span<const KeyDescriptor> PortKeys()
     return std::span(KeyTable).subspan(MainKeyCount);
 }
 
+const KeyDescriptor* KeyOf(TGVar& g, const void* field)
+{
+    for (const KeyDescriptor& key : std::span(KeyTable))
+        if (std::visit([&](auto get) -> const void* { return &get(g); }, key.Field) == field)
+            return &key;
+    return nullptr;
+}
+
 namespace {
 
 bool NumberInRange(const KeyDescriptor& key, int64_t value)

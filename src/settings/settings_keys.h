@@ -57,6 +57,9 @@ std::span<const KeyDescriptor> MainKeys();
 // The per-port section, in write order.
 std::span<const KeyDescriptor> PortKeys();
 
+// The key that stores field, a member of g; null for a member no key stores.
+const KeyDescriptor* KeyOf(TGVar& g, const void* field);
+
 // A number or date-time of key as the file spells it, when it lies within
 // the key's range; nothing otherwise.
 std::optional<int32_t> NumberOf(const KeyDescriptor& key, std::string_view text);

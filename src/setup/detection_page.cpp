@@ -13,6 +13,13 @@ namespace {
 
 constexpr int MaxPort = 8;
 constexpr int AdapterKeyCount = 10;
+constexpr int32_t MaxTicksShown = 18; // the track bar's right end
+
+constexpr Binding Bindings[] = {
+    bind::Spin(IDC_SETIMER, &TGVar::TimerInterval, 0, MaxTicksShown),
+    bind::Text(IDC_COMBOBDEVICEDESC, &TGVar::DUNRegistryName),
+    bind::Check(IDC_CBNDPA, &TGVar::NoDirectHardwareAcesss),
+};
 
 // Registry names compare without regard to case, as the registry does.
 bool SameName(const std::string& a, const std::string& b)
@@ -24,25 +31,30 @@ bool SameName(const std::string& a, const std::string& b)
 
 } // namespace
 
+DetectionPageModel::DetectionPageModel(SetupContext& ctx, std::function<void()> reload)
+    : PageModel(ctx, Bindings), reload_(std::move(reload))
+{
+}
+
 // Loading sets every box to its setting, both ways, and every box's
 // enabled state from the settings: a load follows Cancel and each port
 // switch, so a box must not keep a state an earlier load or click gave it.
-// A box whose state changes runs its click handler, as a click would.
+// A box whose state changes runs its click handler, as a click would. The
+// method boxes show a method the system offers only, so the table binds
+// none of them.
 void DetectionPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
+    const TGVar& g = ctx_.G;
     SetupView& v = ctx_.View;
     const bool win9x = Win9x();
 
     FillPorts();
-    FillSpin(IDC_SETIMER, 0, 18, g.TimerInterval);
+    FillAdapters(); // before the binding shows the adapter's name
+    FillBindings();
     v.SetCheck(IDC_CBDUNLIGHTS, g.LightsAvailable == 1 && g.DUNLights == 1);
-    FillAdapters();
-    v.SetText(IDC_COMBOBDEVICEDESC, g.DUNRegistryName);
     v.SetCheck(IDC_CBRAS, !win9x && g.RAS == 1);
     v.SetCheck(IDC_CBDUNREGISTRY, win9x && g.DUNRegistry == 1);
     v.SetCheck(IDC_CBRNAAPP, g.RnaappNewer != 2 && g.RNAAPP == 1); // an RNAAPP too old to be asked
-    v.SetCheck(IDC_CBNDPA, g.NoDirectHardwareAcesss == 1);
     if (win9x) {
         v.SetCheck(IDC_CBRDALTDETECT, g.AlternativeMethodForRD == 1);
         v.SetCheck(IDC_CBNOVXD, g.NoVxd == 1);
@@ -143,7 +155,7 @@ void DetectionPageModel::ForceWin9xModemMethods()
     v.Enable(IDC_CBRDALTDETECT, false);
 }
 
-bool DetectionPageModel::Clicked(int id)
+bool DetectionPageModel::OnClicked(int id)
 {
     static constexpr Handler<DetectionPageModel> handlers[] = {
         {IDC_BUTTONDETECTCOMPORTS, &DetectionPageModel::ButtonDetectComPortsClick},
@@ -159,12 +171,11 @@ bool DetectionPageModel::Clicked(int id)
     return Dispatch<DetectionPageModel>(*this, handlers, id);
 }
 
-bool DetectionPageModel::Changed(int id)
+bool DetectionPageModel::OnChanged(int id)
 {
     static constexpr Handler<DetectionPageModel> handlers[] = {
         {IDC_COMBOBPORTS, &DetectionPageModel::ComboBPortsChange},
         {IDC_SETIMER, &DetectionPageModel::SETimeroldChange},
-        {IDC_COMBOBDEVICEDESC, &DetectionPageModel::ComboBDeviceDescChange},
     };
     return Dispatch<DetectionPageModel>(*this, handlers, id);
 }
@@ -192,11 +203,10 @@ void DetectionPageModel::ButtonDetectComPortsClick()
 
 void DetectionPageModel::SETimeroldChange()
 {
-    const int32_t position = ctx_.View.SpinValue(IDC_SETIMER);
+    const int32_t position = ctx_.G.TimerInterval;
     ctx_.Services.Monitor().SetPollTimer(PollPeriodMs(position));
     // Without the timer the lamps are updated on demand only.
     ctx_.Services.Monitor().SetUpdateNowItem(position <= 0);
-    ctx_.G.TimerInterval = position;
 }
 
 void DetectionPageModel::CBDUNlightsClick()
@@ -244,8 +254,6 @@ void DetectionPageModel::CheckAdapterKey()
     });
 }
 
-void DetectionPageModel::ComboBDeviceDescChange() { ctx_.G.DUNRegistryName = ctx_.View.Text(IDC_COMBOBDEVICEDESC); }
-
 void DetectionPageModel::CBRNAAPPClick()
 {
     TakeCheck(IDC_CBRNAAPP, ctx_.G.RNAAPP);
@@ -275,13 +283,11 @@ void DetectionPageModel::CBNoVxdClick()
     }
 }
 
+// The port I/O driver follows the changed setting at once.
 void DetectionPageModel::NDPAClick()
 {
-    TGVar& g = ctx_.G;
-    const int32_t before = g.NoDirectHardwareAcesss;
-    g.NoDirectHardwareAcesss = ctx_.View.Checked(IDC_CBNDPA) ? 1 : 0;
-    if (devices::TDLPortIO* io = ctx_.Services.Monitor().PortIO(); io && g.NoDirectHardwareAcesss != before)
-        io->Follow(g.NoDirectHardwareAcesss);
+    if (devices::TDLPortIO* io = ctx_.Services.Monitor().PortIO())
+        io->Follow(ctx_.G.NoDirectHardwareAcesss);
 }
 
 // RAS is the only method of Windows NT/2000: the box cannot be cleared.

@@ -23,23 +23,24 @@ inline constexpr char StartSrvKey[] = "PerfStats\\StartSrv";
 class DetectionPageModel final : public PageModel {
 public:
     // reload loads every control of the dialog anew.
-    DetectionPageModel(SetupContext& ctx, std::function<void()> reload) : PageModel(ctx), reload_(std::move(reload)) {}
+    DetectionPageModel(SetupContext& ctx, std::function<void()> reload);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
     void ComboBPortsChange();
     void ButtonDetectComPortsClick();
     void SETimeroldChange();
     void CBDUNlightsClick();
     void CBDUNRegistryClick();
-    void ComboBDeviceDescChange();
     void CBRNAAPPClick();
     void CBRDAltDetectClick();
     void CBNoVxdClick();
     void NDPAClick();
     void CBRASClick();
     void CBWinModemClick();
+
+protected:
+    bool OnClicked(int id) override;
+    bool OnChanged(int id) override;
 
 private:
     bool Win9x() const { return ctx_.G.OsKind == OsWin9x; }

@@ -101,6 +101,35 @@ constexpr int32_t StatusBarHeight = 18; // the throughput window's status bar
 
 constexpr unsigned DisplayLineRedraw = Reload | Resized | Repaint;
 
+using bind::Redrawing;
+
+constexpr Binding DisplayBindings[] = {
+    Redrawing(bind::Check(IDC_CBCOMMSTATUSDISPLAY, &TGVar::StatusInDisplay), DisplayLineRedraw),
+    Redrawing(bind::Check(IDC_CBTDRDDISPLAY, &TGVar::SPYSpeedInDisplay), DisplayLineRedraw),
+    Redrawing(bind::Check(IDC_CBTOTALDISPLAY, &TGVar::LogTransmitDisp), DisplayLineRedraw),
+    bind::Spin(IDC_SETDRDRATE, &TGVar::RDTDSpeedUpdate, 0, SpinMax),
+};
+
+constexpr Binding TitlebarBindings[] = {
+    bind::Radio(IDC_STATUSGROUP, &TGVar::Title, ShowStates),
+    Redrawing(bind::Radio(IDC_TITLELAYOUTGROUP, &TGVar::OrientationTitle, TitleLayouts), ReloadTitle),
+    Redrawing(bind::Radio(IDC_LAMPLOOKGROUP, &TGVar::LampLookTitle, TitleLooks), ReloadTitle),
+    bind::Spin(IDC_SEEDITOFFSETR, &TGVar::TitleBarOffset, -1000, 1000),
+    bind::Spin(IDC_SEEDITOFFSETT, &TGVar::TitleBarOffsetT, -1000, 1000),
+};
+
+constexpr Binding ThroughputBindings[] = {
+    Redrawing(bind::Radio(IDC_RGTHROUGHPUT, &TGVar::Throughput, ShowStates), Repaint),
+    Redrawing(bind::Check(IDC_CBINWINDOW, &TGVar::ThroughputInDisplay), Repaint),
+    Redrawing(bind::Check(IDC_CBTHROUGHPUTDATAINWINDOW, &TGVar::ThroughputDataInWindow), Repaint),
+    bind::Radio(IDC_RGSCALING, &TGVar::TScalingSet, Scalings),
+    bind::List(IDC_CBPREDEFINED, &TGVar::TScalingPredefined, PredefinedScales),
+    bind::Spin(IDC_SEMANUALSCALE, &TGVar::TScalingValue, 1, 400000, 1000),
+    Redrawing(bind::Spin(IDC_SEUPDATERATE, &TGVar::ThroghputUpdateSpeed, 1), Repaint),
+};
+
+constexpr Binding LayoutBindings[] = {Redrawing(bind::Radio(IDC_LAMPLOOK, &TGVar::LampLook, LampLooks), Reload)};
+
 } // namespace
 
 bool SwatchColour(const TGVar& g, int id, uint32_t& colour)
@@ -120,39 +149,23 @@ bool SwatchColour(const TGVar& g, int id, uint32_t& colour)
 
 // --- "Display" ---
 
+DisplayPageModel::DisplayPageModel(SetupContext& ctx) : PageModel(ctx, DisplayBindings) {}
+
 void DisplayPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
-    FillCheck(IDC_CBCOMMSTATUSDISPLAY, g.StatusInDisplay);
+    const TGVar& g = ctx_.G;
+    FillBindings();
     ctx_.View.SetRadio(IDC_RADIOGROUPINDISPLAY,
                        ConnectTimeItem(g.DisplayConnectTime, g.DisplayTotalConnectTimeInDisplay));
-    FillCheck(IDC_CBTDRDDISPLAY, g.SPYSpeedInDisplay);
-    FillCheck(IDC_CBTOTALDISPLAY, g.LogTransmitDisp);
-    FillSpin(IDC_SETDRDRATE, 0, 10000, g.RDTDSpeedUpdate);
 }
 
-bool DisplayPageModel::Clicked(int id)
+bool DisplayPageModel::OnClicked(int id)
 {
     static constexpr Handler<DisplayPageModel> handlers[] = {
-        {IDC_CBCOMMSTATUSDISPLAY, &DisplayPageModel::CBCommStatusDisplayClick},
         {IDC_RADIOGROUPINDISPLAY, &DisplayPageModel::RadioGroupInDisplayClick},
-        {IDC_CBTDRDDISPLAY, &DisplayPageModel::CBTDRDDisplayClick},
-        {IDC_CBTOTALDISPLAY, &DisplayPageModel::CBTotalDisplayClick},
         {IDC_FONTLOG, &DisplayPageModel::FontLogClick},
     };
     return Dispatch<DisplayPageModel>(*this, handlers, id);
-}
-
-bool DisplayPageModel::Changed(int id)
-{
-    static constexpr Handler<DisplayPageModel> handlers[] = {{IDC_SETDRDRATE, &DisplayPageModel::SetDRDRateChange}};
-    return Dispatch<DisplayPageModel>(*this, handlers, id);
-}
-
-void DisplayPageModel::CBCommStatusDisplayClick()
-{
-    if (TakeCheck(IDC_CBCOMMSTATUSDISPLAY, ctx_.G.StatusInDisplay))
-        RequestRedraw(ctx_.G, DisplayLineRedraw);
 }
 
 void DisplayPageModel::RadioGroupInDisplayClick()
@@ -165,20 +178,6 @@ void DisplayPageModel::RadioGroupInDisplayClick()
     RequestRedraw(ctx_.G, Reload | Repaint);
 }
 
-void DisplayPageModel::CBTDRDDisplayClick()
-{
-    if (TakeCheck(IDC_CBTDRDDISPLAY, ctx_.G.SPYSpeedInDisplay))
-        RequestRedraw(ctx_.G, DisplayLineRedraw);
-}
-
-void DisplayPageModel::CBTotalDisplayClick()
-{
-    if (TakeCheck(IDC_CBTOTALDISPLAY, ctx_.G.LogTransmitDisp))
-        RequestRedraw(ctx_.G, DisplayLineRedraw);
-}
-
-void DisplayPageModel::SetDRDRateChange() { ctx_.G.RDTDSpeedUpdate = ctx_.View.SpinValue(IDC_SETDRDRATE); }
-
 void DisplayPageModel::FontLogClick()
 {
     ChooseFontFor(ctx_, FontKind::Display, ctx_.G.DisplayFont, ctx_.G.DisplayFontHandle, 0);
@@ -186,24 +185,19 @@ void DisplayPageModel::FontLogClick()
 
 // --- "Titlebar Display" ---
 
+TitlebarPageModel::TitlebarPageModel(SetupContext& ctx) : PageModel(ctx, TitlebarBindings) {}
+
 void TitlebarPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
-    FillRadio(IDC_STATUSGROUP, g.Title, ShowStates);
-    FillRadio(IDC_TITLELAYOUTGROUP, g.OrientationTitle, TitleLayouts);
-    FillRadio(IDC_LAMPLOOKGROUP, g.LampLookTitle, TitleLooks);
-    FillSpin(IDC_SEEDITOFFSETR, -1000, 1000, g.TitleBarOffset);
-    FillSpin(IDC_SEEDITOFFSETT, -1000, 1000, g.TitleBarOffsetT);
+    const TGVar& g = ctx_.G;
+    FillBindings();
     ctx_.View.SetRadio(IDC_RADIOGROUPINTITLE,
                        ConnectTimeItem(g.DisplayConnectTimeInTitlebar, g.DisplayTotalConnectTimeInTitlebar));
 }
 
-bool TitlebarPageModel::Clicked(int id)
+bool TitlebarPageModel::OnClicked(int id)
 {
     static constexpr Handler<TitlebarPageModel> handlers[] = {
-        {IDC_STATUSGROUP, &TitlebarPageModel::StatusgroupClick},
-        {IDC_TITLELAYOUTGROUP, &TitlebarPageModel::TitleLayoutGroupClick},
-        {IDC_LAMPLOOKGROUP, &TitlebarPageModel::LampLookGroupClick},
         {IDC_RADIOGROUPINTITLE, &TitlebarPageModel::RadioGroupInTitleClick},
         {IDC_FONTTITLEBAR, &TitlebarPageModel::FontTitlebarClick},
         {IDC_BITBTNFONTCOLOR, &TitlebarPageModel::BitBtnFontColorClick},
@@ -214,33 +208,6 @@ bool TitlebarPageModel::Clicked(int id)
     };
     return Dispatch<TitlebarPageModel>(*this, handlers, id);
 }
-
-bool TitlebarPageModel::Changed(int id)
-{
-    static constexpr Handler<TitlebarPageModel> handlers[] = {
-        {IDC_SEEDITOFFSETR, &TitlebarPageModel::SEEditOffsetRChange},
-        {IDC_SEEDITOFFSETT, &TitlebarPageModel::SEEditOffsetTChange},
-    };
-    return Dispatch<TitlebarPageModel>(*this, handlers, id);
-}
-
-void TitlebarPageModel::StatusgroupClick() { TakeRadio(IDC_STATUSGROUP, ShowStates, ctx_.G.Title); }
-
-void TitlebarPageModel::TitleLayoutGroupClick()
-{
-    if (TakeRadio(IDC_TITLELAYOUTGROUP, TitleLayouts, ctx_.G.OrientationTitle))
-        RequestRedraw(ctx_.G, ReloadTitle);
-}
-
-void TitlebarPageModel::LampLookGroupClick()
-{
-    if (TakeRadio(IDC_LAMPLOOKGROUP, TitleLooks, ctx_.G.LampLookTitle))
-        RequestRedraw(ctx_.G, ReloadTitle);
-}
-
-void TitlebarPageModel::SEEditOffsetRChange() { ctx_.G.TitleBarOffset = ctx_.View.SpinValue(IDC_SEEDITOFFSETR); }
-
-void TitlebarPageModel::SEEditOffsetTChange() { ctx_.G.TitleBarOffsetT = ctx_.View.SpinValue(IDC_SEEDITOFFSETT); }
 
 void TitlebarPageModel::RadioGroupInTitleClick()
 {
@@ -278,81 +245,56 @@ void TitlebarPageModel::BitBtnResetFontClick()
 
 // --- "Throughput Display" ---
 
+ThroughputPageModel::ThroughputPageModel(SetupContext& ctx) : PageModel(ctx, ThroughputBindings) {}
+
 void ThroughputPageModel::Fill()
 {
     TGVar& g = ctx_.G;
-    FillRadio(IDC_RGTHROUGHPUT, g.Throughput, ShowStates);
-    FillCheck(IDC_CBINWINDOW, g.ThroughputInDisplay);
-    FillCheck(IDC_CBTHROUGHPUTDATAINWINDOW, g.ThroughputDataInWindow);
-    FillRadio(IDC_RGSCALING, g.TScalingSet, Scalings);
-    EnableScaling(g.TScalingSet);
-
     // The list is filled anew; a stored scale it does not offer becomes
     // its middle entry.
     static const std::vector<std::string> scaleItems = {"14400 bps", "28800 bps", "33600 bps", "56000 bps"};
     ctx_.View.SetItems(IDC_CBPREDEFINED, scaleItems);
     if (ItemOf(g.TScalingPredefined, PredefinedScales) < 0)
         g.TScalingPredefined = DefaultPredefinedScale;
-    ctx_.View.SetSelection(IDC_CBPREDEFINED, ItemOf(g.TScalingPredefined, PredefinedScales));
-
-    FillSpin(IDC_SEMANUALSCALE, 1, 400000, g.TScalingValue, 1000);
-    FillSpin(IDC_SEUPDATERATE, 1, 10000, g.ThroghputUpdateSpeed);
+    FillBindings();
+    EnableScaling(g.TScalingSet);
 }
 
-bool ThroughputPageModel::Clicked(int id)
+bool ThroughputPageModel::OnClicked(int id)
 {
     static constexpr Handler<ThroughputPageModel> handlers[] = {
-        {IDC_RGTHROUGHPUT, &ThroughputPageModel::RGThroughputClick},
         {IDC_BBRD, &ThroughputPageModel::BBRDClick},
         {IDC_PAINTBOXTRD, &ThroughputPageModel::BBRDClick},
         {IDC_BBTD, &ThroughputPageModel::BBTDClick},
         {IDC_PAINTBOXTTD, &ThroughputPageModel::BBTDClick},
         {IDC_BBBACKGROUND, &ThroughputPageModel::BBBackgroundClick},
         {IDC_PAINTBOXTBACKGROUND, &ThroughputPageModel::BBBackgroundClick},
-        {IDC_CBINWINDOW, &ThroughputPageModel::CBInWindowClick},
         {IDC_CBTHROUGHPUTDATAINWINDOW, &ThroughputPageModel::CBthroughputDataInWindowClick},
         {IDC_RGSCALING, &ThroughputPageModel::RGScalingClick},
     };
     return Dispatch<ThroughputPageModel>(*this, handlers, id);
 }
 
-bool ThroughputPageModel::Changed(int id)
+bool ThroughputPageModel::OnChanged(int id)
 {
     static constexpr Handler<ThroughputPageModel> handlers[] = {
-        {IDC_CBPREDEFINED, &ThroughputPageModel::CBPredefinedChange},
-        {IDC_SEMANUALSCALE, &ThroughputPageModel::SEManualScaleChange},
         {IDC_SEUPDATERATE, &ThroughputPageModel::SEUpdateRateChange},
     };
     return Dispatch<ThroughputPageModel>(*this, handlers, id);
-}
-
-void ThroughputPageModel::RGThroughputClick()
-{
-    if (TakeRadio(IDC_RGTHROUGHPUT, ShowStates, ctx_.G.Throughput))
-        RequestRedraw(ctx_.G, Repaint);
 }
 
 void ThroughputPageModel::BBRDClick() { ColourButtonClick(ctx_, IDC_BBRD); }
 void ThroughputPageModel::BBTDClick() { ColourButtonClick(ctx_, IDC_BBTD); }
 void ThroughputPageModel::BBBackgroundClick() { ColourButtonClick(ctx_, IDC_BBBACKGROUND); }
 
-void ThroughputPageModel::CBInWindowClick()
-{
-    if (TakeCheck(IDC_CBINWINDOW, ctx_.G.ThroughputInDisplay))
-        RequestRedraw(ctx_.G, Repaint);
-}
-
 void ThroughputPageModel::CBthroughputDataInWindowClick()
 {
     // The window grows by its status bar when the bar appears and shrinks
     // by it when the bar goes.
     TGVar& g = ctx_.G;
-    if (!TakeCheck(IDC_CBTHROUGHPUTDATAINWINDOW, g.ThroughputDataInWindow))
-        return;
     const int32_t height =
         ctx_.Services.GrowGraphWindow(g.ThroughputDataInWindow == 1 ? StatusBarHeight : -StatusBarHeight);
     g.TWindowSizeY = static_cast<uint32_t>(height < 0 ? 0 : height);
-    RequestRedraw(g, Repaint);
 }
 
 void ThroughputPageModel::EnableScaling(int32_t scaling)
@@ -361,54 +303,40 @@ void ThroughputPageModel::EnableScaling(int32_t scaling)
     ctx_.View.Enable(IDC_SEMANUALSCALE, scaling == 2);
 }
 
+// Manual scaling takes the scale its spin edit shows.
 void ThroughputPageModel::RGScalingClick()
 {
     TGVar& g = ctx_.G;
-    if (!TakeRadio(IDC_RGSCALING, Scalings, g.TScalingSet))
-        return;
     EnableScaling(g.TScalingSet);
     if (g.TScalingSet == 2)
         g.TScalingValue = ctx_.View.SpinValue(IDC_SEMANUALSCALE);
 }
 
-void ThroughputPageModel::CBPredefinedChange()
-{
-    const int index = ctx_.View.Selection(IDC_CBPREDEFINED);
-    if (index >= 0 && index < static_cast<int>(std::size(PredefinedScales)))
-        ctx_.G.TScalingPredefined = PredefinedScales[index];
-}
-
-void ThroughputPageModel::SEManualScaleChange() { ctx_.G.TScalingValue = ctx_.View.SpinValue(IDC_SEMANUALSCALE); }
-
+// A stopped timer stays stopped: the graph starts it at the new period
+// when it shows again.
 void ThroughputPageModel::SEUpdateRateChange()
 {
-    TGVar& g = ctx_.G;
-    const auto speed = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SEUPDATERATE));
-    if (speed == g.ThroghputUpdateSpeed)
-        return;
-    g.ThroghputUpdateSpeed = speed;
-    // A stopped timer stays stopped: the graph starts it at the new
-    // period when it shows again.
+    const TGVar& g = ctx_.G;
     if (g.GraphMode != 0)
-        ctx_.Services.SetThroughputTimer(speed * 100);
-    RequestRedraw(g, Repaint);
+        ctx_.Services.SetThroughputTimer(g.ThroghputUpdateSpeed * 100);
 }
 
 // --- "Layout && Colors" ---
 
+LayoutPageModel::LayoutPageModel(SetupContext& ctx) : PageModel(ctx, LayoutBindings) {}
+
+// A minimised layout shows as the layout it restores to.
 void LayoutPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
-    const int32_t layout = RestoredLayout(g.NewOrientation);
+    const int32_t layout = RestoredLayout(ctx_.G.NewOrientation);
     ctx_.View.SetRadio(IDC_LAYOUTGROUP, layout >= 1 && layout <= LayoutCount ? layout - 1 : -1);
-    FillRadio(IDC_LAMPLOOK, g.LampLook, LampLooks);
+    FillBindings();
 }
 
-bool LayoutPageModel::Clicked(int id)
+bool LayoutPageModel::OnClicked(int id)
 {
     static constexpr Handler<LayoutPageModel> handlers[] = {
         {IDC_LAYOUTGROUP, &LayoutPageModel::LayoutGroupClick},
-        {IDC_LAMPLOOK, &LayoutPageModel::LampLookClick},
         {IDC_LAMPON, &LayoutPageModel::LampOnClick},
         {IDC_PAINTBOXLAMPON, &LayoutPageModel::LampOnClick},
         {IDC_LAMPOFF, &LayoutPageModel::LampOffClick},
@@ -433,12 +361,6 @@ void LayoutPageModel::LayoutGroupClick()
     g.WindowSizeX = 0;
     ApplyLayoutBorder(g, ctx_.Services.Monitor().Window(), layout);
     RequestRedraw(g, Reload | Repaint);
-}
-
-void LayoutPageModel::LampLookClick()
-{
-    if (TakeRadio(IDC_LAMPLOOK, LampLooks, ctx_.G.LampLook))
-        RequestRedraw(ctx_.G, Reload);
 }
 
 void LayoutPageModel::LampOnClick() { ColourButtonClick(ctx_, IDC_LAMPON); }

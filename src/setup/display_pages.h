@@ -18,58 +18,49 @@ bool SwatchColour(const TGVar& g, int id, uint32_t& colour);
 // "Display": what the main display shows besides the lamps.
 class DisplayPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit DisplayPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
-    void CBCommStatusDisplayClick();
     void RadioGroupInDisplayClick();
-    void CBTDRDDisplayClick();
-    void CBTotalDisplayClick();
-    void SetDRDRateChange();
     void FontLogClick();
+
+protected:
+    bool OnClicked(int id) override;
 };
 
 // "Titlebar Display": the lamp strip and connect time in the active
 // window's caption.
 class TitlebarPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit TitlebarPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
-    void StatusgroupClick();
-    void TitleLayoutGroupClick();
-    void LampLookGroupClick();
-    void SEEditOffsetRChange();
-    void SEEditOffsetTChange();
     void RadioGroupInTitleClick();
     void FontTitlebarClick();
     void BitBtnFontColorClick();
     void BitBtnTitlebarbackgroundClick();
     void BitBtnResetFontClick();
+
+protected:
+    bool OnClicked(int id) override;
 };
 
 // "Throughput Display": the throughput graph.
 class ThroughputPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit ThroughputPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
-    void RGThroughputClick();
     void BBRDClick();
     void BBTDClick();
     void BBBackgroundClick();
-    void CBInWindowClick();
     void CBthroughputDataInWindowClick();
     void RGScalingClick();
-    void CBPredefinedChange();
-    void SEManualScaleChange();
     void SEUpdateRateChange();
+
+protected:
+    bool OnClicked(int id) override;
+    bool OnChanged(int id) override;
 
 private:
     void EnableScaling(int32_t scaling);
@@ -78,16 +69,17 @@ private:
 // "Layout && Colors": the main window's layout, lamp look and colours.
 class LayoutPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit LayoutPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
 
     void LayoutGroupClick();
-    void LampLookClick();
     void LampOnClick();
     void LampOffClick();
     void TextClick();
     void BackgroundClick();
+
+protected:
+    bool OnClicked(int id) override;
 };
 
 } // namespace setup

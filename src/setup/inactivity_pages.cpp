@@ -1,7 +1,7 @@
 #include "setup/inactivity_pages.h"
 
 #include "resource_ids.h"
-#include "setup/setting_controls.h"
+#include "setup/date_time_pickers.h"
 #include "setup/sounds_page.h"
 
 namespace setup {
@@ -10,35 +10,32 @@ namespace {
 
 constexpr SoundChoice WarnSound{IDC_WARNINACTIVESOUNDGROUP, &TGVar::WarnInactivePlaySound, &TGVar::WarnInactiveSound};
 
-constexpr CheckSetting InactivityBoxes[] = {
-    {IDC_CBTRIGGERRD, &TGVar::TriggerRD},
-    {IDC_CBWARNINACTIVE, &TGVar::WarnIfInactive},
-    {IDC_CBDISCONNECTINACTIVE, &TGVar::DisconnectIfInactive},
-    {IDC_CBPOWERDOWN2, &TGVar::Powerdown},
-};
-constexpr SpinSetting InactivitySpins[] = {
-    {IDC_SEWARNMINUTES, &TGVar::WarnTimeIfInactive},
-    {IDC_SEWARNSECONDS, &TGVar::WarnTimeIfInactiveSeconds},
-    {IDC_SEDISCONNECTMINUTES, &TGVar::DisconnectTimeIfInactive},
-    {IDC_SEDISCONNECTSECONDS, &TGVar::DisconnectTimeIfInactiveSeconds},
+constexpr Binding InactivityBindings[] = {
+    bind::Check(IDC_CBTRIGGERRD, &TGVar::TriggerRD),
+    bind::Check(IDC_CBWARNINACTIVE, &TGVar::WarnIfInactive),
+    bind::Check(IDC_CBDISCONNECTINACTIVE, &TGVar::DisconnectIfInactive),
+    bind::Check(IDC_CBPOWERDOWN2, &TGVar::Powerdown),
+    bind::Spin(IDC_SEWARNMINUTES, &TGVar::WarnTimeIfInactive, 0, SpinMax),
+    bind::Spin(IDC_SEWARNSECONDS, &TGVar::WarnTimeIfInactiveSeconds, 0, SpinMax),
+    bind::Spin(IDC_SEDISCONNECTMINUTES, &TGVar::DisconnectTimeIfInactive, 0, SpinMax),
+    bind::Spin(IDC_SEDISCONNECTSECONDS, &TGVar::DisconnectTimeIfInactiveSeconds, 0, SpinMax),
+    WarnSound.Radio(),
 };
 
-constexpr CheckSetting DisconnectBoxes[] = {
-    {IDC_CBAUTODISCONNECTACTIVE, &TGVar::ScheduledDisconnectActive},
-    {IDC_CBAUTOTIMEDDISCONNECTACTIVE, &TGVar::AutoTimedDisconnectActive},
-    {IDC_CBPOWERDOWN, &TGVar::Powerdown},
-};
-constexpr SpinSetting DisconnectSpins[] = {
-    {IDC_SEAUTOTIMEDHOURS, &TGVar::AutoTimedDisconnectHours},
-    {IDC_SEAUTOTIMEDMINUTES, &TGVar::AutoTimedDisconnectMinutes},
+constexpr Binding DisconnectBindings[] = {
+    bind::Check(IDC_CBAUTODISCONNECTACTIVE, &TGVar::ScheduledDisconnectActive),
+    bind::Check(IDC_CBAUTOTIMEDDISCONNECTACTIVE, &TGVar::AutoTimedDisconnectActive),
+    bind::Check(IDC_CBPOWERDOWN, &TGVar::Powerdown),
+    bind::Spin(IDC_SEAUTOTIMEDHOURS, &TGVar::AutoTimedDisconnectHours, 0, SpinMax),
+    bind::Spin(IDC_SEAUTOTIMEDMINUTES, &TGVar::AutoTimedDisconnectMinutes, 0, SpinMax),
 };
 constexpr DateTimePickers ScheduledPickers{IDC_AUTODISCONNECTDATEPICKER, IDC_AUTODISCONNECTTIMEPICKER};
 
 // A power-down box shows on Windows NT and 2000 only.
 void ShowPowerDown(SetupContext& ctx, int id) { ctx.View.Show(id, ctx.G.OsKind != OsWin9x); }
 
-// Either power-down box sets the other to its state (whose click then
-// finds the setting already stored).
+// Either power-down box, once it changed the setting, sets the other to
+// its state (whose click then finds the setting already stored).
 void PowerDownClicked(SetupContext& ctx, int box)
 {
     ctx.View.SetCheck(box == IDC_CBPOWERDOWN ? IDC_CBPOWERDOWN2 : IDC_CBPOWERDOWN, ctx.View.Checked(box));
@@ -55,53 +52,52 @@ void RestartInactivity(TGVar& g, bool& busy, double now)
 
 } // namespace
 
+InactivityPageModel::InactivityPageModel(SetupContext& ctx) : PageModel(ctx, InactivityBindings) {}
+
 void InactivityPageModel::Fill()
 {
-    FillChecks(ctx_, InactivityBoxes);
-    FillSpins(ctx_, InactivitySpins);
-    FillSoundChoice(ctx_, WarnSound);
+    FillBindings();
+    ShowSoundChoice(ctx_, WarnSound);
     ShowPowerDown(ctx_, IDC_CBPOWERDOWN2);
 }
 
-bool InactivityPageModel::Clicked(int id)
+// A rule's box restarts the rule once the user changed it.
+bool InactivityPageModel::OnClicked(int id)
 {
-    bool changed = false;
-    if (!TakeCheckOf(ctx_, InactivityBoxes, id, changed))
-        return SoundChoiceClicked(ctx_, WarnSound, id);
     TGVar& g = ctx_.G;
-    if (id == IDC_CBWARNINACTIVE && changed)
+    if (id == IDC_CBWARNINACTIVE)
         RestartInactivity(g, g.WarnBusy, ctx_.Clock.Now());
-    else if (id == IDC_CBDISCONNECTINACTIVE && changed)
+    else if (id == IDC_CBDISCONNECTINACTIVE)
         RestartInactivity(g, g.DisconnectBusy, ctx_.Clock.Now());
     else if (id == IDC_CBPOWERDOWN2)
         PowerDownClicked(ctx_, id);
+    else
+        return SoundChoiceClicked(ctx_, WarnSound, id);
     return true;
 }
 
-bool InactivityPageModel::Changed(int id) { return TakeSpinOf(ctx_, InactivitySpins, id); }
+DisconnectPageModel::DisconnectPageModel(SetupContext& ctx, std::function<void()> reload)
+    : PageModel(ctx, DisconnectBindings), reload_(std::move(reload))
+{
+}
 
 // The pickers show the scheduled moment, or the present one while none
 // is set (which stays unset until the user picks).
 void DisconnectPageModel::Fill()
 {
     const TGVar& g = ctx_.G;
-    FillChecks(ctx_, DisconnectBoxes);
-    FillSpins(ctx_, DisconnectSpins);
+    FillBindings();
     ScheduledPickers.Show(ctx_, g.ScheduledDisconnectTime != 0 ? g.ScheduledDisconnectTime : ctx_.Clock.Now());
     ctx_.View.SetTextLook(IDC_CBAUTODISCONNECTACTIVE, ActivateLook);
     ctx_.View.SetTextLook(IDC_CBAUTOTIMEDDISCONNECTACTIVE, ActivateLook);
     ShowPowerDown(ctx_, IDC_CBPOWERDOWN);
 }
 
-bool DisconnectPageModel::Clicked(int id)
+bool DisconnectPageModel::OnClicked(int id)
 {
-    bool changed = false;
-    if (TakeCheckOf(ctx_, DisconnectBoxes, id, changed)) {
-        if (id == IDC_CBPOWERDOWN)
-            PowerDownClicked(ctx_, id);
-        return true;
-    }
-    if (id == IDC_BTNHANGUPNOW2) {
+    if (id == IDC_CBPOWERDOWN) {
+        PowerDownClicked(ctx_, id);
+    } else if (id == IDC_BTNHANGUPNOW2) {
         ctx_.Services.Monitor().HangUpNow();
     } else if (id == IDC_BUTTONAUTODISCONNECTNOW) {
         ctx_.G.ScheduledDisconnectTime = ctx_.Clock.Now();
@@ -115,10 +111,8 @@ bool DisconnectPageModel::Clicked(int id)
 // While no moment is set the pickers show the one of the loading: the
 // picked date or time combines with what they show, never with the
 // unset value's 30 December 1899.
-bool DisconnectPageModel::Changed(int id)
+bool DisconnectPageModel::OnChanged(int id)
 {
-    if (TakeSpinOf(ctx_, DisconnectSpins, id))
-        return true;
     double& scheduled = ctx_.G.ScheduledDisconnectTime;
     double shown = scheduled;
     if (shown == 0)

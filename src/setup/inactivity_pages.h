@@ -14,23 +14,26 @@ inline constexpr SetupView::TextLook ActivateLook{"MS Sans Serif", 16, true, 0x0
 
 class InactivityPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit InactivityPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
+
+protected:
+    bool OnClicked(int id) override;
 };
 
 class DisconnectPageModel final : public PageModel {
 public:
     // reload loads every control anew (after a picker or "Set Date/Time =
     // NOW!").
-    DisconnectPageModel(SetupContext& ctx, std::function<void()> reload) : PageModel(ctx), reload_(std::move(reload)) {}
+    DisconnectPageModel(SetupContext& ctx, std::function<void()> reload);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
     // The scheduled hang-up ran: "Activate!" is cleared.
     void ScheduledDisconnectDone();
+
+protected:
+    bool OnClicked(int id) override;
+    bool OnChanged(int id) override;
 
 private:
     std::function<void()> reload_;

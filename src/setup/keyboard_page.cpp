@@ -10,28 +10,14 @@ namespace {
 // lock key's virtual-key code.
 constexpr int32_t LockKeys[] = {0, 144, 20, 145};
 
+constexpr Binding Bindings[] = {
+    bind::Radio(IDC_KEYBOARDCD, &TGVar::KeyboardLights_CD, LockKeys),
+    bind::Radio(IDC_KEYBOARDRD, &TGVar::KeyboardLights_RD, LockKeys),
+    bind::Radio(IDC_KEYBOARDTD, &TGVar::KeyboardLights_TD, LockKeys),
+};
+
 } // namespace
 
-void KeyboardPageModel::Fill()
-{
-    TGVar& g = ctx_.G;
-    FillRadio(IDC_KEYBOARDCD, g.KeyboardLights_CD, LockKeys);
-    FillRadio(IDC_KEYBOARDRD, g.KeyboardLights_RD, LockKeys);
-    FillRadio(IDC_KEYBOARDTD, g.KeyboardLights_TD, LockKeys);
-}
-
-bool KeyboardPageModel::Clicked(int id)
-{
-    static constexpr Handler<KeyboardPageModel> handlers[] = {
-        {IDC_KEYBOARDCD, &KeyboardPageModel::KeyboardLights_CDClick},
-        {IDC_KEYBOARDRD, &KeyboardPageModel::KeyboardLights_RDClick},
-        {IDC_KEYBOARDTD, &KeyboardPageModel::KeyboardLights_TDClick},
-    };
-    return Dispatch<KeyboardPageModel>(*this, handlers, id);
-}
-
-void KeyboardPageModel::KeyboardLights_CDClick() { TakeRadio(IDC_KEYBOARDCD, LockKeys, ctx_.G.KeyboardLights_CD); }
-void KeyboardPageModel::KeyboardLights_RDClick() { TakeRadio(IDC_KEYBOARDRD, LockKeys, ctx_.G.KeyboardLights_RD); }
-void KeyboardPageModel::KeyboardLights_TDClick() { TakeRadio(IDC_KEYBOARDTD, LockKeys, ctx_.G.KeyboardLights_TD); }
+KeyboardPageModel::KeyboardPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
 
 } // namespace setup

@@ -8,13 +8,7 @@ namespace setup {
 
 class KeyboardPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
-    void Fill() override;
-    bool Clicked(int id) override;
-
-    void KeyboardLights_CDClick();
-    void KeyboardLights_RDClick();
-    void KeyboardLights_TDClick();
+    explicit KeyboardPageModel(SetupContext& ctx);
 };
 
 } // namespace setup

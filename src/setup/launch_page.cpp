@@ -3,7 +3,6 @@
 #include <string>
 
 #include "resource_ids.h"
-#include "setup/setting_controls.h"
 
 namespace setup {
 
@@ -14,83 +13,60 @@ struct Launch {
     int Box;
     int32_t TGVar::*Run;
     std::string TGVar::*Program;
-    uint32_t TGVar::*Delay;
-    int32_t TGVar::*AskFirst;
 
-    int Edit() const { return Box + 1; }
-    int Browse() const { return Box + 2; }
-    int DelaySpin() const { return Box + 3; }
-    int AskFirstBox() const { return Box + 5; }
+    constexpr int Edit() const { return Box + 1; }
+    constexpr int Browse() const { return Box + 2; }
+    constexpr int DelaySpin() const { return Box + 3; }
+    constexpr int AskFirstBox() const { return Box + 5; }
 };
 
 constexpr Launch Launches[] = {
-    {IDC_CBAUTOLAUNCHCDHIGH, &TGVar::AutoRunCDHigh, &TGVar::AutoRunProgramCDHigh, &TGVar::CDHighDelay,
-     &TGVar::AskFirstAutoLaunchProgCDHigh},
-    {IDC_CBAUTOLAUNCHCDLOW, &TGVar::AutoRunCDLow, &TGVar::AutoRunProgramCDLow, &TGVar::CDLowDelay,
-     &TGVar::AskFirstAutoLaunchProgCDLow},
+    {IDC_CBAUTOLAUNCHCDHIGH, &TGVar::AutoRunCDHigh, &TGVar::AutoRunProgramCDHigh},
+    {IDC_CBAUTOLAUNCHCDLOW, &TGVar::AutoRunCDLow, &TGVar::AutoRunProgramCDLow},
+};
+constexpr const Launch& High = Launches[0];
+constexpr const Launch& Low = Launches[1];
+
+constexpr Binding Bindings[] = {
+    bind::Check(High.Box, High.Run),
+    bind::Text(High.Edit(), High.Program),
+    bind::Spin(High.DelaySpin(), &TGVar::CDHighDelay, 0, SpinMax),
+    bind::Check(High.AskFirstBox(), &TGVar::AskFirstAutoLaunchProgCDHigh),
+    bind::Check(Low.Box, Low.Run),
+    bind::Text(Low.Edit(), Low.Program),
+    bind::Spin(Low.DelaySpin(), &TGVar::CDLowDelay, 0, SpinMax),
+    bind::Check(Low.AskFirstBox(), &TGVar::AskFirstAutoLaunchProgCDLow),
+    bind::Check(IDC_CBAUTORUNCDINHIBIT, &TGVar::AutoRunCDInhibit),
 };
 
-constexpr CheckSetting InhibitBox[] = {{IDC_CBAUTORUNCDINHIBIT, &TGVar::AutoRunCDInhibit}};
-
-void FillLaunch(SetupContext& ctx, const Launch& launch)
+// "Ask First" serves a launch that is switched on.
+void EnableAskFirst(SetupContext& ctx, const Launch& launch)
 {
-    const CheckSetting boxes[] = {{launch.Box, launch.Run}, {launch.AskFirstBox(), launch.AskFirst}};
-    const SpinSetting delay[] = {{launch.DelaySpin(), launch.Delay}};
-    FillChecks(ctx, boxes);
-    FillSpins(ctx, delay);
-    ctx.View.SetText(launch.Edit(), ctx.G.*launch.Program);
     ctx.View.Enable(launch.AskFirstBox(), ctx.G.*launch.Run == 1);
-}
-
-bool LaunchClicked(SetupContext& ctx, const Launch& launch, int id)
-{
-    TGVar& g = ctx.G;
-    if (id == launch.Box) {
-        g.*launch.Run = ctx.View.Checked(id) ? 1 : 0;
-        ctx.View.Enable(launch.AskFirstBox(), g.*launch.Run == 1);
-    } else if (id == launch.AskFirstBox()) {
-        g.*launch.AskFirst = ctx.View.Checked(id) ? 1 : 0;
-    } else if (id == launch.Browse()) {
-        BrowseProgram(ctx, launch.Edit(), g.*launch.Program);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool LaunchChanged(SetupContext& ctx, const Launch& launch, int id)
-{
-    if (id == launch.Edit()) {
-        ctx.G.*launch.Program = ctx.View.Text(id);
-        return true;
-    }
-    const SpinSetting delay[] = {{launch.DelaySpin(), launch.Delay}};
-    return TakeSpinOf(ctx, delay, id);
 }
 
 } // namespace
 
+LaunchPageModel::LaunchPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
+
 void LaunchPageModel::Fill()
 {
+    FillBindings();
     for (const Launch& launch : Launches)
-        FillLaunch(ctx_, launch);
-    FillChecks(ctx_, InhibitBox);
+        EnableAskFirst(ctx_, launch);
 }
 
-bool LaunchPageModel::Clicked(int id)
+bool LaunchPageModel::OnClicked(int id)
 {
-    for (const Launch& launch : Launches)
-        if (LaunchClicked(ctx_, launch, id))
-            return true;
-    bool changed = false;
-    return TakeCheckOf(ctx_, InhibitBox, id, changed);
-}
-
-bool LaunchPageModel::Changed(int id)
-{
-    for (const Launch& launch : Launches)
-        if (LaunchChanged(ctx_, launch, id))
-            return true;
+    for (const Launch& launch : Launches) {
+        if (id == launch.Box)
+            EnableAskFirst(ctx_, launch);
+        else if (id == launch.Browse())
+            BrowseProgram(ctx_, launch.Edit(), ctx_.G.*launch.Program);
+        else
+            continue;
+        return true;
+    }
     return false;
 }
 

@@ -8,10 +8,11 @@ namespace setup {
 
 class LaunchPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit LaunchPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
+
+protected:
+    bool OnClicked(int id) override;
 };
 
 } // namespace setup

@@ -30,48 +30,29 @@ std::optional<std::string> EditorCommand(SetupContext& ctx)
     return ctx.Files.ShortPath(editor) + " ";
 }
 
-void LogsPageModel::Fill()
-{
-    TGVar& g = ctx_.G;
-    FillCheck(IDC_CHECKBOXLOGRI, g.LogRI);
-    FillCheck(IDC_CHECKBOXLOGCONNECT, g.LogDCD);
-    FillCheck(IDC_CBLOGTOTAL, g.LogTotalBytes);
-    FillSpin(IDC_SECDUPTIME, 0, 10000, g.DCDInterval);
-    FillSpin(IDC_SENEGDELAY, 0, 1000, g.NegotiationDelay);
-}
+namespace {
 
-bool LogsPageModel::Clicked(int id)
+constexpr Binding Bindings[] = {
+    bind::Check(IDC_CHECKBOXLOGRI, &TGVar::LogRI),
+    bind::Check(IDC_CHECKBOXLOGCONNECT, &TGVar::LogDCD),
+    bind::Check(IDC_CBLOGTOTAL, &TGVar::LogTotalBytes),
+    bind::Spin(IDC_SECDUPTIME, &TGVar::DCDInterval, 0, SpinMax),
+    bind::Spin(IDC_SENEGDELAY, &TGVar::NegotiationDelay, 0, 1000),
+};
+
+} // namespace
+
+LogsPageModel::LogsPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
+
+bool LogsPageModel::OnClicked(int id)
 {
     static constexpr Handler<LogsPageModel> handlers[] = {
-        {IDC_CHECKBOXLOGRI, &LogsPageModel::CheckBoxLogRIClick},
-        {IDC_CHECKBOXLOGCONNECT, &LogsPageModel::CheckBoxLogConnectClick},
-        {IDC_CBLOGTOTAL, &LogsPageModel::CBLogTotalClick},
         {IDC_SHOWLOGRI, &LogsPageModel::ButtonShowLogRIClick},
         {IDC_SHOWLOGCD, &LogsPageModel::ButtonShowLogCDClick},
         {IDC_DELETELOGRI, &LogsPageModel::ButtonDeleteLogRIClick},
         {IDC_DELETELOGCD, &LogsPageModel::ButtonDeleteLogCDClick},
     };
     return Dispatch<LogsPageModel>(*this, handlers, id);
-}
-
-bool LogsPageModel::Changed(int id)
-{
-    static constexpr Handler<LogsPageModel> handlers[] = {
-        {IDC_SECDUPTIME, &LogsPageModel::SECDUpTimeChange},
-        {IDC_SENEGDELAY, &LogsPageModel::SENegDelayChange},
-    };
-    return Dispatch<LogsPageModel>(*this, handlers, id);
-}
-
-void LogsPageModel::CheckBoxLogRIClick() { TakeCheck(IDC_CHECKBOXLOGRI, ctx_.G.LogRI); }
-void LogsPageModel::CheckBoxLogConnectClick() { TakeCheck(IDC_CHECKBOXLOGCONNECT, ctx_.G.LogDCD); }
-void LogsPageModel::CBLogTotalClick() { TakeCheck(IDC_CBLOGTOTAL, ctx_.G.LogTotalBytes); }
-
-// The spin edits hold only values of their ranges, never negative ones.
-void LogsPageModel::SECDUpTimeChange() { ctx_.G.DCDInterval = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SECDUPTIME)); }
-void LogsPageModel::SENegDelayChange()
-{
-    ctx_.G.NegotiationDelay = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SENEGDELAY));
 }
 
 namespace {

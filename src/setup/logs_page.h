@@ -19,22 +19,17 @@ std::optional<std::string> EditorCommand(SetupContext& ctx);
 
 class LogsPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
-    void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
+    explicit LogsPageModel(SetupContext& ctx);
 
-    void CheckBoxLogRIClick();
-    void CheckBoxLogConnectClick();
-    void CBLogTotalClick();
-    void SECDUpTimeChange();
-    void SENegDelayChange();
     void ButtonShowLogRIClick();
     void ButtonShowLogCDClick();
     void ButtonDeleteLogRIClick();
     void ButtonDeleteLogCDClick();
 
     struct Log; // one of the two logs: its file ending and texts
+
+protected:
+    bool OnClicked(int id) override;
 
 private:
     void ShowLog(const Log& log);

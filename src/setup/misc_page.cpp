@@ -13,17 +13,23 @@ namespace {
 
 constexpr int ModemClassCount = 10;
 
+constexpr Binding Bindings[] = {
+    bind::Text(IDC_CBMODEMLOGNAME, &TGVar::ModemLogName),
+    bind::Text(IDC_EDITMODEMINITSTRING, &TGVar::ModemInitString),
+    bind::Check(IDC_CBMODEMINIT, &TGVar::InitModem),
+    bind::Text(IDC_EDITORNAME, &TGVar::EditorName),
+};
+
 } // namespace
 
+MiscPageModel::MiscPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
+
+// The list first: filling it clears the text the binding shows.
 void MiscPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
     FillModemLogs();
-    ctx_.View.SetText(IDC_CBMODEMLOGNAME, g.ModemLogName);
-    ctx_.View.Enable(IDC_BITBTNMODEMLOG, !g.ModemLogName.empty());
-    ctx_.View.SetText(IDC_EDITMODEMINITSTRING, g.ModemInitString);
-    FillCheck(IDC_CBMODEMINIT, g.InitModem);
-    ctx_.View.SetText(IDC_EDITORNAME, g.EditorName);
+    FillBindings();
+    ctx_.View.Enable(IDC_BITBTNMODEMLOG, !ctx_.G.ModemLogName.empty());
 }
 
 // The modem logs: on Windows NT/2000 the Windows folder's "Modem*.txt"
@@ -46,40 +52,31 @@ void MiscPageModel::FillModemLogs()
     ctx_.View.SetItems(IDC_CBMODEMLOGNAME, logs);
 }
 
-bool MiscPageModel::Clicked(int id)
+bool MiscPageModel::OnClicked(int id)
 {
     static constexpr Handler<MiscPageModel> handlers[] = {
         {IDC_BROWSEEDITORNAME, &MiscPageModel::BrowseEditorNameClick},
         {IDC_BUTTONMODEMSETUP, &MiscPageModel::ButtonModemSetupClick},
         {IDC_BITBTNMODEMLOG, &MiscPageModel::BitBtnModemLogClick},
         {IDC_BITBTNHANGUPNOW, &MiscPageModel::BtnHangupNOWClick},
-        {IDC_CBMODEMINIT, &MiscPageModel::CBModemInitClick},
         {IDC_BUTTONSENDNOW, &MiscPageModel::ButtonSendNOWClick},
     };
     return Dispatch<MiscPageModel>(*this, handlers, id);
 }
 
-bool MiscPageModel::Changed(int id)
+bool MiscPageModel::OnChanged(int id)
 {
     static constexpr Handler<MiscPageModel> handlers[] = {
-        {IDC_EDITORNAME, &MiscPageModel::EditornameChange},
         {IDC_CBMODEMLOGNAME, &MiscPageModel::CBModemLogNameChange},
-        {IDC_EDITMODEMINITSTRING, &MiscPageModel::EditModemInitStringChange},
     };
     return Dispatch<MiscPageModel>(*this, handlers, id);
 }
-
-void MiscPageModel::EditornameChange() { ctx_.G.EditorName = ctx_.View.Text(IDC_EDITORNAME); }
 
 void MiscPageModel::BrowseEditorNameClick() { BrowseProgram(ctx_, IDC_EDITORNAME, ctx_.G.EditorName); }
 
 void MiscPageModel::ButtonModemSetupClick() { ctx_.Launcher.Exec(ModemPropertiesCommand, platform::ShowState::Normal); }
 
-void MiscPageModel::CBModemLogNameChange()
-{
-    ctx_.G.ModemLogName = ctx_.View.Text(IDC_CBMODEMLOGNAME);
-    ctx_.View.Enable(IDC_BITBTNMODEMLOG, !ctx_.G.ModemLogName.empty());
-}
+void MiscPageModel::CBModemLogNameChange() { ctx_.View.Enable(IDC_BITBTNMODEMLOG, !ctx_.G.ModemLogName.empty()); }
 
 // A name with a drive ("C:...") is a path of its own; any other lies in
 // the Windows folder.
@@ -99,10 +96,6 @@ void MiscPageModel::BitBtnModemLogClick()
 }
 
 void MiscPageModel::BtnHangupNOWClick() { ctx_.Services.Monitor().HangUpNow(); }
-
-void MiscPageModel::CBModemInitClick() { TakeCheck(IDC_CBMODEMINIT, ctx_.G.InitModem); }
-
-void MiscPageModel::EditModemInitStringChange() { ctx_.G.ModemInitString = ctx_.View.Text(IDC_EDITMODEMINITSTRING); }
 
 // Whatever "InitModem" says; an empty string opens no port.
 void MiscPageModel::ButtonSendNOWClick()

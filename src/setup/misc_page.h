@@ -14,21 +14,19 @@ inline constexpr char ModemClassKeys[] = "System\\CurrentControlSet\\Services\\C
 
 class MiscPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit MiscPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
-    void EditornameChange();
     void BrowseEditorNameClick();
-
     void ButtonModemSetupClick();
     void CBModemLogNameChange();
     void BitBtnModemLogClick();
     void BtnHangupNOWClick();
-    void CBModemInitClick();
-    void EditModemInitStringChange();
     void ButtonSendNOWClick();
+
+protected:
+    bool OnClicked(int id) override;
+    bool OnChanged(int id) override;
 
 private:
     void FillModemLogs();

@@ -1,12 +1,14 @@
-// What every page model of the settings dialog shares: its fill routine,
-// its handlers reached by control id, and the small rules its controls
-// follow (a check box bound to a 0/1 setting, a radio group standing for
-// a list of values, the redraw requests a control sets).
+// What every page model of the settings dialog shares: its bindings (a
+// table of the controls that each mirror one setting, filled and taken by
+// one rule per kind of control), its handlers reached by control id, and
+// the redraw requests a control sets.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <variant>
 
 #include "setup/setup_services.h"
 
@@ -39,20 +41,85 @@ void ShowOkBox(SetupContext& ctx, const std::string& text, platform::MbIcon icon
 // either way (Cancel changes nothing).
 void BrowseProgram(SetupContext& ctx, int edit, std::string& setting);
 
+// The kinds of control a binding ties to its setting, each with its rule.
+// A control that shows what its setting means takes nothing from it: a
+// loading's click, or a click on what is already chosen, leaves a stored
+// value as it is (a check box's 2, say) and runs no handler.
+enum class BoundKind : uint8_t {
+    Check,    // checked for 1 (a flag's "on"); stores 1 or 0
+    CheckOff, // a "No ..." box: checked for anything but 1; stores 0 or 1
+    Spin,     // a spin edit or track bar: the value within the range
+    Text,     // an edit's or a combo box's text
+    Radio,    // a radio group: item i stores Values[i]; no item for another value
+    List,     // a list's selection, as Radio
+};
+
+using BoundSetting = std::variant<int32_t TGVar::*, uint32_t TGVar::*, std::string TGVar::*>;
+
+// The largest number most spin edits of the dialog take.
+inline constexpr int32_t SpinMax = 10000;
+
+// One row of a page's table: a control, its setting and its rule, and the
+// redraw requests a change of the setting sets. A spin edit's range is its
+// key's range, narrowed by the control's own bounds.
+struct Binding {
+    int Id;
+    BoundKind Kind;
+    BoundSetting Setting;
+    std::span<const int32_t> Values = {};
+    int32_t Low = INT32_MIN, High = INT32_MAX, Step = 1;
+    unsigned Redraw = NoRedraw;
+};
+
+namespace bind {
+
+constexpr Binding Check(int id, int32_t TGVar::*setting) { return {id, BoundKind::Check, setting}; }
+constexpr Binding CheckOff(int id, int32_t TGVar::*setting) { return {id, BoundKind::CheckOff, setting}; }
+template <typename Number>
+constexpr Binding Spin(int id, Number TGVar::*setting, int32_t low = INT32_MIN, int32_t high = INT32_MAX,
+                       int32_t step = 1)
+{
+    return {id, BoundKind::Spin, setting, {}, low, high, step};
+}
+constexpr Binding Text(int id, std::string TGVar::*setting) { return {id, BoundKind::Text, setting}; }
+constexpr Binding Radio(int id, int32_t TGVar::*setting, std::span<const int32_t> values)
+{
+    return {id, BoundKind::Radio, setting, values};
+}
+constexpr Binding List(int id, int32_t TGVar::*setting, std::span<const int32_t> values)
+{
+    return {id, BoundKind::List, setting, values};
+}
+constexpr Binding Redrawing(Binding binding, unsigned redraw)
+{
+    binding.Redraw = redraw;
+    return binding;
+}
+
+} // namespace bind
+
 class PageModel {
 public:
-    explicit PageModel(SetupContext& ctx) : ctx_(ctx) {}
+    explicit PageModel(SetupContext& ctx, std::span<const Binding> bindings = {}) : ctx_(ctx), bindings_(bindings) {}
     virtual ~PageModel() = default;
     PageModel(const PageModel&) = delete;
     PageModel& operator=(const PageModel&) = delete;
 
-    // Sets every control of the page from the settings.
-    virtual void Fill() = 0;
-    // The handler of a control of this page; false when id is none of its.
-    virtual bool Clicked(int /*id*/) { return false; }
-    virtual bool Changed(int /*id*/) { return false; }
+    // Sets every control of the page from the settings; by default the
+    // bound ones.
+    virtual void Fill() { FillBindings(); }
+    // A control of this page was clicked, or its text, value or selection
+    // changed. A bound control's setting takes the control's value first;
+    // its redraw requests and its handler then follow only when that changed
+    // the setting. False when id is none of the page's.
+    bool Clicked(int id) { return Handle(id, true, &PageModel::OnClicked); }
+    bool Changed(int id) { return Handle(id, false, &PageModel::OnChanged); }
 
 protected:
+    // The page's handlers: what a control does besides storing its setting.
+    virtual bool OnClicked(int /*id*/) { return false; }
+    virtual bool OnChanged(int /*id*/) { return false; }
+
     // A handler by control id.
     template <typename Page>
     struct Handler {
@@ -71,31 +138,27 @@ protected:
         return false;
     }
 
-    // A check box shows its setting: checked for 1, unchecked otherwise.
-    void FillCheck(int id, int32_t setting) { ctx_.View.SetCheck(id, setting == 1); }
-    // A click on a check box: the setting takes the box's state. False
-    // when the box already showed the setting, which then stays as it is
-    // (loading runs the handler when it changes a box).
+    // Every bound control shows its setting.
+    void FillBindings();
+    // A check box the table cannot bind (its state depends on more than its
+    // setting) takes the Check rule here: false when the box already showed
+    // the setting.
     bool TakeCheck(int id, int32_t& setting);
-
-    // A spin edit with its range, showing the setting (the nearest bound
-    // for a stored value outside the range; loading keeps the value).
-    void FillSpin(int id, int32_t low, int32_t high, int64_t setting, int32_t step = 1);
-
-    // A radio group shows the item standing for its setting (none for a
-    // value no item stands for; loading keeps such a value).
-    void FillRadio(int group, int32_t setting, std::span<const int32_t> values)
-    {
-        ctx_.View.SetRadio(group, ItemOf(setting, values));
-    }
     // The item the user chose, or -1 when the group shows none of its
     // `count` items.
     int ClickedItem(int group, int count);
-    // A click on a radio group: the setting takes the chosen item's value.
-    // False when no item is chosen.
-    bool TakeRadio(int group, std::span<const int32_t> values, int32_t& setting);
 
     SetupContext& ctx_;
+
+private:
+    // clicked: the event is a click (check boxes, radio groups), else a
+    // change (spin edits, texts, lists).
+    bool Handle(int id, bool clicked, bool (PageModel::*handler)(int));
+    void Show(const Binding& binding);
+    // True when the setting changed.
+    bool Take(const Binding& binding);
+
+    std::span<const Binding> bindings_;
 };
 
 } // namespace setup

@@ -12,15 +12,18 @@ namespace {
 // states and the error codes are all above it.
 constexpr uint16_t LastProgressState = 599;
 
+constexpr Binding Bindings[] = {bind::Check(IDC_CBCLOSEAFTEROK, &TGVar::CloseAfterOK)};
+
 } // namespace
+
+RasPageModel::RasPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
 
 devices::TRAS& RasPageModel::Ras() { return ctx_.Services.Ras(); }
 
 void RasPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
-    FillCheck(IDC_CBCLOSEAFTEROK, g.CloseAfterOK);
-    if (g.OsKind == OsWin9x || !Ras().RasAvailable())
+    FillBindings();
+    if (ctx_.G.OsKind == OsWin9x || !Ras().RasAvailable())
         return;
     ListEntries();
     devices::TRAS& ras = Ras();
@@ -33,7 +36,7 @@ void RasPageModel::Fill()
     StateChanged();
 }
 
-bool RasPageModel::Clicked(int id)
+bool RasPageModel::OnClicked(int id)
 {
     static constexpr Handler<RasPageModel> handlers[] = {
         {IDC_BITBTNCREATECONN, &RasPageModel::BitBtnCreateConnClick},
@@ -42,12 +45,11 @@ bool RasPageModel::Clicked(int id)
         {IDC_BITBTNDELETECONN, &RasPageModel::BitBtnDeleteConnClick},
         {IDC_BITBTNDIALNOW, &RasPageModel::BitBtnDialNowClick},
         {IDC_BITBTNHANGUP, &RasPageModel::BitBtnHangUPClick},
-        {IDC_CBCLOSEAFTEROK, &RasPageModel::CBCloseAfterOKClick},
     };
     return Dispatch<RasPageModel>(*this, handlers, id);
 }
 
-bool RasPageModel::Changed(int id)
+bool RasPageModel::OnChanged(int id)
 {
     static constexpr Handler<RasPageModel> handlers[] = {
         {IDC_CONNLIST, &RasPageModel::ConnListClick},
@@ -260,7 +262,5 @@ void RasPageModel::StateChanged()
                                           ? std::string("DUN: Offline")
                                           : "DUN: " + g.ActiveConnectionName + " - " + Ras().StatusStr);
 }
-
-void RasPageModel::CBCloseAfterOKClick() { TakeCheck(IDC_CBCLOSEAFTEROK, ctx_.G.CloseAfterOK); }
 
 } // namespace setup

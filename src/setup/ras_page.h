@@ -20,10 +20,8 @@ inline constexpr char RenamePrompt[] = "New Connection Name";
 
 class RasPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit RasPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
     void ConnListClick();
     void BitBtnCreateConnClick();
@@ -36,10 +34,13 @@ public:
     void BitBtnHangUPClick();
     // The RAS component's state changes, shown while the dialog is open.
     void StateChanged();
-    void CBCloseAfterOKClick();
 
     // A dial is waiting for its outcome.
     bool DialWaiting() const { return dialWaiting_; }
+
+protected:
+    bool OnClicked(int id) override;
+    bool OnChanged(int id) override;
 
 private:
     devices::TRAS& Ras();

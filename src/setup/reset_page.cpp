@@ -6,24 +6,29 @@
 #include "monitor/date_time_text.h"
 #include "monitor/reset_schedule.h"
 #include "resource_ids.h"
-#include "setup/setting_controls.h"
+#include "setup/date_time_pickers.h"
 
 namespace setup {
 
 namespace {
 
-constexpr int ResetItemCount = 6; // "No automatic reset" ... "Each Day", stored as 0-5
+constexpr int32_t ResetEvents[] = {0, 1, 2, 3, 4, 5}; // "No automatic reset" ... "Each Day"
 constexpr DateTimePickers ReferencePickers{IDC_CONNECTRESETDATEPICKER, IDC_CONNECTRESETTIMEPICKER};
+
+constexpr Binding Bindings[] = {bind::Radio(IDC_RGAUTORESET, &TGVar::ConnectResetLoggerEvent, ResetEvents)};
 
 } // namespace
 
+ResetPageModel::ResetPageModel(SetupContext& ctx, std::function<void()> reload)
+    : PageModel(ctx, Bindings), reload_(std::move(reload))
+{
+}
+
 void ResetPageModel::Fill()
 {
-    const TGVar& g = ctx_.G;
     ShowConnectTime();
-    const int32_t event = g.ConnectResetLoggerEvent;
-    ctx_.View.SetRadio(IDC_RGAUTORESET, event >= 0 && event < ResetItemCount ? event : -1);
-    ReferencePickers.Show(ctx_, g.ConnectResetLoggerTimeRef);
+    FillBindings();
+    ReferencePickers.Show(ctx_, ctx_.G.ConnectResetLoggerTimeRef);
     ShowNextReset();
 }
 
@@ -51,18 +56,13 @@ void ResetPageModel::ShowNextReset()
     ctx_.View.Show(IDC_LABELNEXTRESET1, scheduled);
 }
 
-bool ResetPageModel::Clicked(int id)
+bool ResetPageModel::OnClicked(int id)
 {
     TGVar& g = ctx_.G;
     switch (id) {
-    case IDC_RGAUTORESET: {
-        const int item = ClickedItem(IDC_RGAUTORESET, ResetItemCount);
-        if (item >= 0) {
-            g.ConnectResetLoggerEvent = item;
-            reload_();
-        }
+    case IDC_RGAUTORESET: // the next reset follows the schedule
+        reload_();
         return true;
-    }
     case IDC_BUTTONNOW:
         g.ConnectResetLoggerTimeRef = ctx_.Clock.Now();
         reload_(); // the pickers show it
@@ -76,7 +76,7 @@ bool ResetPageModel::Clicked(int id)
     }
 }
 
-bool ResetPageModel::Changed(int id)
+bool ResetPageModel::OnChanged(int id)
 {
     double& reference = ctx_.G.ConnectResetLoggerTimeRef;
     if (!ReferencePickers.Take(ctx_, id, reference, reference))

@@ -13,10 +13,12 @@ class ResetPageModel final : public PageModel {
 public:
     // reload loads every control anew (after the schedule or its reference
     // changed).
-    ResetPageModel(SetupContext& ctx, std::function<void()> reload) : PageModel(ctx), reload_(std::move(reload)) {}
+    ResetPageModel(SetupContext& ctx, std::function<void()> reload);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
+
+protected:
+    bool OnClicked(int id) override;
+    bool OnChanged(int id) override;
 
 private:
     void ShowConnectTime();

@@ -7,13 +7,12 @@ namespace setup {
 
 namespace {
 
-constexpr int32_t SoundValues[] = {1, 2, 0}; // 'Sound' 'Beep' 'None'
-
 constexpr SoundChoice EventSounds[] = {
     {IDC_RISOUNDGROUP, &TGVar::RIPlaySound, &TGVar::RISound},
     {IDC_CONNECTSOUNDGROUP, &TGVar::ConnectPlaySound, &TGVar::ConnectSound},
     {IDC_DISCONNECTSOUNDGROUP, &TGVar::DisconnectPlaySound, &TGVar::DisconnectSound},
 };
+constexpr Binding Bindings[] = {EventSounds[0].Radio(), EventSounds[1].Radio(), EventSounds[2].Radio()};
 
 // "Test" serves the beep and the file; the file's controls only the file.
 void EnableSoundControls(SetupContext& ctx, const SoundChoice& choice)
@@ -37,9 +36,8 @@ void BrowseSound(SetupContext& ctx, const SoundChoice& choice)
 
 } // namespace
 
-void FillSoundChoice(SetupContext& ctx, const SoundChoice& choice)
+void ShowSoundChoice(SetupContext& ctx, const SoundChoice& choice)
 {
-    ctx.View.SetRadio(choice.Group, ItemOf(ctx.G.*choice.Play, SoundValues));
     EnableSoundControls(ctx, choice);
     ctx.View.SetText(choice.Label(), ctx.G.*choice.File);
 }
@@ -47,11 +45,7 @@ void FillSoundChoice(SetupContext& ctx, const SoundChoice& choice)
 bool SoundChoiceClicked(SetupContext& ctx, const SoundChoice& choice, int id)
 {
     if (id == choice.Group) {
-        const int item = ctx.View.RadioItem(choice.Group);
-        if (item >= 0 && item < static_cast<int>(std::size(SoundValues))) {
-            ctx.G.*choice.Play = SoundValues[item];
-            EnableSoundControls(ctx, choice);
-        }
+        EnableSoundControls(ctx, choice);
     } else if (id == choice.FileButton()) {
         BrowseSound(ctx, choice);
     } else if (id == choice.TestButton()) {
@@ -62,13 +56,16 @@ bool SoundChoiceClicked(SetupContext& ctx, const SoundChoice& choice, int id)
     return true;
 }
 
+SoundsPageModel::SoundsPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
+
 void SoundsPageModel::Fill()
 {
+    FillBindings();
     for (const SoundChoice& choice : EventSounds)
-        FillSoundChoice(ctx_, choice);
+        ShowSoundChoice(ctx_, choice);
 }
 
-bool SoundsPageModel::Clicked(int id)
+bool SoundsPageModel::OnClicked(int id)
 {
     for (const SoundChoice& choice : EventSounds)
         if (SoundChoiceClicked(ctx_, choice, id))

@@ -10,21 +10,31 @@ namespace setup {
 
 using platform::RegistryRoot;
 
+namespace {
+
+constexpr Binding Bindings[] = {
+    bind::CheckOff(IDC_NOLOGO, &TGVar::ShowLogoAtStartup),
+    bind::Check(IDC_CBAUTORUN, &TGVar::AutoRun),
+    bind::Text(IDC_EDITAUTORUNPROG, &TGVar::AutoRunProgram),
+    bind::Check(IDC_CBASKFIRSTAUTORUN, &TGVar::AskFirstAutoRun),
+    bind::Check(IDC_CBDUNRUN, &TGVar::DUNRunConnectoid),
+    bind::Text(IDC_COMBOBDUNDESC, &TGVar::DUNRunConnectoidName),
+    bind::Check(IDC_WARNEXIT, &TGVar::WarnWhenExiting),
+    bind::Check(IDC_CBAUTOEXIT, &TGVar::CDAutoExit),
+    bind::Spin(IDC_SEEXITDELAY, &TGVar::CDAutoExitDelay, 0, SpinMax),
+};
+
+} // namespace
+
+StartupPageModel::StartupPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
+
+// The entries' list first: filling it clears the text the binding shows.
 void StartupPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
     ctx_.View.SetCheck(IDC_CBLOADWINDOWS, LoadsWithWindows());
-    ctx_.View.SetCheck(IDC_NOLOGO, g.ShowLogoAtStartup == 0);
-    FillCheck(IDC_CBAUTORUN, g.AutoRun);
-    ctx_.View.Enable(IDC_CBASKFIRSTAUTORUN, g.AutoRun == 1);
-    ctx_.View.SetText(IDC_EDITAUTORUNPROG, g.AutoRunProgram);
-    FillCheck(IDC_CBASKFIRSTAUTORUN, g.AskFirstAutoRun);
-    FillCheck(IDC_CBDUNRUN, g.DUNRunConnectoid);
     FillDialUpEntries();
-    ctx_.View.SetText(IDC_COMBOBDUNDESC, g.DUNRunConnectoidName);
-    FillCheck(IDC_WARNEXIT, g.WarnWhenExiting);
-    FillCheck(IDC_CBAUTOEXIT, g.CDAutoExit);
-    FillSpin(IDC_SEEXITDELAY, 0, ExitDelayMax, g.CDAutoExitDelay);
+    FillBindings();
+    ctx_.View.Enable(IDC_CBASKFIRSTAUTORUN, ctx_.G.AutoRun == 1);
 }
 
 bool StartupPageModel::LoadsWithWindows()
@@ -46,28 +56,13 @@ void StartupPageModel::FillDialUpEntries()
     ctx_.View.SetItems(IDC_COMBOBDUNDESC, entries);
 }
 
-bool StartupPageModel::Clicked(int id)
+bool StartupPageModel::OnClicked(int id)
 {
     static constexpr Handler<StartupPageModel> handlers[] = {
         {IDC_CBLOADWINDOWS, &StartupPageModel::CBLoadWindowsClick},
-        {IDC_NOLOGO, &StartupPageModel::NoLogoClick},
         {IDC_CBAUTORUN, &StartupPageModel::CBAutoRunClick},
         {IDC_BUTTONBROWSEAUTORUNPROG, &StartupPageModel::ButtonBrowseAutoRunProgClick},
-        {IDC_CBASKFIRSTAUTORUN, &StartupPageModel::CBAskFirstAutoRunClick},
-        {IDC_CBDUNRUN, &StartupPageModel::CBDUNRunClick},
         {IDC_BUTTONRUNNOW, &StartupPageModel::ButtonRunNOWClick},
-        {IDC_WARNEXIT, &StartupPageModel::WarnExitClick},
-        {IDC_CBAUTOEXIT, &StartupPageModel::CBAutoExitClick},
-    };
-    return Dispatch<StartupPageModel>(*this, handlers, id);
-}
-
-bool StartupPageModel::Changed(int id)
-{
-    static constexpr Handler<StartupPageModel> handlers[] = {
-        {IDC_EDITAUTORUNPROG, &StartupPageModel::editautorunprogChange},
-        {IDC_COMBOBDUNDESC, &StartupPageModel::ComboBDUNDescChange},
-        {IDC_SEEXITDELAY, &StartupPageModel::SEExitDelayChange},
     };
     return Dispatch<StartupPageModel>(*this, handlers, id);
 }
@@ -88,33 +83,10 @@ void StartupPageModel::CBLoadWindowsClick()
     ctx_.View.SetCheck(IDC_CBLOADWINDOWS, LoadsWithWindows());
 }
 
-void StartupPageModel::NoLogoClick() { ctx_.G.ShowLogoAtStartup = ctx_.View.Checked(IDC_NOLOGO) ? 0 : 1; }
-
-void StartupPageModel::CBAutoRunClick()
-{
-    TakeCheck(IDC_CBAUTORUN, ctx_.G.AutoRun);
-    ctx_.View.Enable(IDC_CBASKFIRSTAUTORUN, ctx_.G.AutoRun == 1);
-}
-
-void StartupPageModel::editautorunprogChange() { ctx_.G.AutoRunProgram = ctx_.View.Text(IDC_EDITAUTORUNPROG); }
+void StartupPageModel::CBAutoRunClick() { ctx_.View.Enable(IDC_CBASKFIRSTAUTORUN, ctx_.G.AutoRun == 1); }
 
 void StartupPageModel::ButtonBrowseAutoRunProgClick() { BrowseProgram(ctx_, IDC_EDITAUTORUNPROG, ctx_.G.AutoRunProgram); }
 
-void StartupPageModel::CBAskFirstAutoRunClick() { TakeCheck(IDC_CBASKFIRSTAUTORUN, ctx_.G.AskFirstAutoRun); }
-
-void StartupPageModel::CBDUNRunClick() { TakeCheck(IDC_CBDUNRUN, ctx_.G.DUNRunConnectoid); }
-
-void StartupPageModel::ComboBDUNDescChange() { ctx_.G.DUNRunConnectoidName = ctx_.View.Text(IDC_COMBOBDUNDESC); }
-
 void StartupPageModel::ButtonRunNOWClick() { DialUpEntry(ctx_.G, ctx_.G.DUNRunConnectoidName, ctx_.Launcher); }
-
-void StartupPageModel::WarnExitClick() { TakeCheck(IDC_WARNEXIT, ctx_.G.WarnWhenExiting); }
-
-void StartupPageModel::CBAutoExitClick() { TakeCheck(IDC_CBAUTOEXIT, ctx_.G.CDAutoExit); }
-
-void StartupPageModel::SEExitDelayChange()
-{
-    ctx_.G.CDAutoExitDelay = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SEEXITDELAY));
-}
 
 } // namespace setup

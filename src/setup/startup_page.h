@@ -16,27 +16,18 @@ inline constexpr char RunValue[] = "Blinkery";
 inline constexpr char DialUpProfilesKey[] = "RemoteAccess\\Profile";
 inline constexpr char DialUpAddressesKey[] = "RemoteAccess\\Addresses";
 
-inline constexpr int32_t ExitDelayMax = 10000;
-
 class StartupPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit StartupPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
     void CBLoadWindowsClick();
-    void NoLogoClick();
     void CBAutoRunClick();
-    void editautorunprogChange();
     void ButtonBrowseAutoRunProgClick();
-    void CBAskFirstAutoRunClick();
-    void CBDUNRunClick();
-    void ComboBDUNDescChange();
     void ButtonRunNOWClick();
-    void WarnExitClick();
-    void CBAutoExitClick();
-    void SEExitDelayChange();
+
+protected:
+    bool OnClicked(int id) override;
 
 private:
     // The Run key holds Blinkery's short path, exactly.

@@ -13,6 +13,13 @@ using platform::RegistryRoot;
 
 constexpr int32_t OnTopValues[] = {1, 2, 0}; // Always, Auto Detect, Normal
 
+constexpr Binding Bindings[] = {
+    bind::Radio(IDC_RADIOGROUPONTOP, &TGVar::OnTop, OnTopValues),
+    bind::Spin(IDC_SEAUTODETECT, &TGVar::AutoDelayTitle, 0, AutoDetectDelayMax),
+    bind::Check(IDC_AUTOMAXIMIZE, &TGVar::AutoMaximize),
+    bind::Check(IDC_CBRUNLIGHTS, &TGVar::RunLights),
+};
+
 // "DialUI" as stored, read as a 4-byte binary value: nothing when the key
 // does not open; no value, or one of another type, reads as all bits clear.
 // A shorter value reads as far as it goes, the rest clear.
@@ -37,14 +44,15 @@ bool HidesIcon(const std::vector<uint8_t>& dialUi) { return (dialUi[0] & DialUiH
 
 } // namespace
 
+WindowPageModel::WindowPageModel(SetupContext& ctx) : PageModel(ctx, Bindings) {}
+
+// The tray box runs the tray action, which stores the setting; the modem
+// icon box stands for a registry bit.
 void WindowPageModel::Fill()
 {
-    TGVar& g = ctx_.G;
+    const TGVar& g = ctx_.G;
     ctx_.View.SetCheck(IDC_CBSYSTRAY, g.ShowTrayIcon == 1);
-    FillRadio(IDC_RADIOGROUPONTOP, g.OnTop, OnTopValues);
-    FillSpin(IDC_SEAUTODETECT, 0, AutoDetectDelayMax, g.AutoDelayTitle);
-    FillCheck(IDC_AUTOMAXIMIZE, g.AutoMaximize);
-    FillCheck(IDC_CBRUNLIGHTS, g.RunLights);
+    FillBindings();
     // Without the key the box keeps its state. The first dial-up networking
     // (an RNAAPP.EXE of September 1995 or older) always hides its icon when
     // 'lights' runs it.
@@ -54,22 +62,11 @@ void WindowPageModel::Fill()
         ctx_.View.SetCheck(IDC_CBSHOWDUNICON, true);
 }
 
-bool WindowPageModel::Clicked(int id)
+bool WindowPageModel::OnClicked(int id)
 {
     static constexpr Handler<WindowPageModel> handlers[] = {
         {IDC_CBSYSTRAY, &WindowPageModel::CBSystrayClick},
-        {IDC_RADIOGROUPONTOP, &WindowPageModel::RadioGroupOnTopClick},
-        {IDC_AUTOMAXIMIZE, &WindowPageModel::AutoMaximizeClick},
         {IDC_CBSHOWDUNICON, &WindowPageModel::CBShowDUNIconClick},
-        {IDC_CBRUNLIGHTS, &WindowPageModel::CBRunLightsClick},
-    };
-    return Dispatch<WindowPageModel>(*this, handlers, id);
-}
-
-bool WindowPageModel::Changed(int id)
-{
-    static constexpr Handler<WindowPageModel> handlers[] = {
-        {IDC_SEAUTODETECT, &WindowPageModel::SEAutoDetectChange},
     };
     return Dispatch<WindowPageModel>(*this, handlers, id);
 }
@@ -80,15 +77,6 @@ void WindowPageModel::CBSystrayClick()
     if (shown != (ctx_.G.ShowTrayIcon == 1))
         ctx_.Services.Monitor().ShowInSystemTray(shown);
 }
-
-void WindowPageModel::RadioGroupOnTopClick() { TakeRadio(IDC_RADIOGROUPONTOP, OnTopValues, ctx_.G.OnTop); }
-
-void WindowPageModel::SEAutoDetectChange()
-{
-    ctx_.G.AutoDelayTitle = static_cast<uint32_t>(ctx_.View.SpinValue(IDC_SEAUTODETECT));
-}
-
-void WindowPageModel::AutoMaximizeClick() { TakeCheck(IDC_AUTOMAXIMIZE, ctx_.G.AutoMaximize); }
 
 // The bit is written at once, the value's other bits and bytes kept; Cancel
 // does not take it back. Without the key nothing is written and the box
@@ -107,7 +95,5 @@ void WindowPageModel::CBShowDUNIconClick()
     if (const auto stored = ReadDialUi(registry))
         ctx_.View.SetCheck(IDC_CBSHOWDUNICON, HidesIcon(*stored));
 }
-
-void WindowPageModel::CBRunLightsClick() { TakeCheck(IDC_CBRUNLIGHTS, ctx_.G.RunLights); }
 
 } // namespace setup

@@ -17,17 +17,14 @@ inline constexpr int32_t AutoDetectDelayMax = 1000;
 
 class WindowPageModel final : public PageModel {
 public:
-    using PageModel::PageModel;
+    explicit WindowPageModel(SetupContext& ctx);
     void Fill() override;
-    bool Clicked(int id) override;
-    bool Changed(int id) override;
 
     void CBSystrayClick();
-    void RadioGroupOnTopClick();
-    void SEAutoDetectChange();
-    void AutoMaximizeClick();
     void CBShowDUNIconClick();
-    void CBRunLightsClick();
+
+protected:
+    bool OnClicked(int id) override;
 };
 
 } // namespace setup
