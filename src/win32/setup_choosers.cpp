@@ -153,12 +153,7 @@ bool TSetupDlg::FileExists(const std::string& path)
 
 bool TSetupDlg::CanOpenForReading(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    return static_cast<bool>(OpenToRead(path));
 }
 
 std::string TSetupDlg::ShortPath(const std::string& path)
@@ -195,17 +190,11 @@ std::string TSetupDlg::ProgramVersion()
 std::string TSetupDlg::ProgramFileDate()
 {
     // GetFileAttributesEx is missing on Windows 95: the file's own time.
-    const std::string program = services_.System.ProgramPath();
-    HANDLE file = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
+    const OwnedFile file = OpenToRead(services_.System.ProgramPath());
     FILETIME written{}, local{};
     SYSTEMTIME time{};
-    const bool known = GetFileTime(file, nullptr, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
-                       FileTimeToSystemTime(&local, &time);
-    CloseHandle(file);
-    if (!known)
+    if (!file || !GetFileTime(file.Get(), nullptr, nullptr, &written) || !FileTimeToLocalFileTime(&written, &local) ||
+        !FileTimeToSystemTime(&local, &time))
         return {};
     char text[64] = {};
     return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, sizeof text) > 0 ? text : "";
@@ -222,14 +211,13 @@ std::vector<std::string> TSetupDlg::FindFiles(const std::string& pattern)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const OwnedFind search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search)
         return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     return names;
 }
 

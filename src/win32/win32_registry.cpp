@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "win32/handles.h"
+
 namespace win32 {
 namespace {
 
@@ -17,32 +19,18 @@ HKEY Base(platform::RegistryRoot root)
     return HKEY_LOCAL_MACHINE;
 }
 
-// An existing key opened for reading (or for setting values), closed on
-// every path.
-class OpenKey {
-public:
-    OpenKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ)
-    {
-        if (RegOpenKeyExA(Base(root), path.c_str(), 0, access, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~OpenKey()
-    {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+// An existing key opened for reading (or for setting values); empty when
+// it cannot be opened.
+OwnedKey OpenKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ)
+{
+    HKEY key = nullptr;
+    return OwnedKey(RegOpenKeyExA(Base(root), path.c_str(), 0, access, &key) == ERROR_SUCCESS ? key : nullptr);
+}
 
 bool SetValue(platform::RegistryRoot root, const std::string& key, const std::string& name, DWORD type,
               const BYTE* data, size_t size)
 {
-    OpenKey open(root, key, KEY_SET_VALUE);
+    const OwnedKey open = OpenKey(root, key, KEY_SET_VALUE);
     return open.Get() &&
            RegSetValueExA(open.Get(), name.c_str(), 0, type, data, static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
@@ -52,7 +40,7 @@ bool SetValue(platform::RegistryRoot root, const std::string& key, const std::st
 bool Win32Registry::SubKeyNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names)
 {
     names.clear();
-    OpenKey open(root, key);
+    const OwnedKey open = OpenKey(root, key);
     if (!open.Get())
         return false;
     // RegEnumKeyA is the one Windows 95 and NT 4 share without a class buffer.
@@ -69,7 +57,7 @@ platform::RegistryRead Win32Registry::ReadValue(platform::RegistryRoot root, con
                                                 const std::string& name, platform::RegistryValue& value)
 {
     value = {};
-    OpenKey open(root, key);
+    const OwnedKey open = OpenKey(root, key);
     if (!open.Get())
         return platform::RegistryRead::NoKey;
     DWORD type = 0, size = 0;
@@ -98,14 +86,14 @@ bool Win32Registry::WriteBinary(platform::RegistryRoot root, const std::string& 
 
 bool Win32Registry::DeleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name)
 {
-    OpenKey open(root, key, KEY_SET_VALUE);
+    const OwnedKey open = OpenKey(root, key, KEY_SET_VALUE);
     return open.Get() && RegDeleteValueA(open.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names)
 {
     names.clear();
-    OpenKey open(root, key);
+    const OwnedKey open = OpenKey(root, key);
     if (!open.Get())
         return false;
     for (DWORD index = 0;; ++index) {
@@ -125,7 +113,7 @@ bool Win32Registry::ReadString(platform::RegistryRoot root, const std::string& k
                                std::string& value)
 {
     value.clear();
-    OpenKey open(root, key);
+    const OwnedKey open = OpenKey(root, key);
     if (!open.Get())
         return false;
     DWORD type = 0, size = 0;
