@@ -52,7 +52,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     };
     setup_.SetMainBorder = [this](WindowBorder border) { SetBorder(border); };
     CreateTray(instance);
-    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, parts_);
+    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, clock_, vxd_.Device(), ports_, fonts_, parts_);
 
     const std::string program = system_.ProgramPath();
     rnaapp_.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
@@ -351,10 +351,7 @@ void TMainWindow::PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t 
 
 void TMainWindow::CreateMemoryDc()
 {
-    HDC windowDc = GetWindowDC(Handle());
-    memoryDc_ = CreateCompatibleDC(windowDc);
-    ReleaseDC(Handle(), windowDc);
-    fonts_.SetDeviceContext(memoryDc_);
+    fonts_.CreateMemoryDc(Handle());
 }
 
 void TMainWindow::RemoveCaption()
@@ -494,16 +491,10 @@ LRESULT TMainWindow::OnMove()
 
 void TMainWindow::FreeGdiObjects()
 {
-    TGVar& g = Settings;
-    fonts_.Delete(g.DisplayFontHandle);
-    fonts_.Delete(g.TitleFontHandle);
-    g.DisplayFontHandle = g.TitleFontHandle = 0;
+    fonts_.Free();
+    const TGVar& g = Settings;
     if (Handle() && !g.HelpFile.empty())
         WinHelpA(Handle(), g.HelpFile.c_str(), HELP_QUIT, 0);
-    if (memoryDc_) {
-        DeleteDC(memoryDc_);
-        memoryDc_ = nullptr;
-    }
 }
 
 // --- The poll tick's windows

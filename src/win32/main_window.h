@@ -28,9 +28,10 @@
 #include "win32/lamp_display_window.h"
 #include "win32/main_menu.h"
 #include "win32/setup_dialog.h"
-#include "win32/title_strip.h"
+#include "win32/win32_foreground_window.h"
 #include "win32/tray_window.h"
 #include "win32/win32_events.h"
+#include "win32/win32_fonts.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/win32_bitmap_resources.h"
 #include "win32/win32_keyboard.h"
@@ -182,7 +183,6 @@ private:
     void UpdateLampsNow() override;
 
     HINSTANCE instance_ = nullptr;
-    HDC memoryDc_ = nullptr;
     UINT_PTR timer_ = 0;
     uint32_t pollPeriod_ = 0; // the poll timer's period as last set
     POINT normalPosition_{};  // screen position while neither minimised nor maximised
@@ -223,7 +223,7 @@ private:
     Win32BitmapResources titleResources_{GetModuleHandleA(nullptr)};
     TSetupDlg setup_{ras_,
                      {boxes_, launcher_, fonts_, system_, titleResources_, graph_, *this, sound_, clock_, locale_}};
-    Win32ForegroundWindows foreground_;
+    Win32ForegroundWindows foreground_{fonts_};
     display::TitleBarDisplay titleStrip_{Settings, {titleResources_, metrics_, clock_, foreground_}};
     MainWindowParts parts_{tray_, menu_, setup_, graph_.Graph(), titleStrip_};
 
