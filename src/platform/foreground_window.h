@@ -66,10 +66,10 @@ public:
 
     class Caption;
     // Drawing into the caption: borrows the window's DC and selects the
-    // title-bar font for the text. The caption is false when no DC
-    // was given, and draws nothing then; it gives the DC back with its old
-    // font when it goes, so no path leaves another program's DC held.
-    // Nothing else is created: a paint must not make GDI objects.
+    // title-bar font for the text. The caption is false when no DC was
+    // given, and draws nothing then; it gives the DC back with its old font
+    // when it goes, so no path leaves another program's DC held. Nothing
+    // else is created: a paint must not make GDI objects.
     Caption DrawCaption(WindowHandle window);
 
     // Has the window repaint its frame (RedrawWindow, RDW_FRAME |

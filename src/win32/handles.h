@@ -57,7 +57,6 @@ private:
 
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
-using OwnedWindow = Owned<HWND, DestroyWindow>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
 using OwnedBrush = Owned<HBRUSH, DeleteObject>;
@@ -84,8 +83,6 @@ public:
     explicit BorrowedDc(HWND hwnd) : hwnd_(hwnd), dc_(Borrow(hwnd)) {}
     BorrowedDc(const BorrowedDc&) = delete;
     BorrowedDc& operator=(const BorrowedDc&) = delete;
-    BorrowedDc(BorrowedDc&& other) noexcept : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
-    BorrowedDc& operator=(BorrowedDc&&) = delete;
     ~BorrowedDc()
     {
         if (dc_)
@@ -124,8 +121,6 @@ public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(dc && object ? SelectObject(dc, object) : nullptr) {}
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
-    SelectedObject(SelectedObject&& other) noexcept : dc_(other.dc_), old_(std::exchange(other.old_, nullptr)) {}
-    SelectedObject& operator=(SelectedObject&&) = delete;
     ~SelectedObject()
     {
         if (old_)

@@ -14,7 +14,8 @@ constexpr LONG SizeableBits = WS_THICKFRAME | WS_MAXIMIZEBOX;
 
 LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
                                      platform::SerialPorts& ports, Win32Fonts& fonts, MainWindowParts& parts)
-    : hwnd_(hwnd), fonts_(fonts), resources_(module), display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
+    : hwnd_(hwnd), fonts_(fonts), resources_(module),
+      display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
 {
 }
 

@@ -25,7 +25,8 @@ platform::VxdReply Win32HelperVxd::Request(uint32_t code, const void* in, uint32
     // Two requests answer in the last-error value: start from 0 so that an
     // earlier failure elsewhere is not read as their answer.
     SetLastError(0);
-    const BOOL ok = DeviceIoControl(handle_.Get(), code, const_cast<void*>(in), inSize, out, outSize, &returned, nullptr);
+    const BOOL ok =
+        DeviceIoControl(handle_.Get(), code, const_cast<void*>(in), inSize, out, outSize, &returned, nullptr);
     const DWORD lastError = GetLastError();
     return {ok != FALSE, static_cast<uint32_t>(returned), static_cast<uint32_t>(lastError)};
 }

@@ -27,7 +27,8 @@ bool Win32Power::SetShutdownPrivilege(bool enabled)
         return false;
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = enabled ? SE_PRIVILEGE_ENABLED : 0;
-    return AdjustTokenPrivileges(token_.Get(), FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
+    return AdjustTokenPrivileges(token_.Get(), FALSE, &privileges, 0, nullptr, nullptr) &&
+           GetLastError() == ERROR_SUCCESS;
 }
 
 bool Win32Power::ExitWindowsPowerOff()

@@ -92,7 +92,8 @@ bool Win32RnaappHelper::OpenRnaapp(int32_t (&v)[8])
 {
     if (!library_)
         return false;
-    const auto open = reinterpret_cast<OpenRnaappFn>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), OpenRnaappName)));
+    const auto open =
+        reinterpret_cast<OpenRnaappFn>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), OpenRnaappName)));
     if (!open)
         return false;
     open(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7]);
