@@ -34,7 +34,7 @@ class Window final : public display::LampWindow {
 public:
     long Presents = 0;
     void SetTopmost(bool) override {}
-    display::FontMetrics SelectDisplayFont(platform::FontHandle) override { return {16, 7}; }
+    display::FontMetrics SelectDisplayFont() override { return {16, 7}; }
     display::TextExtent MeasureText(std::string_view) override { return {62, 16}; }
     void SetSizeable(bool) override {}
     void Resize(int width, int) override { client = width - 8; }

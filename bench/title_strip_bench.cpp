@@ -41,7 +41,7 @@ public:
         return true;
     }
     bool OfThisProcess(platform::WindowHandle) override { return false; }
-    bool BeginCaption(platform::WindowHandle, platform::FontHandle) override { return true; }
+    bool BeginCaption(platform::WindowHandle) override { return true; }
     void StretchPixels(const platform::PixelImage& source, int32_t, int32_t, int32_t, int32_t, int32_t) override
     {
         benchmark::DoNotOptimize(source.Pixels);

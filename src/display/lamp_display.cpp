@@ -87,7 +87,7 @@ const DisplayLayoutInfo* TLampDisplay::FitWindow()
     const DisplayLayoutInfo* layout = FindDisplayLayout(g.NewOrientation);
     if (!layout)
         return nullptr;
-    font_ = window_.SelectDisplayFont(g.DisplayFontHandle);
+    font_ = window_.SelectDisplayFont();
 
     const DisplaySize size = ComputeDisplaySize(g, *layout, font_.Height, s_.Metrics);
     minWidth_ = size.MinWidth;

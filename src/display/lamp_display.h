@@ -15,7 +15,6 @@
 #include "display/picture_cache.h"
 #include "platform/bitmap_resources.h"
 #include "platform/clock.h"
-#include "platform/fonts.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
 #include "platform/system_metrics.h"
@@ -49,8 +48,8 @@ public:
     virtual ~LampWindow() = default;
     // Topmost or not; the window is neither moved, sized nor activated.
     virtual void SetTopmost(bool topmost) = 0;
-    // Selects the font into the window's canvas and gives its metrics.
-    virtual FontMetrics SelectDisplayFont(platform::FontHandle font) = 0;
+    // Selects the display font into the window's canvas and gives its metrics.
+    virtual FontMetrics SelectDisplayFont() = 0;
     // The extent of text in the selected font.
     virtual TextExtent MeasureText(std::string_view text) = 0;
     // A sizeable border, or a fixed single one.

@@ -116,21 +116,23 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
         time = target != timeIn_ || nextText_ != timeText_;
     }
 
-    if ((!strip && !time) || !w.BeginCaption(target, g_.TitleFontHandle))
+    if (!strip && !time)
+        return target;
+    const platform::ForegroundWindows::Caption caption = w.DrawCaption(target);
+    if (!caption)
         return target;
     if (strip)
-        w.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
-                        captionHeight - 2);
+        caption.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
+                              captionHeight - 2);
     if (time) {
         // Right-aligned 2 pixels left of the strip, or of where it would end.
         const int right = (strip ? x : x + usedWidth) - 2;
-        const platform::TextSize size = w.MeasureText(nextText_);
-        w.DrawText(nextText_, {right - size.Width, y, right, y + captionHeight - 1}, ColourSetting(g_.TitleFont.Color),
-                   ColourSetting(g_.FontTitlebarBackgroundColor));
+        const platform::TextSize size = caption.MeasureText(nextText_);
+        caption.DrawText(nextText_, {right - size.Width, y, right, y + captionHeight - 1},
+                         ColourSetting(g_.TitleFont.Color), ColourSetting(g_.FontTitlebarBackgroundColor));
         timeText_ = nextText_;
         timeIn_ = target;
     }
-    w.EndCaption();
     return target;
 }
 

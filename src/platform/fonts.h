@@ -1,4 +1,6 @@
-// GDI fonts, created from the parameters the logic computes.
+// The two GDI fonts Blinkery draws text with, made from the parameters the
+// logic computes. The system side owns and frees them, and the windows that
+// draw text take them from there: the settings record holds no handle.
 #pragma once
 
 #include <cstdint>
@@ -26,14 +28,14 @@ struct FontParams {
     bool operator==(const FontParams&) const = default;
 };
 
-// A created font; 0 means none.
-using FontHandle = uintptr_t;
+// The lamp display's text, and the connect time in the title-bar strip.
+enum class FontUse { Display, Title };
 
 class FontFactory {
 public:
     virtual ~FontFactory() = default;
-    virtual FontHandle Create(const FontParams& params) = 0;
-    virtual void Delete(FontHandle font) = 0;
+    // Makes the font for `use`; the one it replaces is freed.
+    virtual void Build(FontUse use, const FontParams& params) = 0;
     // LOGPIXELSY of the main window's memory device context.
     virtual int32_t LogPixelsY() = 0;
 };

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/fonts.h"
-
 namespace platform {
 
 // A window; 0 means none.
@@ -66,12 +64,25 @@ public:
     // settings dialog, the throughput window, message boxes.
     virtual bool OfThisProcess(WindowHandle window) = 0;
 
-    // Drawing into the caption. BeginCaption borrows the window's DC and
-    // selects `font` (0: leave the DC's font) for the text; false when no DC
-    // was given, and nothing else may be called then. EndCaption gives the
-    // DC back with its old font. Nothing else is created: a paint must not
-    // make GDI objects.
-    virtual bool BeginCaption(WindowHandle window, FontHandle font) = 0;
+    class Caption;
+    // Drawing into the caption: borrows the window's DC and selects the
+    // title-bar font for the text. The caption is false when no DC was
+    // given, and draws nothing then; it gives the DC back with its old font
+    // when it goes, so no path leaves another program's DC held. Nothing
+    // else is created: a paint must not make GDI objects.
+    Caption DrawCaption(WindowHandle window);
+
+    // Has the window repaint its frame (RedrawWindow, RDW_FRAME |
+    // RDW_INVALIDATE): it wipes what was drawn into the caption.
+    virtual void RepaintFrame(WindowHandle window) = 0;
+    // Posts the window a non-client activation (WM_NCACTIVATE, active), so
+    // it redraws its caption as active.
+    virtual void PostActiveCaption(WindowHandle window) = 0;
+
+protected:
+    // What a Caption calls while it is open: BeginCaption once (false: no
+    // DC), the drawing, then EndCaption.
+    virtual bool BeginCaption(WindowHandle window) = 0;
     // Stretches the left `sourceWidth` columns of `source` (all its rows)
     // into the rectangle of width x height at (x, y).
     virtual void StretchPixels(const PixelImage& source, int32_t sourceWidth, int32_t x, int32_t y, int32_t width,
@@ -83,13 +94,41 @@ public:
     virtual void DrawText(std::string_view text, const WindowRect& place, uint32_t textColour,
                           uint32_t background) = 0;
     virtual void EndCaption() = 0;
-
-    // Has the window repaint its frame (RedrawWindow, RDW_FRAME |
-    // RDW_INVALIDATE): it wipes what was drawn into the caption.
-    virtual void RepaintFrame(WindowHandle window) = 0;
-    // Posts the window a non-client activation (WM_NCACTIVATE, active), so
-    // it redraws its caption as active.
-    virtual void PostActiveCaption(WindowHandle window) = 0;
 };
+
+// One caption being drawn; ends it on every path.
+class ForegroundWindows::Caption {
+public:
+    Caption(const Caption&) = delete;
+    Caption& operator=(const Caption&) = delete;
+    ~Caption()
+    {
+        if (windows_)
+            windows_->EndCaption();
+    }
+
+    explicit operator bool() const { return windows_ != nullptr; }
+    void StretchPixels(const PixelImage& source, int32_t sourceWidth, int32_t x, int32_t y, int32_t width,
+                       int32_t height) const
+    {
+        windows_->StretchPixels(source, sourceWidth, x, y, width, height);
+    }
+    TextSize MeasureText(std::string_view text) const { return windows_->MeasureText(text); }
+    void DrawText(std::string_view text, const WindowRect& place, uint32_t textColour, uint32_t background) const
+    {
+        windows_->DrawText(text, place, textColour, background);
+    }
+
+private:
+    friend class ForegroundWindows;
+    explicit Caption(ForegroundWindows* windows) : windows_(windows) {}
+
+    ForegroundWindows* windows_; // null: no DC
+};
+
+inline ForegroundWindows::Caption ForegroundWindows::DrawCaption(WindowHandle window)
+{
+    return Caption(BeginCaption(window) ? this : nullptr);
+}
 
 } // namespace platform

@@ -30,17 +30,15 @@ platform::FontParams GdiFontParams(const TFont& font, int32_t logPixelsY)
     return p;
 }
 
-void BuildGdiFont(const TFont& font, platform::FontHandle& slot, platform::FontFactory& fonts)
+void BuildGdiFont(const TFont& font, platform::FontUse use, platform::FontFactory& fonts)
 {
-    if (slot != 0)
-        fonts.Delete(slot);
-    slot = fonts.Create(GdiFontParams(font, fonts.LogPixelsY()));
+    fonts.Build(use, GdiFontParams(font, fonts.LogPixelsY()));
 }
 
 void BuildGdiFonts(TGVar& g, platform::FontFactory& fonts)
 {
-    BuildGdiFont(g.DisplayFont, g.DisplayFontHandle, fonts);
-    BuildGdiFont(g.TitleFont, g.TitleFontHandle, fonts);
+    BuildGdiFont(g.DisplayFont, platform::FontUse::Display, fonts);
+    BuildGdiFont(g.TitleFont, platform::FontUse::Title, fonts);
 }
 
 void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontFactory& fonts, bool colours)
@@ -61,5 +59,5 @@ void DefaultTitleBarFont(TGVar& g, platform::SystemInfo& system, platform::FontF
         g.FontTitlebarBackgroundColor = system.ActiveCaptionColour();
     }
     g.ReloadPictures = true;
-    BuildGdiFont(g.TitleFont, g.TitleFontHandle, fonts);
+    BuildGdiFont(g.TitleFont, platform::FontUse::Title, fonts);
 }

@@ -8,8 +8,8 @@
 // The CreateFont parameters of a font object; logPixelsY converts points.
 platform::FontParams GdiFontParams(const TFont& font, int32_t logPixelsY);
 
-// Deletes the font held in slot, if any, and creates a new one from font.
-void BuildGdiFont(const TFont& font, platform::FontHandle& slot, platform::FontFactory& fonts);
+// Makes the GDI font for `use` from font (the one it replaces is freed).
+void BuildGdiFont(const TFont& font, platform::FontUse use, platform::FontFactory& fonts);
 
 // Both GDI fonts of the record.
 void BuildGdiFonts(TGVar& g, platform::FontFactory& fonts);

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/fonts.h"
 #include "platform/serial.h"
 
 // A font object: face name, size in points (negative: a pixel height),
@@ -202,12 +201,10 @@ struct TGVar {
     double TotalConnectReset{};
     std::string WarnInactiveSound;
 
-    // The two font objects of the display and of the title-bar strip, with
-    // the GDI fonts built from them.
+    // The two font objects of the display and of the title-bar strip (their
+    // GDI fonts live with the system side, platform/fonts.h).
     TFont DisplayFont;
     TFont TitleFont;
-    platform::FontHandle DisplayFontHandle{};
-    platform::FontHandle TitleFontHandle{};
 
     // --- Session-only settings ---
     int32_t Port{};                  // monitored port 1-8; 0 = none chosen yet

@@ -65,14 +65,14 @@ void ColourButtonClick(SetupContext& ctx, int id)
 }
 
 // The font chooser on a font: OK and each Apply take the chooser's font at
-// once, reload the pictures and rebuild the font's GDI handle; swatch (0
-// for none) shows the font's colour.
-void ChooseFontFor(SetupContext& ctx, FontKind kind, TFont& font, platform::FontHandle& slot, int swatch)
+// once, reload the pictures and rebuild the GDI font; swatch (0 for none)
+// shows the font's colour.
+void ChooseFontFor(SetupContext& ctx, FontKind kind, TFont& font, platform::FontUse use, int swatch)
 {
     auto take = [&](const TFont& chosen) {
         font = chosen;
         ctx.G.ReloadPictures = true;
-        BuildGdiFont(font, slot, ctx.Fonts);
+        BuildGdiFont(font, use, ctx.Fonts);
         if (swatch != 0)
             ctx.View.Repaint(swatch);
     };
@@ -180,7 +180,7 @@ void DisplayPageModel::RadioGroupInDisplayClick()
 
 void DisplayPageModel::FontLogClick()
 {
-    ChooseFontFor(ctx_, FontKind::Display, ctx_.G.DisplayFont, ctx_.G.DisplayFontHandle, 0);
+    ChooseFontFor(ctx_, FontKind::Display, ctx_.G.DisplayFont, platform::FontUse::Display, 0);
 }
 
 // --- "Titlebar Display" ---
@@ -220,7 +220,7 @@ void TitlebarPageModel::RadioGroupInTitleClick()
 
 void TitlebarPageModel::FontTitlebarClick()
 {
-    ChooseFontFor(ctx_, FontKind::Titlebar, ctx_.G.TitleFont, ctx_.G.TitleFontHandle, IDC_PAINTBOXTITLEBARFONT);
+    ChooseFontFor(ctx_, FontKind::Titlebar, ctx_.G.TitleFont, platform::FontUse::Title, IDC_PAINTBOXTITLEBARFONT);
 }
 
 void TitlebarPageModel::BitBtnFontColorClick()
@@ -230,7 +230,7 @@ void TitlebarPageModel::BitBtnFontColorClick()
     ChooseColourFor(ctx_, colour);
     g.TitleFont.Color = static_cast<int32_t>(colour);
     g.ReloadPictures = true;
-    BuildGdiFont(g.TitleFont, g.TitleFontHandle, ctx_.Fonts);
+    BuildGdiFont(g.TitleFont, platform::FontUse::Title, ctx_.Fonts);
     ctx_.View.Repaint(IDC_PAINTBOXTITLEBARFONT);
 }
 

@@ -14,8 +14,9 @@ constexpr LONG SizeableBits = WS_THICKFRAME | WS_MAXIMIZEBOX;
 } // namespace
 
 LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
-                                     platform::SerialPorts& ports, MainWindowParts& parts)
-    : hwnd_(hwnd), resources_(module), display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
+                                     platform::SerialPorts& ports, Win32Fonts& fonts, MainWindowParts& parts)
+    : hwnd_(hwnd), fonts_(fonts), resources_(module),
+      display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
 {
 }
 
@@ -53,15 +54,10 @@ void LampDisplayWindow::UseCanvas(HDC dc, bool paint)
     // The display's font leaves the canvas however the paint ends.
     struct Canvas {
         LampDisplayWindow& w;
-        Canvas(LampDisplayWindow& window, HDC dc) : w(window)
-        {
-            w.dc_ = dc;
-            w.previousFont_ = nullptr;
-        }
+        Canvas(LampDisplayWindow& window, HDC dc) : w(window) { w.dc_ = dc; }
         ~Canvas()
         {
-            if (w.previousFont_)
-                SelectObject(w.dc_, w.previousFont_);
+            w.font_.reset();
             w.dc_ = nullptr;
         }
     } canvas(*this, dc);
@@ -90,12 +86,14 @@ void LampDisplayWindow::SetTopmost(bool topmost)
     Frame(hwnd_).SetTopmost(topmost);
 }
 
-display::FontMetrics LampDisplayWindow::SelectDisplayFont(platform::FontHandle font)
+display::FontMetrics LampDisplayWindow::SelectDisplayFont()
 {
-    HGDIOBJ object = font ? reinterpret_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT);
-    HGDIOBJ previous = SelectObject(dc_, object);
-    if (!previousFont_)
-        previousFont_ = previous;
+    const HFONT built = fonts_.Font(platform::FontUse::Display);
+    const HGDIOBJ font = built ? built : GetStockObject(SYSTEM_FONT);
+    if (font_)
+        SelectObject(dc_, font); // the canvas's own font is the one already kept
+    else
+        font_.emplace(dc_, font);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc_, &tm);
     return {static_cast<int>(tm.tmHeight), static_cast<int>(tm.tmAveCharWidth)};

@@ -3,18 +3,21 @@
 // requests out with as few window calls as possible. It keeps no GDI
 // objects: the picture goes to the screen straight from its pixels, the
 // background is filled with the background colour, and the display font is
-// the one the settings built.
+// Win32Fonts'.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <windows.h>
 
 #include "display/lamp_display.h"
 #include "win32/dib_blit.h"
+#include "win32/handles.h"
 #include "win32/win32_bitmap_resources.h"
+#include "win32/win32_fonts.h"
 #include "win32/win32_system_metrics.h"
 
 namespace win32 {
@@ -22,7 +25,7 @@ namespace win32 {
 class LampDisplayWindow final : private display::LampWindow {
 public:
     LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
-                      platform::SerialPorts& ports, MainWindowParts& parts);
+                      platform::SerialPorts& ports, Win32Fonts& fonts, MainWindowParts& parts);
     LampDisplayWindow(const LampDisplayWindow&) = delete;
     LampDisplayWindow& operator=(const LampDisplayWindow&) = delete;
 
@@ -49,7 +52,7 @@ private:
 
     // display::LampWindow
     void SetTopmost(bool topmost) override;
-    display::FontMetrics SelectDisplayFont(platform::FontHandle font) override;
+    display::FontMetrics SelectDisplayFont() override;
     display::TextExtent MeasureText(std::string_view text) override;
     void SetSizeable(bool sizeable) override;
     void Resize(int width, int height) override;
@@ -58,11 +61,12 @@ private:
     void Invalidate() override;
 
     HWND hwnd_;
+    Win32Fonts& fonts_;
     Win32BitmapResources resources_;
     Win32SystemMetrics metrics_;
     display::TLampDisplay display_;
-    HDC dc_ = nullptr;          // the canvas of the paint running
-    HGDIOBJ previousFont_ = nullptr;
+    HDC dc_ = nullptr;                  // the canvas of the paint running
+    std::optional<SelectedObject> font_; // the display font there, over the canvas's own
     bool presented_ = false;
     int minWidth_ = 0;
     DibBlitter blitter_;

@@ -54,7 +54,8 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
             ::AutoRestore(Settings, *app_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     CreateTray(instance);
-    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, parts_);
+    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, os_.Fonts,
+                                                   parts_);
 
     const std::string program = os_.System.ProgramPath();
     os_.Rnaapp.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
@@ -321,10 +322,7 @@ void TMainWindow::PlaceWindow(bool sizeable, int32_t left, int32_t top, int32_t 
 
 void TMainWindow::CreateMemoryDc()
 {
-    HDC windowDc = GetWindowDC(Handle());
-    memoryDc_ = CreateCompatibleDC(windowDc);
-    ReleaseDC(Handle(), windowDc);
-    os_.Fonts.SetDeviceContext(memoryDc_);
+    os_.Fonts.CreateMemoryDc(Handle());
 }
 
 void TMainWindow::CloseRasConnection(bool endingSession)
@@ -418,16 +416,10 @@ LRESULT TMainWindow::OnMove()
 
 void TMainWindow::FreeGdiObjects()
 {
-    TGVar& g = Settings;
-    os_.Fonts.Delete(g.DisplayFontHandle);
-    os_.Fonts.Delete(g.TitleFontHandle);
-    g.DisplayFontHandle = g.TitleFontHandle = 0;
+    os_.Fonts.Free();
+    const TGVar& g = Settings;
     if (Handle() && !g.HelpFile.empty())
         WinHelpA(Handle(), g.HelpFile.c_str(), HELP_QUIT, 0);
-    if (memoryDc_) {
-        DeleteDC(memoryDc_);
-        memoryDc_ = nullptr;
-    }
 }
 
 // --- The poll tick's windows

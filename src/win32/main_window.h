@@ -19,9 +19,10 @@
 #include "win32/lamp_display_window.h"
 #include "win32/main_menu.h"
 #include "win32/setup_dialog.h"
-#include "win32/title_strip.h"
 #include "win32/tray_window.h"
 #include "win32/win32_events.h"
+#include "win32/win32_fonts.h"
+#include "win32/win32_foreground_window.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/frame.h"
 #include "win32/win32_bitmap_resources.h"
@@ -73,7 +74,7 @@ struct Win32Services {
     Win32KeyboardState KeyboardState;
     Win32SystemMetrics Metrics;
     Win32BitmapResources TitleResources{GetModuleHandleA(nullptr)};
-    Win32ForegroundWindows Foreground;
+    Win32ForegroundWindows Foreground{Fonts};
 
     explicit Win32Services(const std::string& settingsFile) : Profile(settingsFile) {}
 };
@@ -188,7 +189,6 @@ private:
     };
 
     HINSTANCE instance_ = nullptr;
-    HDC memoryDc_ = nullptr;
     PollTimer timer_;
     POINT normalPosition_{};  // screen position while neither minimised nor maximised
     bool normalPositionKnown_ = false;

@@ -314,16 +314,14 @@ bool TSetupDlg::DrawItem(const DRAWITEMSTRUCT& item)
     if (!model_.SwatchColour(id, colour))
         return false;
     // An outline with the default pen and brush, the inside in the colour.
-    const int saved = SaveDC(item.hDC);
-    SelectObject(item.hDC, GetStockObject(BLACK_PEN));
-    SelectObject(item.hDC, GetStockObject(WHITE_BRUSH));
-    Rectangle(item.hDC, r.left, r.top, r.right, r.bottom);
-    RestoreDC(item.hDC, saved);
-    HBRUSH fill = CreateSolidBrush(colour);
-    if (fill) {
+    {
+        const SelectedObject pen(item.hDC, GetStockObject(BLACK_PEN));
+        const SelectedObject brush(item.hDC, GetStockObject(WHITE_BRUSH));
+        Rectangle(item.hDC, r.left, r.top, r.right, r.bottom);
+    }
+    if (const OwnedBrush fill(CreateSolidBrush(colour)); fill) {
         RECT inside{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
-        FillRect(item.hDC, &inside, fill);
-        DeleteObject(fill);
+        FillRect(item.hDC, &inside, fill.Get());
     }
     return true;
 }

@@ -27,8 +27,6 @@ Win32Tray::Win32Tray(platform::Clock& clock, platform::HelperVxd& vxd, platform:
 Win32Tray::~Win32Tray()
 {
     Release();
-    if (hiddenParent_)
-        DestroyWindow(hiddenParent_);
 }
 
 bool Win32Tray::Create(HINSTANCE instance, HWND app, Forms forms)
@@ -39,7 +37,7 @@ bool Win32Tray::Create(HINSTANCE instance, HWND app, Forms forms)
     // Explorer announces a new task bar (after it restarted) with this
     // message; the icon is added again then.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
-    return CreateWindowOf(instance, MessageWindowClass, nullptr, WS_EX_TOOLWINDOW, "", WS_POPUP, 0, 0, 0, 0, nullptr);
+    return HiddenWindow::Create(instance, MessageWindowClass, WS_EX_TOOLWINDOW);
 }
 
 LRESULT Win32Tray::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
@@ -161,22 +159,10 @@ void Win32Tray::Popup(platform::TrayHandle menu, platform::CursorPoint at)
 
 bool Win32Tray::UnderHiddenParent()
 {
-    if (!hiddenParent_) {
-        WNDCLASSA wc{};
-        if (!GetClassInfoA(instance_, HiddenParentClass, &wc)) {
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = instance_;
-            wc.lpszClassName = HiddenParentClass;
-            if (!RegisterClassA(&wc))
-                return false;
-        }
-        hiddenParent_ = CreateWindowExA(WS_EX_TOOLWINDOW, HiddenParentClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                        nullptr, instance_, nullptr);
-        if (!hiddenParent_)
-            return false;
-    }
+    if (!hiddenParent_.Handle() && !hiddenParent_.Create(instance_, HiddenParentClass, WS_EX_TOOLWINDOW))
+        return false;
     // An owned window has no task-bar button.
-    SetWindowLongA(app_, GWL_HWNDPARENT, reinterpret_cast<LONG>(hiddenParent_));
+    SetWindowLongA(app_, GWL_HWNDPARENT, reinterpret_cast<LONG>(hiddenParent_.Handle()));
     return true;
 }
 

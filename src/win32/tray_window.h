@@ -22,7 +22,7 @@ namespace win32 {
 enum TrayForm : platform::TrayHandle { MainForm = 1, SetupForm = 2 };
 
 class Win32Tray final : public TrayPart,
-                        private WindowBase,
+                        private HiddenWindow,
                         private platform::TrayShell,
                         private platform::SystemTimer,
                         private platform::TrayDesktop,
@@ -103,7 +103,7 @@ private:
 
     HINSTANCE instance_ = nullptr;
     HWND app_ = nullptr;
-    HWND hiddenParent_ = nullptr;
+    HiddenWindow hiddenParent_; // owns the main window while it has no task-bar button
     Forms forms_;
     UINT taskbarCreated_ = 0;
     TTrayIcon95 tray_;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win32/handles.h"
+
 namespace win32 {
 
 bool Win32BitmapResources::LoadBitmap(std::string_view name, int32_t& width, int32_t& height,
@@ -10,12 +12,12 @@ bool Win32BitmapResources::LoadBitmap(std::string_view name, int32_t& width, int
     // As a DIB section the bitmap keeps its own colours whatever the
     // screen's depth; it is read once and deleted at once.
     const std::string resource(name);
-    HBITMAP bitmap =
-        static_cast<HBITMAP>(LoadImageA(module_, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const OwnedBitmap bitmap(
+        static_cast<HBITMAP>(LoadImageA(module_, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap)
         return false;
     BITMAP info{};
-    bool ok = GetObjectA(bitmap, sizeof info, &info) == sizeof info && info.bmWidth > 0 && info.bmHeight > 0;
+    bool ok = GetObjectA(bitmap.Get(), sizeof info, &info) == sizeof info && info.bmWidth > 0 && info.bmHeight > 0;
     if (ok) {
         BITMAPINFO format{};
         format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -25,10 +27,8 @@ bool Win32BitmapResources::LoadBitmap(std::string_view name, int32_t& width, int
         format.bmiHeader.biBitCount = 32;
         format.bmiHeader.biCompression = BI_RGB;
         std::vector<uint32_t> read(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-        HDC screen = GetDC(nullptr);
-        ok = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), read.data(), &format, DIB_RGB_COLORS) ==
-             info.bmHeight;
-        ReleaseDC(nullptr, screen);
+        ok = GetDIBits(WindowDc(nullptr).Get(), bitmap.Get(), 0, static_cast<UINT>(info.bmHeight), read.data(),
+                       &format, DIB_RGB_COLORS) == info.bmHeight;
         if (ok) {
             // DIB pixels are 0x00RRGGBB; colour values are 0x00BBGGRR.
             pixels.resize(read.size());
@@ -40,7 +40,6 @@ bool Win32BitmapResources::LoadBitmap(std::string_view name, int32_t& width, int
             height = info.bmHeight;
         }
     }
-    DeleteObject(bitmap);
     return ok;
 }
 

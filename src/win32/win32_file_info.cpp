@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "settings/date_time.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
@@ -13,10 +14,8 @@ bool Win32FileQuery::Find(const std::string& path, platform::FileInfo& info)
     if (path.find_first_of("*?") != std::string::npos)
         return false;
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(path.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
+    if (!OwnedFind(FindFirstFileA(path.c_str(), &data)))
         return false;
-    FindClose(find);
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return false;
     info.Size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -32,25 +31,19 @@ std::vector<std::string> Win32FileQuery::Matching(const std::string& pattern)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const OwnedFind search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search)
         return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     return names;
 }
 
 bool Win32FileQuery::CanOpenForReading(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    return static_cast<bool>(OpenToRead(path));
 }
 
 std::string Win32FileQuery::ShortPath(const std::string& path)

@@ -14,8 +14,10 @@ bool Win32Power::SetSystemPowerState()
 
 bool Win32Power::OpenProcessToken()
 {
-    CloseProcessToken();
-    return ::OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token_) != FALSE;
+    HANDLE token = nullptr;
+    const bool opened = ::OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token) != FALSE;
+    token_.Reset(opened ? token : nullptr);
+    return opened;
 }
 
 bool Win32Power::SetShutdownPrivilege(bool enabled)
@@ -25,7 +27,8 @@ bool Win32Power::SetShutdownPrivilege(bool enabled)
         return false;
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = enabled ? SE_PRIVILEGE_ENABLED : 0;
-    return AdjustTokenPrivileges(token_, FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
+    return AdjustTokenPrivileges(token_.Get(), FALSE, &privileges, 0, nullptr, nullptr) &&
+           GetLastError() == ERROR_SUCCESS;
 }
 
 bool Win32Power::ExitWindowsPowerOff()
@@ -35,10 +38,7 @@ bool Win32Power::ExitWindowsPowerOff()
 
 void Win32Power::CloseProcessToken()
 {
-    if (token_) {
-        CloseHandle(token_);
-        token_ = nullptr;
-    }
+    token_.Reset();
 }
 
 } // namespace win32

@@ -5,12 +5,12 @@
 #include <windows.h>
 
 #include "platform/power.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
 class Win32Power final : public platform::Power {
 public:
-    ~Win32Power() override { CloseProcessToken(); }
     bool SetSystemPowerState() override;
     bool OpenProcessToken() override;
     bool SetShutdownPrivilege(bool enabled) override;
@@ -18,7 +18,7 @@ public:
     void CloseProcessToken() override;
 
 private:
-    HANDLE token_ = nullptr;
+    OwnedHandle token_;
 };
 
 } // namespace win32

@@ -30,23 +30,6 @@ Fn As(platform::RasEntry entry)
 
 const char NotifyWindowClass[] = "TRASNotifyWindow";
 
-LRESULT CALLBACK NotifyWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongA(hwnd, GWL_USERDATA, reinterpret_cast<LONG>(create->lpCreateParams));
-    }
-    auto* client = reinterpret_cast<platform::RasWindowClient*>(GetWindowLongA(hwnd, GWL_USERDATA));
-    if (!client)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    try {
-        return client->NotifyWndProc(reinterpret_cast<platform::WindowHandle>(hwnd), msg, wp, lp);
-    } catch (...) {
-        // Nothing may unwind through the system's frames.
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-}
-
 uint32_t PlatformId()
 {
     OSVERSIONINFOA version{};
@@ -197,24 +180,26 @@ uint32_t Win32RasWindows::RegisterMessage(const std::string& name)
     return RegisterWindowMessageA(name.c_str());
 }
 
+LRESULT RasNotifyWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    return client_.NotifyWndProc(reinterpret_cast<platform::WindowHandle>(Handle()), msg, wp, lp);
+}
+
 platform::WindowHandle Win32RasWindows::Create(platform::RasWindowClient& client)
 {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
-    if (!GetClassInfoA(instance, NotifyWindowClass, &wc)) {
-        wc.lpfnWndProc = NotifyWindowProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = NotifyWindowClass;
-        RegisterClassA(&wc);
-    }
-    // A window that is never shown: RAS posts the dial progress to it.
-    HWND window = CreateWindowA(NotifyWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, &client);
-    return reinterpret_cast<platform::WindowHandle>(window);
+    auto window = std::make_unique<RasNotifyWindow>(client);
+    if (!window->Create(GetModuleHandleA(nullptr), NotifyWindowClass))
+        return 0;
+    const HWND handle = window->Handle();
+    notifiers_.push_back(std::move(window));
+    return reinterpret_cast<platform::WindowHandle>(handle);
 }
 
 void Win32RasWindows::Release(platform::WindowHandle window)
 {
-    DestroyWindow(reinterpret_cast<HWND>(window));
+    std::erase_if(notifiers_, [window](const std::unique_ptr<RasNotifyWindow>& w) {
+        return reinterpret_cast<platform::WindowHandle>(w->Handle()) == window;
+    });
 }
 
 intptr_t Win32RasWindows::DefaultProc(platform::WindowHandle window, uint32_t msg, uintptr_t wParam, intptr_t lParam)

@@ -4,12 +4,16 @@
 // assembled on them with the statistics key of Windows 95/98/ME.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include <windows.h>
 
 #include "devices/rascomp32.h"
 #include "platform/ras_api.h"
 #include "win32/win32_message_pump.h"
 #include "win32/win32_stat_data.h"
+#include "win32/window_base.h"
 
 namespace win32 {
 
@@ -46,6 +50,18 @@ public:
     std::string SystemMessage(uint32_t code) override;
 };
 
+// The hidden window RAS posts the dial progress to; its messages go to the
+// client.
+class RasNotifyWindow final : public HiddenWindow {
+public:
+    explicit RasNotifyWindow(platform::RasWindowClient& client) : client_(client) {}
+
+private:
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    platform::RasWindowClient& client_;
+};
+
 class Win32RasWindows final : public platform::RasWindows {
 public:
     void SetApplicationWindow(HWND window) { application_ = window; }
@@ -57,6 +73,7 @@ public:
 
 private:
     HWND application_ = nullptr;
+    std::vector<std::unique_ptr<RasNotifyWindow>> notifiers_;
 };
 
 class Win32DialUpStatistics final : public platform::DialUpStatistics {

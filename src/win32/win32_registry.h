@@ -6,22 +6,13 @@
 #include <windows.h>
 
 #include "platform/registry.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
-// An existing key opened for reading (or for setting values), closed on
-// every path; Get() is null when it did not open.
-class RegistryKey {
-public:
-    RegistryKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ);
-    ~RegistryKey();
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+// An existing key opened for reading (or for setting values); empty when
+// it cannot be opened.
+OwnedKey OpenRegistryKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ);
 
 class Win32Registry final : public platform::Registry {
 public:

@@ -33,23 +33,21 @@ bool Win32RnaappHelper::Load()
     if (!path.empty() && path.back() != '\\')
         path.push_back('\\');
     path.append(BlidllName);
-    library_ = LoadLibraryA(path.c_str());
-    return library_ != nullptr;
+    library_.Reset(LoadLibraryA(path.c_str()));
+    return static_cast<bool>(library_);
 }
 
 void Win32RnaappHelper::Unload()
 {
-    if (library_) {
-        FreeLibrary(library_);
-        library_ = nullptr;
-    }
+    library_.Reset();
 }
 
 bool Win32RnaappHelper::OpenRnaapp(int32_t (&v)[8])
 {
     if (!library_)
         return false;
-    const auto open = reinterpret_cast<OpenRnaappFn>(reinterpret_cast<void*>(GetProcAddress(library_, OpenRnaappName)));
+    const auto open =
+        reinterpret_cast<OpenRnaappFn>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), OpenRnaappName)));
     if (!open)
         return false;
     open(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7]);

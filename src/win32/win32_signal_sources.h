@@ -8,6 +8,7 @@
 
 #include "platform/lights_companion.h"
 #include "platform/rnaapp_helper.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
@@ -19,15 +20,10 @@ public:
 
 class Win32RnaappHelper final : public platform::RnaappHelper {
 public:
-    Win32RnaappHelper() = default;
-    Win32RnaappHelper(const Win32RnaappHelper&) = delete;
-    Win32RnaappHelper& operator=(const Win32RnaappHelper&) = delete;
-    ~Win32RnaappHelper() override { Unload(); }
-
     // The program's folder, where BLIDLL.DLL must be.
     void SetFolder(const std::string& folder) { folder_ = folder; }
 
-    bool Loaded() const override { return library_ != nullptr; }
+    bool Loaded() const override { return static_cast<bool>(library_); }
     bool Load() override;
     void Unload() override;
     bool OpenRnaapp(int32_t (&values)[8]) override;
@@ -37,7 +33,7 @@ public:
 
 private:
     std::string folder_;
-    HMODULE library_ = nullptr;
+    OwnedLibrary library_;
 };
 
 } // namespace win32

@@ -6,11 +6,8 @@ namespace win32 {
 
 bool Win32StatDataKey::Open()
 {
-    key_.reset();
-    key_.emplace(platform::RegistryRoot::DynData, "PerfStats\\StatData");
-    if (!key_->Get())
-        key_.reset();
-    return key_.has_value();
+    key_ = OpenRegistryKey(platform::RegistryRoot::DynData, "PerfStats\\StatData");
+    return static_cast<bool>(key_);
 }
 
 platform::StatValue Win32StatDataKey::Read(const std::string& name)
@@ -21,7 +18,7 @@ platform::StatValue Win32StatDataKey::Read(const std::string& name)
     DWORD type = 0;
     DWORD size = 0;
     // First the type and length alone, then the data when it fits.
-    if (RegQueryValueExA(key_->Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return value;
     value.Found = true;
     value.Binary = type == REG_BINARY;
@@ -29,7 +26,7 @@ platform::StatValue Win32StatDataKey::Read(const std::string& name)
     if (size <= sizeof value.Data) {
         BYTE data[sizeof value.Data] = {};
         DWORD got = sizeof data;
-        if (RegQueryValueExA(key_->Get(), name.c_str(), nullptr, &type, data, &got) != ERROR_SUCCESS ||
+        if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, data, &got) != ERROR_SUCCESS ||
             got > sizeof data)
             return {};
         std::memcpy(value.Data, data, got);

@@ -3,7 +3,6 @@
 // it does not open, which the readers take as "no statistics".
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "platform/stat_data.h"
@@ -15,10 +14,10 @@ class Win32StatDataKey final : public platform::StatDataKey {
 public:
     bool Open() override;
     platform::StatValue Read(const std::string& name) override;
-    void Close() override { key_.reset(); }
+    void Close() override { key_.Reset(); }
 
 private:
-    std::optional<RegistryKey> key_; // open between Open and Close
+    OwnedKey key_; // open between Open and Close
 };
 
 } // namespace win32

@@ -89,12 +89,6 @@ UINT ShowCommand(platform::ShowState show)
 
 } // namespace
 
-Win32Launcher::~Win32Launcher()
-{
-    if (watched_)
-        CloseHandle(watched_);
-}
-
 bool Win32Launcher::Exec(const std::string& commandLine, platform::ShowState show)
 {
     return WinExec(commandLine.c_str(), ShowCommand(show)) > 31;
@@ -104,10 +98,7 @@ bool Win32Launcher::Exec(const std::string& commandLine, platform::ShowState sho
 // process handle to watch.
 bool Win32Launcher::ExecWatched(const std::string& commandLine, platform::ShowState show)
 {
-    if (watched_) {
-        CloseHandle(watched_);
-        watched_ = nullptr;
-    }
+    watched_.Reset();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -117,13 +108,13 @@ bool Win32Launcher::ExecWatched(const std::string& commandLine, platform::ShowSt
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return false;
     CloseHandle(info.hThread);
-    watched_ = info.hProcess;
+    watched_.Reset(info.hProcess);
     return true;
 }
 
 bool Win32Launcher::WatchedRunning()
 {
-    return watched_ && WaitForSingleObject(watched_, 0) == WAIT_TIMEOUT;
+    return watched_ && WaitForSingleObject(watched_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 double Win32Clock::Now()
@@ -244,30 +235,6 @@ platform::MbResult Win32MessageBoxes::Show(const std::string& text, const std::s
     case IDCANCEL: return platform::MbResult::Cancel;
     default: return platform::MbResult::Ok;
     }
-}
-
-platform::FontHandle Win32Fonts::Create(const platform::FontParams& p)
-{
-    HFONT font = CreateFontA(p.Height, p.Width, p.Escapement, p.Orientation, p.Weight, p.Italic, p.Underline,
-                             p.StrikeOut, p.CharSet, p.OutPrecision, p.ClipPrecision, p.Quality, p.PitchAndFamily,
-                             p.FaceName.c_str());
-    return reinterpret_cast<platform::FontHandle>(font);
-}
-
-void Win32Fonts::Delete(platform::FontHandle font)
-{
-    if (font)
-        DeleteObject(reinterpret_cast<HFONT>(font));
-}
-
-int32_t Win32Fonts::LogPixelsY()
-{
-    if (dc_)
-        return GetDeviceCaps(dc_, LOGPIXELSY);
-    HDC screen = GetDC(nullptr);
-    int32_t dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
 }
 
 } // namespace win32

@@ -1,13 +1,13 @@
-// The running system, the clock, message boxes and GDI fonts on Win32.
+// The running system, the clock and message boxes on Win32.
 #pragma once
 
 #include <windows.h>
 
 #include "platform/clock.h"
 #include "platform/launcher.h"
-#include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/system_info.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
@@ -26,16 +26,12 @@ public:
 
 class Win32Launcher final : public platform::ProcessLauncher {
 public:
-    Win32Launcher() = default;
-    Win32Launcher(const Win32Launcher&) = delete;
-    Win32Launcher& operator=(const Win32Launcher&) = delete;
-    ~Win32Launcher() override;
     bool Exec(const std::string& commandLine, platform::ShowState show) override;
     bool ExecWatched(const std::string& commandLine, platform::ShowState show) override;
     bool WatchedRunning() override;
 
 private:
-    HANDLE watched_ = nullptr;
+    OwnedHandle watched_; // the process ExecWatched started
 };
 
 class Win32Clock final : public platform::Clock {
@@ -52,19 +48,6 @@ public:
 
 private:
     HWND owner_ = nullptr;
-};
-
-// Fonts for the displays; LOGPIXELSY comes from the memory device context
-// made from the main window.
-class Win32Fonts final : public platform::FontFactory {
-public:
-    void SetDeviceContext(HDC dc) { dc_ = dc; }
-    platform::FontHandle Create(const platform::FontParams& params) override;
-    void Delete(platform::FontHandle font) override;
-    int32_t LogPixelsY() override;
-
-private:
-    HDC dc_ = nullptr;
 };
 
 } // namespace win32

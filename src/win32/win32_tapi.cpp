@@ -34,17 +34,15 @@ Fn Entry(HMODULE library, const char* ansiName, const char* plainName = nullptr)
 Win32Tapi::~Win32Tapi()
 {
     Shutdown();
-    if (library_)
-        FreeLibrary(library_);
 }
 
 bool Win32Tapi::LoadLibraryOnce()
 {
     if (!tried_) {
         tried_ = true;
-        library_ = LoadLibraryA("TAPI32.DLL");
+        library_.Reset(LoadLibraryA("TAPI32.DLL"));
     }
-    return library_ != nullptr;
+    return static_cast<bool>(library_);
 }
 
 bool Win32Tapi::Initialize(uint32_t& deviceCount)
@@ -52,7 +50,7 @@ bool Win32Tapi::Initialize(uint32_t& deviceCount)
     deviceCount = 0;
     if (!LoadLibraryOnce())
         return false;
-    const auto init = Entry<LineInitializeFn>(library_, "lineInitialize");
+    const auto init = Entry<LineInitializeFn>(library_.Get(), "lineInitialize");
     if (!init)
         return false;
     DWORD devices = 0;
@@ -66,7 +64,7 @@ bool Win32Tapi::Initialize(uint32_t& deviceCount)
 
 bool Win32Tapi::NegotiateApiVersion(uint32_t device, uint32_t lowest, uint32_t highest, uint32_t& version)
 {
-    const auto negotiate = Entry<LineNegotiateFn>(library_, "lineNegotiateAPIVersion");
+    const auto negotiate = Entry<LineNegotiateFn>(library_.Get(), "lineNegotiateAPIVersion");
     DWORD agreed = 0;
     DWORD extension[2] = {};
     if (!negotiate || negotiate(lineApp_, device, lowest, highest, &agreed, extension) != 0)
@@ -77,13 +75,13 @@ bool Win32Tapi::NegotiateApiVersion(uint32_t device, uint32_t lowest, uint32_t h
 
 bool Win32Tapi::GetDevCaps(uint32_t device, uint32_t version, uint8_t* caps)
 {
-    const auto get = Entry<LineGetDevCapsFn>(library_, "lineGetDevCapsA", "lineGetDevCaps");
+    const auto get = Entry<LineGetDevCapsFn>(library_.Get(), "lineGetDevCapsA", "lineGetDevCaps");
     return get && get(lineApp_, device, version, 0, caps) == 0;
 }
 
 bool Win32Tapi::OpenLineMonitor(uint32_t device, uint32_t version, platform::TapiLine& line)
 {
-    const auto open = Entry<LineOpenFn>(library_, "lineOpenA", "lineOpen");
+    const auto open = Entry<LineOpenFn>(library_.Get(), "lineOpenA", "lineOpen");
     DWORD handle = 0;
     if (!open || open(lineApp_, device, &handle, version, 0, 0, CallPrivilegeMonitor, 0, nullptr) != 0)
         return false;
@@ -93,13 +91,13 @@ bool Win32Tapi::OpenLineMonitor(uint32_t device, uint32_t version, platform::Tap
 
 bool Win32Tapi::GetNewCalls(platform::TapiLine line, uint8_t* callList)
 {
-    const auto get = Entry<LineGetNewCallsFn>(library_, "lineGetNewCalls");
+    const auto get = Entry<LineGetNewCallsFn>(library_.Get(), "lineGetNewCalls");
     return get && get(static_cast<DWORD>(line), 0, CallSelectLine, callList) == 0;
 }
 
 bool Win32Tapi::GetCallInfo(uint32_t call, uint8_t* callInfo)
 {
-    const auto get = Entry<LineGetCallInfoFn>(library_, "lineGetCallInfoA", "lineGetCallInfo");
+    const auto get = Entry<LineGetCallInfoFn>(library_.Get(), "lineGetCallInfoA", "lineGetCallInfo");
     return get && get(call, callInfo) == 0;
 }
 
@@ -107,7 +105,7 @@ void Win32Tapi::Shutdown()
 {
     if (lineApp_ == 0)
         return;
-    if (const auto shutdown = Entry<LineShutdownFn>(library_, "lineShutdown"))
+    if (const auto shutdown = Entry<LineShutdownFn>(library_.Get(), "lineShutdown"))
         shutdown(lineApp_);
     lineApp_ = 0;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/tapi.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
@@ -29,7 +30,7 @@ private:
     bool LoadLibraryOnce();
 
     HINSTANCE instance_;
-    HMODULE library_ = nullptr;
+    OwnedLibrary library_; // freed after the line is shut down
     bool tried_ = false;
     DWORD lineApp_ = 0;
 };

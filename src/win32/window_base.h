@@ -1,12 +1,12 @@
 // One small base for Blinkery's windows and dialogs: the procedure thunk
 // keeps `this` in the window's user data and routes every message to the
 // object; nothing may unwind through the system's frames. Handles the
-// windows own sit in small wrappers that free them on every path.
+// windows own sit in the owners of win32/handles.h.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "win32/handles.h"
 
 namespace win32 {
 
@@ -33,6 +33,16 @@ private:
     static LRESULT CALLBACK Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND hwnd_ = nullptr;
+};
+
+// A window that is never shown, with the default handling of every message
+// it does not take itself: an owner, or a target for posted messages.
+class HiddenWindow : public WindowBase {
+public:
+    bool Create(HINSTANCE instance, const char* className, DWORD exStyle = 0)
+    {
+        return CreateWindowOf(instance, className, nullptr, exStyle, "", WS_POPUP, 0, 0, 0, 0, nullptr);
+    }
 };
 
 // A dialog from a template of the program's resources, modal or modeless
@@ -68,74 +78,6 @@ private:
 
     HWND hwnd_ = nullptr;
     bool modeless_ = false;
-};
-
-// Owns one handle and frees it with Free on every path.
-template <typename Handle, BOOL(WINAPI* Free)(Handle)>
-class Owned {
-public:
-    Owned() = default;
-    explicit Owned(Handle h) : h_(h) {}
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    Owned(Owned&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    Owned& operator=(Owned&& other) noexcept
-    {
-        Reset(std::exchange(other.h_, nullptr));
-        return *this;
-    }
-    ~Owned() { Reset(); }
-
-    Handle Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    void Reset(Handle h = nullptr)
-    {
-        if (h_)
-            Free(h_);
-        h_ = h;
-    }
-
-private:
-    Handle h_ = nullptr;
-};
-
-using OwnedIcon = Owned<HICON, DestroyIcon>;
-using OwnedMenu = Owned<HMENU, DestroyMenu>;
-
-inline BOOL WINAPI DeleteFontObject(HFONT font)
-{
-    return DeleteObject(font);
-}
-using OwnedFont = Owned<HFONT, DeleteFontObject>;
-
-// A window's device context for drawing outside WM_PAINT, released on
-// every path.
-class WindowDc {
-public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { ReleaseDC(hwnd_, dc_); }
-    HDC Get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
-
-// WM_PAINT's BeginPaint and EndPaint, the latter on every path.
-class PaintDc {
-public:
-    explicit PaintDc(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
-    PaintDc(const PaintDc&) = delete;
-    PaintDc& operator=(const PaintDc&) = delete;
-    ~PaintDc() { EndPaint(hwnd_, &ps_); }
-    HDC Get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT ps_{};
-    HDC dc_;
 };
 
 } // namespace win32

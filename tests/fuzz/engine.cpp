@@ -31,7 +31,7 @@ public:
     platform::WindowStyle Style(platform::WindowHandle) override { return {true, true, true, true, true}; }
     bool Rect(platform::WindowHandle, platform::WindowRect& r) override { return r = {100, 50, 740, 530}, true; }
     bool OfThisProcess(platform::WindowHandle) override { return false; }
-    bool BeginCaption(platform::WindowHandle, platform::FontHandle) override { return true; }
+    bool BeginCaption(platform::WindowHandle) override { return true; }
     void StretchPixels(const platform::PixelImage& source, int32_t sourceWidth, int32_t, int32_t, int32_t,
                        int32_t) override
     {

@@ -24,7 +24,6 @@ TEST_F(FormPaintTest, StepsInOrder)
     Paint();
     EXPECT_EQ(window.Calls, (Calls{"duties", "title", "tray", "restore", "throughput", "font", "border", "graph",
                                    "resize", "topmost", "present", "hide button", "information"}));
-    EXPECT_EQ(window.SelectedFont, 77u);
     EXPECT_FALSE(g.RepaintRequested);
     EXPECT_FALSE(g.ReloadPictures);
     EXPECT_FALSE(g.DisplayResized);

@@ -54,7 +54,6 @@ public:
     int Width = 0, Height = 0;
     int FrameWidth = 8;
     display::FontMetrics Font{16, 7};
-    platform::FontHandle SelectedFont = 0;
     display::TextExtent Column{62, 16}; // the extent of every measured text
     std::vector<std::string> Measured;
     bool Record = true; // false: keeps nothing, so painting allocates nothing here
@@ -68,10 +67,9 @@ public:
         Note("topmost");
         Topmost = topmost;
     }
-    display::FontMetrics SelectDisplayFont(platform::FontHandle font) override
+    display::FontMetrics SelectDisplayFont() override
     {
         Note("font");
-        SelectedFont = font;
         return Font;
     }
     display::TextExtent MeasureText(std::string_view text) override

@@ -21,7 +21,6 @@ protected:
         g.LightColorOn = 0x0000FF;
         g.LightColorOff = 0x828282;
         g.RDTDSpeedUpdate = 5;
-        g.DisplayFontHandle = 77;
         g.ReloadPictures = g.ReloadTitlePictures = g.DisplayResized = g.RepaintRequested = true;
         parts.Owner = &window;
     }

@@ -51,7 +51,7 @@ public:
         return All.at(w).RectReadable;
     }
     bool OfThisProcess(WindowHandle w) override { return All.at(w).Ours; }
-    bool BeginCaption(WindowHandle w, platform::FontHandle) override { return (Open = w) != 0; }
+    bool BeginCaption(WindowHandle w) override { return (Open = w) != 0; }
     void StretchPixels(const platform::PixelImage& s, int32_t sw, int32_t x, int32_t y, int32_t w, int32_t h) override
     {
         if (Record)
@@ -94,6 +94,7 @@ protected:
         g.ModemSignals.CD = cd;
         g.DisplayConnectTimeInTitlebar = time;
         strip.DrawTitleBarDisplay();
+        EXPECT_EQ(windows.Open, 0u) << "the caption's DC is still held";
     }
 
     TGVar& g = Settings;

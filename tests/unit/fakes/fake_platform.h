@@ -170,18 +170,18 @@ public:
     bool WatchedRunning() override { return WatchedRuns; }
 };
 
+// Numbers the fonts it builds from 1.
 class FontFactory : public platform::FontFactory {
 public:
     int32_t Dpi = 96;
     std::vector<platform::FontParams> Created;
-    std::vector<platform::FontHandle> Deleted;
+    std::map<platform::FontUse, size_t> Current; // the font each use has
 
-    platform::FontHandle Create(const platform::FontParams& params) override
+    void Build(platform::FontUse use, const platform::FontParams& params) override
     {
         Created.push_back(params);
-        return Created.size();
+        Current[use] = Created.size();
     }
-    void Delete(platform::FontHandle font) override { Deleted.push_back(font); }
     int32_t LogPixelsY() override { return Dpi; }
 };
 

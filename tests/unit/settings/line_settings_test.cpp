@@ -112,14 +112,14 @@ TEST(GdiFont, ParametersFromTheFontObject)
     EXPECT_EQ(GdiFontParams({"A", 0, 0, false}, 96).Weight, 400);
 }
 
-TEST(GdiFont, RebuildingDeletesTheOldFont)
+TEST(GdiFont, BuiltForItsUseInTheFactorysPixels)
 {
     fakes::FontFactory fonts;
-    platform::FontHandle slot = 0;
-    BuildGdiFont({"Arial", 10}, slot, fonts);
-    BuildGdiFont({"Arial", 12}, slot, fonts);
-    EXPECT_EQ(fonts.Deleted, std::vector<platform::FontHandle>{1});
-    EXPECT_EQ(slot, 2u);
+    fonts.Dpi = 120;
+    BuildGdiFont({"Arial", 10}, platform::FontUse::Title, fonts);
+    ASSERT_EQ(fonts.Created.size(), 1u);
+    EXPECT_EQ(fonts.Created[0].Height, 17);
+    EXPECT_EQ(fonts.Current.count(platform::FontUse::Display), 0u);
 }
 
 } // namespace

@@ -167,7 +167,7 @@ TEST_F(SettingsTest, EmptyTitleBarFontTakesTheSystemCaptionFont)
     EXPECT_TRUE(g.ReloadPictures);
     ASSERT_EQ(fonts.Created.size(), 1u);
     EXPECT_EQ(fonts.Created[0].Height, -13);
-    EXPECT_EQ(g.TitleFontHandle, 1u);
+    EXPECT_EQ(fonts.Current.at(platform::FontUse::Title), 1u);
     // The colours the file gives stay; without them, the system's caption colours.
     EXPECT_EQ(g.TitleFont.Color, 255);
     EXPECT_EQ(g.FontTitlebarBackgroundColor, 0u);

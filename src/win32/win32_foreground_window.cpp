@@ -1,4 +1,4 @@
-#include "win32/title_strip.h"
+#include "win32/win32_foreground_window.h"
 
 namespace win32 {
 
@@ -53,50 +53,46 @@ bool Win32ForegroundWindows::OfThisProcess(platform::WindowHandle window)
     return process == GetCurrentProcessId();
 }
 
-bool Win32ForegroundWindows::BeginCaption(platform::WindowHandle window, platform::FontHandle font)
+bool Win32ForegroundWindows::BeginCaption(platform::WindowHandle window)
 {
-    window_ = AsWindow(window);
-    dc_ = GetWindowDC(window_);
-    if (!dc_)
+    dc_.emplace(AsWindow(window));
+    if (!*dc_) {
+        dc_.reset();
         return false;
-    oldFont_ = font ? SelectObject(dc_, reinterpret_cast<HFONT>(font)) : nullptr;
+    }
+    font_.emplace(dc_->Get(), fonts_.Font(platform::FontUse::Title)); // none built: the DC's own
     return true;
 }
 
 void Win32ForegroundWindows::StretchPixels(const platform::PixelImage& source, int32_t sourceWidth, int32_t x,
                                            int32_t y, int32_t width, int32_t height)
 {
-    blitter_.Stretch(dc_, x, y, width, height, source, sourceWidth);
+    blitter_.Stretch(dc_->Get(), x, y, width, height, source, sourceWidth);
 }
 
 platform::TextSize Win32ForegroundWindows::MeasureText(std::string_view text)
 {
     SIZE size{};
-    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(dc_->Get(), text.data(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
 void Win32ForegroundWindows::DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
                                       uint32_t background)
 {
+    const HDC dc = dc_->Get();
     RECT r{place.Left, place.Top, place.Right, place.Bottom};
-    SetTextColor(dc_, textColour & 0x00FFFFFF);
-    SetBkColor(dc_, background & 0x00FFFFFF);
-    SetBkMode(dc_, OPAQUE);
-    ExtTextOutA(dc_, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr); // the whole place, behind the text
-    ::DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SetTextColor(dc, textColour & 0x00FFFFFF);
+    SetBkColor(dc, background & 0x00FFFFFF);
+    SetBkMode(dc, OPAQUE);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr); // the whole place, behind the text
+    ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void Win32ForegroundWindows::EndCaption()
 {
-    if (dc_) {
-        if (oldFont_)
-            SelectObject(dc_, oldFont_);
-        ReleaseDC(window_, dc_);
-    }
-    dc_ = nullptr;
-    oldFont_ = nullptr;
-    window_ = nullptr;
+    font_.reset(); // the old font back before the DC goes
+    dc_.reset();
 }
 
 void Win32ForegroundWindows::RepaintFrame(platform::WindowHandle window)

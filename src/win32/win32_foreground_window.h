@@ -3,34 +3,42 @@
 // Which window gets what is the core's (display/title_bar_display.h).
 #pragma once
 
+#include <optional>
+
 #include <windows.h>
 
 #include "platform/foreground_window.h"
 #include "win32/dib_blit.h"
+#include "win32/handles.h"
+#include "win32/win32_fonts.h"
 
 namespace win32 {
 
 class Win32ForegroundWindows final : public platform::ForegroundWindows {
 public:
+    explicit Win32ForegroundWindows(const Win32Fonts& fonts) : fonts_(fonts) {}
+
     platform::WindowHandle Foreground() override;
     platform::WindowHandle TopLevel(platform::WindowHandle window) override;
     platform::WindowStyle Style(platform::WindowHandle window) override;
     bool Rect(platform::WindowHandle window, platform::WindowRect& rect) override;
     bool OfThisProcess(platform::WindowHandle window) override;
-    bool BeginCaption(platform::WindowHandle window, platform::FontHandle font) override;
+    void RepaintFrame(platform::WindowHandle window) override;
+    void PostActiveCaption(platform::WindowHandle window) override;
+
+private:
+    bool BeginCaption(platform::WindowHandle window) override;
     void StretchPixels(const platform::PixelImage& source, int32_t sourceWidth, int32_t x, int32_t y, int32_t width,
                        int32_t height) override;
     platform::TextSize MeasureText(std::string_view text) override;
     void DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
                   uint32_t background) override;
     void EndCaption() override;
-    void RepaintFrame(platform::WindowHandle window) override;
-    void PostActiveCaption(platform::WindowHandle window) override;
 
-private:
-    HWND window_ = nullptr; // the caption being drawn into
-    HDC dc_ = nullptr;
-    HGDIOBJ oldFont_ = nullptr;
+    const Win32Fonts& fonts_;
+    // The caption being drawn into: its window's DC and the font selected there.
+    std::optional<WholeWindowDc> dc_;
+    std::optional<SelectedObject> font_;
     DibBlitter blitter_;
 };
 
