@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/help_topics.h"
+#include "settings/help_topics.h"
 #include "hlp_context_map.h"
 
 namespace {
