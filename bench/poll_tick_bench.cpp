@@ -77,7 +77,8 @@ public:
     void FormPaint() override
     {
         ++Paints;
-        Settings.RepaintRequested = false;
+        // What the display's paint clears.
+        Settings.RepaintRequested = Settings.ReloadPictures = Settings.DisplayResized = false;
     }
     void InvalidateGraphWindow() override {}
 };

@@ -1,8 +1,10 @@
 // The throughput graph's two compositions: the graph window's paint (a
 // full 600-column window) and the in-display graph of a lamp display
-// paint, each once with a new sample to draw (a throughput timer tick) and
-// once with nothing new (a repaint that only presents the kept picture).
-// The host does nothing with the pictures.
+// paint, each with a new sample to draw (a throughput timer tick: the kept
+// picture moves by a column), with a new sample and the whole picture
+// composed anew (as after a change of scale, size or colours; the measure
+// the move is held against), and with nothing new (a repaint that only
+// presents the kept picture). The host does nothing with the pictures.
 //
 //   throughput_graph_bench [benchmark flags]   Google Benchmark
 #include <benchmark/benchmark.h>
@@ -21,12 +23,12 @@ public:
     void ShowGraphWindow(bool) override {}
     void InvalidateGraphWindow() override {}
     display::GraphSize GraphClientSize() override { return {600, 220}; }
-    void PresentGraphWindow(const display::Bitmap& graph) override { benchmark::DoNotOptimize(graph.Pixels.data()); }
+    void PresentGraphWindow(const platform::PixelImage& graph) override { benchmark::DoNotOptimize(graph.Pixels); }
     display::GraphSize DisplayClientSize(int outerWidth, int outerHeight) override
     {
         return {outerWidth - 8, outerHeight - 27};
     }
-    void SetDisplayGraph(const display::Bitmap* graph, int) override { benchmark::DoNotOptimize(graph); }
+    void SetDisplayGraph(const platform::PixelImage* graph, int) override { benchmark::DoNotOptimize(graph); }
     void SetThroughputTimer(uint32_t) override {}
     void ShowStatusBar(display::GraphStatusBar, bool) override {}
     void SetStatusText(display::GraphStatusBar, std::string_view text) override { benchmark::DoNotOptimize(text.data()); }
@@ -87,6 +89,17 @@ void NewSample(benchmark::State& state, View view)
     }
 }
 
+void FullCompose(benchmark::State& state, View view)
+{
+    Rig rig(view);
+    uint32_t i = 0;
+    for (auto _ : state) {
+        rig.Sample(++i);
+        rig.graph.ComposeAnew();
+        rig.Paint();
+    }
+}
+
 void NothingNew(benchmark::State& state, View view)
 {
     Rig rig(view);
@@ -96,6 +109,8 @@ void NothingNew(benchmark::State& state, View view)
 
 BENCHMARK_CAPTURE(NewSample, window_600x202, View::Window);
 BENCHMARK_CAPTURE(NewSample, in_display_292x102, View::InDisplay);
+BENCHMARK_CAPTURE(FullCompose, window_600x202, View::Window);
+BENCHMARK_CAPTURE(FullCompose, in_display_292x102, View::InDisplay);
 BENCHMARK_CAPTURE(NothingNew, window_600x202, View::Window);
 BENCHMARK_CAPTURE(NothingNew, in_display_292x102, View::InDisplay);
 

@@ -12,20 +12,44 @@ namespace {
 // (28800 bps gives 6400 bytes).
 int64_t ScaleOfBps(int32_t bps) { return static_cast<int64_t>(std::llround(2.0 * bps / 9.0)); }
 
-// A column part's height in pixels: the integer part of count / scale x height.
-int64_t PartHeight(uint32_t count, int64_t scale, int height)
+// Room before a kept picture: this many one-column moves before it is
+// composed anew (once in 17 minutes at one sample a second).
+constexpr size_t ScrollRoom = 1024;
+
+// A kept picture's pixels, row by row from the top.
+struct Canvas {
+    Colour* Pixels;
+    int Width;
+    int Height;
+};
+
+// A sample's two parts in pixels: the integer part of count / scale x height.
+struct Parts {
+    int64_t Sent;
+    int64_t Received;
+};
+Parts PartsOf(ThroughputSample s, int64_t scale, int height)
 {
-    return static_cast<int64_t>(count) * height / scale;
+    return {static_cast<int64_t>(s.TD) * height / scale, static_cast<int64_t>(s.RD) * height / scale};
 }
+bool AboveFullScale(Parts parts, int height) { return parts.Sent > height || parts.Received > height; }
 
 // Rows [from, to) of column x, clipped to the picture.
-void FillColumn(Bitmap& picture, int x, int64_t from, int64_t to, Colour c)
+void FillColumn(const Canvas& picture, int x, int64_t from, int64_t to, Colour c)
 {
     const int64_t top = std::max<int64_t>(from, 0);
     const int64_t end = std::min<int64_t>(to, picture.Height);
-    Colour* p = picture.Pixels.data() + x;
+    Colour* p = picture.Pixels + x;
     for (int64_t y = top; y < end; ++y)
         p[y * picture.Width] = c;
+}
+
+// Received at the bottom of column x, sent above it; the rows above are left.
+void DrawParts(const Canvas& picture, int x, Parts parts, Colour rd, Colour td)
+{
+    const int h = picture.Height;
+    FillColumn(picture, x, h - parts.Received, h, rd);
+    FillColumn(picture, x, h - parts.Received - parts.Sent, h - parts.Received, td);
 }
 
 // One rate in tenths of a kB per second, rounded half up; at most about
@@ -103,6 +127,7 @@ void TThroughputGraph::ClearThroughputHistory()
 {
     samples_.fill({});
     ++samplesVersion_;
+    ++clears_;
     g_.ConnectionState.GraphTx = g_.ConnectionState.GraphRx = 0;
 }
 
@@ -231,6 +256,11 @@ void TThroughputGraph::FormClose()
     g_.RepaintRequested = true;
 }
 
+void TThroughputGraph::ComposeAnew()
+{
+    window_.Built = display_.Built = ViewKey{};
+}
+
 TThroughputGraph::ViewKey TThroughputGraph::KeyFor(int width, int height) const
 {
     return {width,
@@ -239,6 +269,7 @@ TThroughputGraph::ViewKey TThroughputGraph::KeyFor(int width, int height) const
             g_.LightThroughputBackground & 0x00FFFFFFu,
             g_.LightThroughputRD & 0x00FFFFFFu,
             g_.LightThroughputTD & 0x00FFFFFFu,
+            clears_,
             samplesVersion_};
 }
 
@@ -247,36 +278,68 @@ void TThroughputGraph::Compose(View& view, int width, int height, bool cutAtFull
     const ViewKey key = KeyFor(width, height);
     if (key == view.Built)
         return;
+    if (!Scroll(view, key, cutAtFullScale))
+        ComposeAll(view, key, cutAtFullScale);
+    view.Built = key;
+}
 
-    // The picture keeps its storage: a size it held before needs no
-    // allocation. It is recorded as built once it holds its pixels.
-    Bitmap& p = view.Picture;
-    p.Width = p.Height = 0;
-    view.Built = ViewKey{};
+void TThroughputGraph::ComposeAll(View& view, const ViewKey& key, bool cutAtFullScale)
+{
+    // The store keeps its storage: a size it held before needs no allocation.
+    const int width = key.Width, height = key.Height;
+    view.Picture = {};
     // No room for a column, or more pixels than a picture holds: empty.
     if (width == 0 || height == 0 || !PictureFits(width, height)) {
-        p.Pixels.clear();
-        view.Built = key;
+        view.Store.clear();
         return;
     }
-    p.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-    p.Width = width;
-    p.Height = height;
-    view.Built = key;
-    std::fill(p.Pixels.begin(), p.Pixels.end(), key.Background);
+    view.Store.resize(ScrollRoom + static_cast<size_t>(width) * static_cast<size_t>(height));
+    view.Origin = ScrollRoom;
+    const Canvas p{view.Store.data() + view.Origin, width, height};
+    view.Picture = {p.Pixels, width, height};
+    std::fill(view.Store.begin() + static_cast<ptrdiff_t>(view.Origin), view.Store.end(), key.Background);
 
     const int columns = std::min(width, GraphSampleCount);
     for (int x = 0; x < columns; ++x) {
         const ThroughputSample& s = samples_[static_cast<size_t>(x)];
         if (s.TD == 0 && s.RD == 0)
             continue;
-        const int64_t hT = PartHeight(s.TD, key.Scale, height);
-        const int64_t hR = PartHeight(s.RD, key.Scale, height);
-        if (cutAtFullScale && (hT > height || hR > height))
+        const Parts parts = PartsOf(s, key.Scale, height);
+        if (cutAtFullScale && AboveFullScale(parts, height))
             break;
-        FillColumn(p, x, height - hR, height, key.RD);
-        FillColumn(p, x, height - hR - hT, height - hR, key.TD);
+        DrawParts(p, x, parts, key.RD, key.TD);
     }
+}
+
+bool TThroughputGraph::Scroll(View& view, const ViewKey& key, bool cutAtFullScale)
+{
+    // Only samples taken since: the size, the scale and the colours are as
+    // the picture was built, and the history was not cleared.
+    ViewKey same = key;
+    same.Samples = view.Built.Samples;
+    const int columns = std::min(key.Width, GraphSampleCount);
+    const uint32_t n = key.Samples - view.Built.Samples;
+    if (!(same == view.Built) || !view.Picture.Pixels || n >= static_cast<uint32_t>(columns) || n > view.Origin)
+        return false;
+    const int added = static_cast<int>(n);
+    // A new sample above full scale ends the chart before the older ones.
+    if (cutAtFullScale)
+        for (int x = 0; x < added; ++x)
+            if (AboveFullScale(PartsOf(samples_[static_cast<size_t>(x)], key.Scale, key.Height), key.Height))
+                return false;
+
+    view.Origin -= n;
+    const Canvas p{view.Store.data() + view.Origin, key.Width, key.Height};
+    view.Picture.Pixels = p.Pixels;
+    for (int x = 0; x < added; ++x) {
+        const Parts parts = PartsOf(samples_[static_cast<size_t>(x)], key.Scale, key.Height);
+        FillColumn(p, x, 0, key.Height - parts.Received - parts.Sent, key.Background);
+        DrawParts(p, x, parts, key.RD, key.TD);
+    }
+    // Past the last sample (a view wider than the history) stays background.
+    for (int x = columns; x < std::min(columns + added, key.Width); ++x)
+        FillColumn(p, x, 0, key.Height, key.Background);
+    return true;
 }
 
 void TThroughputGraph::ShowStatus(View& view, GraphStatusBar bar, bool shown)

@@ -4,15 +4,19 @@
 // in a window of its own or below the lamps of the main display, with a
 // status line that gives the newest sample as rates.
 //
-// The logic composes both views into Bitmaps; the window operations are
-// reached through GraphHost, which the Win32 side implements.
+// The logic composes both views into pictures it keeps: a new sample moves
+// a kept picture one column to the right and draws the new column, and a
+// change of size, scale or colours composes it anew. The window operations
+// are reached through GraphHost, which the Win32 side implements.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/foreground_window.h"
 #include "settings/settings.h"
 #include "monitor/window_parts.h"
 #include "display/bitmap.h"
@@ -75,14 +79,14 @@ public:
     virtual GraphSize GraphClientSize() = 0;
     // Draws the window view at the client's top-left corner; called from
     // the graph window's paint.
-    virtual void PresentGraphWindow(const Bitmap& graph) = 0;
+    virtual void PresentGraphWindow(const platform::PixelImage& graph) = 0;
     // The main window's client size when its outer size is the one given.
     virtual GraphSize DisplayClientSize(int outerWidth, int outerHeight) = 0;
     // The in-display graph of this paint of the main display, at client
     // row top, full client width; nullptr: none. It is drawn with the panel
     // (the panel's background fill must leave it) and stays valid until the
     // next call.
-    virtual void SetDisplayGraph(const Bitmap* graph, int top) = 0;
+    virtual void SetDisplayGraph(const platform::PixelImage* graph, int top) = 0;
     // Starts the throughput timer with this period in milliseconds, counting
     // from now; 0 stops it.
     virtual void SetThroughputTimer(uint32_t periodMs) = 0;
@@ -118,9 +122,13 @@ public:
     int64_t AutomaticMaximum() const { return automaticMaximum_; }
     int SkipCount() const { return skips_; }
     int64_t Scale() const { return ThroughputScale(g_, automaticMaximum_); }
+    // The next paint of each view composes its whole picture instead of
+    // moving the kept one: the measure and the check of the moved pictures.
+    void ComposeAnew();
 
 private:
-    // What a composed view was built from; equal inputs need no rebuild.
+    // What a composed view was built from; equal inputs need no rebuild,
+    // and inputs that differ only in the samples taken since need a move.
     struct ViewKey {
         int Width = -1;
         int Height = -1;
@@ -128,11 +136,18 @@ private:
         Colour Background = 0;
         Colour RD = 0;
         Colour TD = 0;
-        uint32_t Samples = 0;
+        uint32_t Clears = 0;  // the clears of the history
+        uint32_t Samples = 0; // the samples taken
         friend bool operator==(const ViewKey&, const ViewKey&) = default;
     };
     struct View {
-        Bitmap Picture;
+        // The picture sits at Origin in Store, the room before it kept
+        // free: moving the origin back by n pixels moves every row n
+        // columns to the right (each row's last n pixels become the next
+        // row's first n, which the new columns then cover).
+        std::vector<Colour> Store;
+        size_t Origin = 0;
+        platform::PixelImage Picture;
         ViewKey Built;
         bool StatusShown = false;
         bool StatusKnown = false; // the status bar's state was set once
@@ -142,9 +157,14 @@ private:
     };
 
     ViewKey KeyFor(int width, int height) const;
-    // Rebuilds the view's picture when its inputs changed. cutAtFullScale:
-    // the chart ends at the first sample whose part stands above the height.
+    // Brings the view's picture up to date: moved for new samples, composed
+    // anew for other changes. cutAtFullScale: the chart ends at the first
+    // sample whose part stands above the height.
     void Compose(View& view, int width, int height, bool cutAtFullScale);
+    void ComposeAll(View& view, const ViewKey& key, bool cutAtFullScale);
+    // Moves the picture right by the new samples and draws them; false, with
+    // the picture untouched, when it must be composed anew.
+    bool Scroll(View& view, const ViewKey& key, bool cutAtFullScale);
     void ShowStatus(View& view, GraphStatusBar bar, bool shown);
     void UpdateStatusText(View& view, GraphStatusBar bar);
 
@@ -152,6 +172,7 @@ private:
     GraphHost& host_;
     std::array<ThroughputSample, GraphSampleCount> samples_{};
     uint32_t samplesVersion_ = 0; // counts every change of the samples
+    uint32_t clears_ = 0;
     int64_t automaticMaximum_ = 1;
     int skips_ = GraphStartSkips;
     uint32_t timerPeriod_ = 0; // the running timer's period; 0 = stopped

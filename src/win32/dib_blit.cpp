@@ -25,9 +25,14 @@ const BITMAPINFO& DibBlitter::Convert(const uint32_t* pixels, int width, int hei
 
 void DibBlitter::Draw(HDC dc, int x, int y, const display::Bitmap& picture)
 {
-    if (picture.Pixels.empty())
+    Draw(dc, x, y, platform::PixelImage{picture.Pixels.data(), picture.Width, picture.Height});
+}
+
+void DibBlitter::Draw(HDC dc, int x, int y, const platform::PixelImage& picture)
+{
+    if (!picture.Pixels || picture.Width <= 0 || picture.Height <= 0)
         return;
-    const BITMAPINFO& format = Convert(picture.Pixels.data(), picture.Width, picture.Height);
+    const BITMAPINFO& format = Convert(picture.Pixels, picture.Width, picture.Height);
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.Width), static_cast<DWORD>(picture.Height), 0, 0, 0,
                       static_cast<UINT>(picture.Height), dib_.data(), &format, DIB_RGB_COLORS);
 }

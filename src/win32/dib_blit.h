@@ -19,6 +19,7 @@ class DibBlitter {
 public:
     // At (x, y), pixel for pixel.
     void Draw(HDC dc, int x, int y, const display::Bitmap& picture);
+    void Draw(HDC dc, int x, int y, const platform::PixelImage& picture);
     // The left sourceWidth columns of the image into the rectangle (x, y,
     // width, height), stretched.
     void Stretch(HDC dc, int x, int y, int width, int height, const platform::PixelImage& image, int sourceWidth);

@@ -149,7 +149,7 @@ display::GraphSize TGraphDisplay::GraphClientSize()
     return {r.right, r.bottom};
 }
 
-void TGraphDisplay::PresentGraphWindow(const display::Bitmap& graph)
+void TGraphDisplay::PresentGraphWindow(const platform::PixelImage& graph)
 {
     if (paintDc_)
         windowBlitter_.Draw(paintDc_, 0, 0, graph);
@@ -165,7 +165,7 @@ display::GraphSize TGraphDisplay::DisplayClientSize(int outerWidth, int outerHei
     return {std::max(outerWidth - frameWidth, 0), std::max(outerHeight - frameHeight, 0)};
 }
 
-void TGraphDisplay::SetDisplayGraph(const display::Bitmap* graph, int top)
+void TGraphDisplay::SetDisplayGraph(const platform::PixelImage* graph, int top)
 {
     displayGraph_ = graph;
     displayGraphTop_ = top;

@@ -47,9 +47,9 @@ private:
     void ShowGraphWindow(bool shown) override;
     void InvalidateGraphWindow() override;
     display::GraphSize GraphClientSize() override;
-    void PresentGraphWindow(const display::Bitmap& graph) override;
+    void PresentGraphWindow(const platform::PixelImage& graph) override;
     display::GraphSize DisplayClientSize(int outerWidth, int outerHeight) override;
-    void SetDisplayGraph(const display::Bitmap* graph, int top) override;
+    void SetDisplayGraph(const platform::PixelImage* graph, int top) override;
     void SetThroughputTimer(uint32_t periodMs) override;
     void ShowStatusBar(display::GraphStatusBar bar, bool shown) override;
     void SetStatusText(display::GraphStatusBar bar, std::string_view text) override;
@@ -58,7 +58,7 @@ private:
     HWND windowBar_ = nullptr;
     HWND displayBar_ = nullptr;
     HDC paintDc_ = nullptr;               // the graph window's paint running
-    const display::Bitmap* displayGraph_ = nullptr;
+    const platform::PixelImage* displayGraph_ = nullptr;
     int displayGraphTop_ = 0;
     DibBlitter windowBlitter_, displayBlitter_;
     std::string text_;                    // a status text, NUL-terminated for the control

@@ -85,9 +85,9 @@ struct Rig : enginetest::EngineWiring, WindowHost, display::GraphHost {
         GraphWindowBounds(b);
         return {std::max(b.Width - 8, 0), std::max(b.Height - 27, 0)};
     }
-    void PresentGraphWindow(const display::Bitmap& picture) override { Shown(picture); }
+    void PresentGraphWindow(const platform::PixelImage& picture) override { Shown(picture); }
     display::GraphSize DisplayClientSize(int w, int h) override { return {std::max(w - 8, 0), std::max(h - 27, 0)}; }
-    void SetDisplayGraph(const display::Bitmap* picture, int top) override
+    void SetDisplayGraph(const platform::PixelImage* picture, int top) override
     {
         if (!picture)
             return;
@@ -100,10 +100,16 @@ struct Rig : enginetest::EngineWiring, WindowHost, display::GraphHost {
 
     void Shown(const display::Bitmap& picture)
     {
-        FUZZ_CHECK(picture.Width >= 0 && picture.Height >= 0 &&
-                   picture.Pixels.size() == size_t(picture.Width) * size_t(picture.Height));
-        if (!picture.Pixels.empty())
-            caption.Sink += picture.Pixels.back();
+        FUZZ_CHECK(picture.Pixels.size() == size_t(std::max(picture.Width, 0)) * size_t(std::max(picture.Height, 0)));
+        Shown(platform::PixelImage{picture.Pixels.data(), picture.Width, picture.Height});
+    }
+    void Shown(const platform::PixelImage& picture)
+    {
+        FUZZ_CHECK(picture.Width >= 0 && picture.Height >= 0);
+        const size_t pixels = size_t(picture.Width) * size_t(picture.Height);
+        FUZZ_CHECK(pixels == 0 || picture.Pixels);
+        if (pixels != 0)
+            caption.Sink += picture.Pixels[pixels - 1];
     }
     void Paint()
     {

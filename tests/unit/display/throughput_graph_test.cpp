@@ -2,6 +2,8 @@
 // both views and the quiet repaint.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "display/throughput_graph.h"
 #include "monitor/allocation_counter.h"
 
@@ -14,16 +16,16 @@ constexpr Colour Bg = Rgb(254, 254, 235), Rd = Rgb(0, 200, 0), Td = Rgb(220, 0, 
 struct Host final : GraphHost {
     GraphSize Client{200, 40};
     std::vector<std::string> Log;
-    const Bitmap* Window = nullptr;
-    const Bitmap* InDisplay = nullptr;
+    const platform::PixelImage* Window = nullptr;
+    const platform::PixelImage* InDisplay = nullptr;
     int Top = 0;
     bool GraphWindowBounds(GraphBounds& b) override { return b = {5, 6, 300, 90}, true; }
     void ShowGraphWindow(bool shown) override { Log.push_back(shown ? "show" : "hide"); }
     void InvalidateGraphWindow() override {}
     GraphSize GraphClientSize() override { return Client; }
-    void PresentGraphWindow(const Bitmap& graph) override { Window = &graph; }
+    void PresentGraphWindow(const platform::PixelImage& graph) override { Window = &graph; }
     GraphSize DisplayClientSize(int w, int h) override { return {w - 8, h - 27}; }
-    void SetDisplayGraph(const Bitmap* graph, int top) override { InDisplay = graph, Top = top; }
+    void SetDisplayGraph(const platform::PixelImage* graph, int top) override { InDisplay = graph, Top = top; }
     void SetThroughputTimer(uint32_t ms) override { Log.push_back("timer " + std::to_string(ms)); }
     void ShowStatusBar(GraphStatusBar, bool) override {}
     void SetStatusText(GraphStatusBar, std::string_view text) override { Status.assign(text); }
@@ -48,9 +50,20 @@ protected:
     void Skip() { Tick(0, 0), Tick(0, 0); }
 };
 
-// Columns 0 to n-1 from the top as runs: "B5T3R2" is 5 background, 3 sent, 2 received.
-std::vector<std::string> Columns(const Bitmap& b, int n)
+// A copy of a shown picture.
+Bitmap Shown(const platform::PixelImage& picture)
 {
+    Bitmap b;
+    b.Width = picture.Width, b.Height = picture.Height;
+    if (picture.Pixels)
+        b.Pixels.assign(picture.Pixels, picture.Pixels + size_t(picture.Width) * size_t(picture.Height));
+    return b;
+}
+
+// Columns 0 to n-1 from the top as runs: "B5T3R2" is 5 background, 3 sent, 2 received.
+std::vector<std::string> Columns(const platform::PixelImage& picture, int n)
+{
+    const Bitmap b = Shown(picture);
     std::vector<std::string> out(static_cast<size_t>(n));
     for (int x = 0; x < n; ++x)
         for (int y = 0, run = 1; y < b.Height; ++y, ++run)
@@ -159,7 +172,43 @@ TEST_F(ThroughputGraphTest, InDisplayChartEndsAtTheFirstSampleAboveFullScale)
     graph.DrawThroughputInDisplay(height = 60);
     ASSERT_NE(host.InDisplay, nullptr);
     EXPECT_EQ(host.InDisplay->Width, 0);
-    EXPECT_TRUE(host.InDisplay->Pixels.empty());
+    EXPECT_EQ(host.InDisplay->Pixels, nullptr);
+}
+
+TEST_F(ThroughputGraphTest, NewSamplesMoveThePicturesAsAFullCompositionDrawsThem)
+{
+    // A second graph takes the same samples and composes its views anew at
+    // every paint. Both views are wider than the history; spikes raise the
+    // automatic scale until they leave the 40 columns it looks at, a fixed
+    // scale cuts the in-display chart, some ticks go unpainted, the history
+    // is cleared once, and the pictures move further than the room before them.
+    Host fullHost;
+    TThroughputGraph full{g, fullHost};
+    g.GraphMode = 2, g.TWindowSizeX = 40, g.TScalingValue = 4500; // fixed: 1000 bytes full scale
+    host.Client = fullHost.Client = {650, 12};
+    g.WindowSizeX = 660, g.WindowSizeY = 75; // in display: 652 x 10
+    uint32_t seed = 1, moved = 0;
+    const auto next = [&seed](uint32_t below) { return ((seed = seed * 1103515245u + 12345u) >> 16 & 0x7FFF) % below; };
+    const Colour* before = nullptr;
+    for (int i = 0; i < 1300; ++i) {
+        const uint32_t td = next(300), rd = next(50) == 0 ? 20000 : next(7) == 0 ? 0 : next(900);
+        for (TThroughputGraph* each : {&graph, &full})
+            g.ConnectionState.GraphTx = td, g.ConnectionState.GraphRx = rd, each->TimerThroughputTimer();
+        if (i == 500)
+            graph.ClearThroughputHistory(), full.ClearThroughputHistory();
+        g.TScalingSet = i / 150 % 2 * 2;
+        if (next(13) == 0)
+            continue;
+        int height = 60;
+        graph.FormPaint(), graph.DrawThroughputInDisplay(height);
+        full.ComposeAnew();
+        full.FormPaint(), full.DrawThroughputInDisplay(height = 60);
+        ASSERT_EQ(Shown(*host.Window), Shown(*fullHost.Window)) << "sample " << i;
+        ASSERT_EQ(Shown(*host.InDisplay), Shown(*fullHost.InDisplay)) << "sample " << i;
+        moved += std::less<>{}(host.Window->Pixels, before);
+        before = host.Window->Pixels;
+    }
+    EXPECT_GT(moved, 1000u); // most new samples moved the picture
 }
 
 TEST_F(ThroughputGraphTest, ModeTimerAndWindow)
