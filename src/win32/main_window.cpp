@@ -439,21 +439,6 @@ void TMainWindow::FormPaint()
 
 // --- The window's rules, the settings dialog and the menu commands
 
-void TMainWindow::SetTrayIconActive(bool active)
-{
-    if (!active) {
-        tray_.HideTrayIcon();
-        return;
-    }
-    tray_.Icon().SetActive(true);
-    tray_.UpdateTrayIcon();
-}
-
-bool TMainWindow::ShowSettingsDialog()
-{
-    return tray_.Icon().ShowModalForm(TrayForm::SetupForm) == IDOK;
-}
-
 void TMainWindow::SelectSetupPage(SetupPage page)
 {
     setup_.SelectPage(page == SetupPage::About ? setup::AboutPage
@@ -466,11 +451,6 @@ void TMainWindow::FollowDetectionAids()
     os_.Vxd.Follow(Settings.OsKind, Settings.NoVxd, os_.System.ShortProgramPath());
     if (portIO_)
         portIO_->Follow(Settings.NoDirectHardwareAcesss);
-}
-
-void TMainWindow::BringSettingsDialogToFront()
-{
-    tray_.Icon().ShowForm(TrayForm::SetupForm);
 }
 
 void TMainWindow::SetBorder(WindowBorder border)

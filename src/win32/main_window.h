@@ -151,9 +151,9 @@ private:
     void FreeGdiObjects() override;
     void ShowLogo() override;
     void HideApplication() override { tray_.Icon().HideApplication(); }
-    void SetTrayIconActive(bool active) override;
-    bool ShowSettingsDialog() override;
-    void BringSettingsDialogToFront() override;
+    void SetTrayIconActive(bool active) override { tray_.SetIconActive(active); }
+    bool ShowSettingsDialog() override { return tray_.ShowSetupModal(); }
+    void BringSettingsDialogToFront() override { tray_.BringSetupToFront(); }
     void SelectSetupPage(SetupPage page) override;
     void StartAboutTimer() override { setup_.StartAboutTimer(); }
     void StopAboutTimer() override { setup_.StopAboutTimer(); }

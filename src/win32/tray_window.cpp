@@ -77,8 +77,13 @@ void Win32Tray::UpdateTrayIcon()
     update_.Win95Tray(Settings);
 }
 
-void Win32Tray::HideTrayIcon()
+void Win32Tray::SetIconActive(bool active)
 {
+    if (active) {
+        tray_.SetActive(true);
+        UpdateTrayIcon();
+        return;
+    }
     if (!IsWindowVisible(app_))
         tray_.ShowApplication();
     tray_.SetActive(false);

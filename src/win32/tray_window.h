@@ -48,8 +48,13 @@ public:
     bool TrayIconShown() override { return tray_.Active(); }
     void ShowFromTray() override { tray_.ShowApplication(); }
 
-    // Switches the icon off (and brings the application back from the tray).
-    void HideTrayIcon();
+    // Switches the icon on and updates it at once, or off (and brings the
+    // application back from the tray).
+    void SetIconActive(bool active);
+    // The settings dialog through the tray: modally (true for OK), or a
+    // dialog that shows to the front.
+    bool ShowSetupModal() { return tray_.ShowModalForm(SetupForm) == IDOK; }
+    void BringSetupToFront() { tray_.ShowForm(SetupForm); }
     // Frees the icons; the icon leaves the tray.
     void Release();
 
