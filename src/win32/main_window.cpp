@@ -54,20 +54,20 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
             ::AutoRestore(Settings, *app_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     CreateTray(instance);
-    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, os_.Fonts,
-                                                   parts_);
+    lampDisplay_ =
+        std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, os_.Fonts, parts_);
 
     const std::string program = os_.System.ProgramPath();
     os_.Rnaapp.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
     os_.Tapi.SetInstance(instance);
     const bool windowsNT = os_.System.GetVersion().PlatformId == VER_PLATFORM_WIN32_NT;
-    portIO_ = std::make_unique<devices::TDLPortIO>(os_.PortIoLibrary, os_.ServiceManager, windowsNT, os_.System.SystemDirectory());
-    engine_ = std::make_unique<monitor::Engine>(
-        Settings,
-        monitor::EngineServices{os_.Clock, os_.Boxes, os_.Ports, *portIO_, os_.Vxd, os_.Lights, os_.Rnaapp, os_.StatData, os_.Tapi, os_.Locale,
-                                os_.Sound, os_.Logs, os_.Launcher, os_.System, os_.Ras.Api(), os_.Power, os_.KeyboardState,
-                                &os_.Ras.Component()},
-        static_cast<monitor::EngineWindow&>(*this), parts_);
+    portIO_ = std::make_unique<devices::TDLPortIO>(os_.PortIoLibrary, os_.ServiceManager, windowsNT,
+                                                   os_.System.SystemDirectory());
+    const monitor::EngineServices services{
+        os_.Clock, os_.Boxes, os_.Ports, *portIO_, os_.Vxd, os_.Lights, os_.Rnaapp, os_.StatData, os_.Tapi,
+        os_.Locale, os_.Sound, os_.Logs, os_.Launcher, os_.System, os_.Ras.Api(), os_.Power, os_.KeyboardState,
+        &os_.Ras.Component()};
+    engine_ = std::make_unique<monitor::Engine>(Settings, services, static_cast<monitor::EngineWindow&>(*this), parts_);
     app_ = std::make_unique<AppContext>(AppContext{settings_, os_.Boxes, os_.Files, os_.Launcher, os_.Ports,
                                                    os_.VxdDevice, os_.Metrics, *portIO_, engine_->Inactivity(),
                                                    *this, parts_});
@@ -376,7 +376,8 @@ void TMainWindow::ShowLogo()
 
 bool TMainWindow::OpenHelperVxd()
 {
-    return os_.Vxd.Open(Settings.OsKind, Settings.NoVxd, os_.System.ShortProgramPath()) == monitor::VxdOpenResult::Opened;
+    return os_.Vxd.Open(Settings.OsKind, Settings.NoVxd, os_.System.ShortProgramPath()) ==
+           monitor::VxdOpenResult::Opened;
 }
 
 void TMainWindow::ShowMainWindow()
