@@ -55,7 +55,6 @@ private:
     Handle h_ = Empty();
 };
 
-using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteObject>;

@@ -25,6 +25,7 @@
 #include "win32/win32_foreground_window.h"
 #include "win32/win32_helper_vxd.h"
 #include "win32/frame.h"
+#include "win32/poll_timer.h"
 #include "win32/win32_bitmap_resources.h"
 #include "win32/win32_keyboard.h"
 #include "win32/win32_locale.h"
