@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/startup.h"
 #include "bench_doubles.h"
 #include "fakes/fake_events.h"
 #include "fakes/fake_keyboard.h"
@@ -131,7 +132,7 @@ struct Rig {
             g.AutoTimedDisconnectActive = 1;
             g.KeyboardLights_CD = 20;
         }
-        g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
+        g.PortBaseTable = DefaultPortBaseTable;
         g.Port = 2;
         g.NewOrientation = 5;
         g.StatusInDisplay = 1;

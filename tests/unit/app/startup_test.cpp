@@ -74,11 +74,12 @@ class StartupTest : public AppTest {
 protected:
     bool Start(const std::string& tail = "")
     {
-        devices::TDLPortIO portIO(library, services, system.Version.PlatformId == 2, system.SystemDir);
+        // The driver as the system's kind has it (the fixture's is Windows 95's).
+        devices::TDLPortIO io(library, services, system.Version.PlatformId == 2, system.SystemDir);
         MainWindowParts parts{host, host, host, host, host};
-        AppContext sctx = Context(host, parts, portIO);
+        AppContext sctx = Context(host, parts, io);
         bool started = RunStartUp(g, tail, sctx);
-        portIOActive = portIO.ActiveHW();
+        portIOActive = io.ActiveHW();
         return started;
     }
     std::vector<std::string> BoxTexts()
@@ -293,7 +294,6 @@ class ShutdownTest : public StartupTest {
 protected:
     void Close(bool ending = false)
     {
-        devices::TDLPortIO portIO(library, services, false, system.SystemDir);
         MainWindowParts parts{host, host, host, host, host};
         AppContext sctx = Context(host, parts, portIO);
         ShutDown(g, sctx, ending);

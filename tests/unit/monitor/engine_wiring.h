@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/startup.h"
 #include "fakes/fake_devices.h"
 #include "fakes/fake_events.h"
 #include "fakes/fake_keyboard.h"
@@ -100,7 +101,7 @@ public:
     explicit EngineWiring(platform::StatDataKey* statData = nullptr) : statKey(statData ? *statData : stat)
     {
         Settings = TGVar{};
-        g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
+        g.PortBaseTable = DefaultPortBaseTable;
         g.Port = 2;
         g.NewOrientation = 1;
         g.DUNRegistryName = "Dial-Up Adapter";

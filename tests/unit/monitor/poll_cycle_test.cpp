@@ -541,7 +541,7 @@ TEST_F(PollCycleTest, AShownClockRepaintsOncePerSecond)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Settings = TGVar{};
-        g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
+        g.PortBaseTable = DefaultPortBaseTable;
         g.Port = 2;
         g.NewOrientation = 1;
         c.set(g);

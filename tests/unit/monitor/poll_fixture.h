@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/startup.h"
 #include "fakes/fake_devices.h"
 #include "fakes/fake_platform.h"
 #include "monitor/poll_cycle.h"
@@ -109,7 +110,7 @@ protected:
     PollTest()
     {
         Settings = TGVar{};
-        g.PortBaseTable = {0x3F8, 0x2F8, 0x3E8, 0x2E8, 0x3E0, 0x2E0, 0x338, 0x238};
+        g.PortBaseTable = DefaultPortBaseTable;
         g.Port = 2;
         g.NewOrientation = 1;
         library.Files = {"DLPortIO.dll"};
