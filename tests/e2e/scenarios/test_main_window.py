@@ -1,7 +1,8 @@
 """The main window without its caption ("No Title Bar" 1, Windows 98 mode):
 it is dragged by any point of its face; the S key opens "Blinkery
-Settings" and shows the caption for the time of the dialog, and Cancel
-takes the caption back."""
+Settings" and shows the caption for the time of the dialog, Cancel takes
+the caption back, and the X key ("E&xit") closes Blinkery, saving where the
+window was dragged."""
 import time
 
 import harness as h
@@ -50,7 +51,7 @@ def main_window(s):
     height, _ = wait_caption(s, False)
     assert height <= CAPTION_MIN, f"Cancel left the caption ({height} px)"
 
-    s.close("Blinkery", cls="TMainWindow")
+    s.post("Blinkery", "WM_CHAR", ord("x"), cls="TMainWindow")
     assert app.wait_exit(timeout=30) == 0, app.output()
     ini = s.read_ini()
     assert ini.get("Lampwatcher on COM1", "No Title Bar") == "1"
