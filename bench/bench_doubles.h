@@ -1,6 +1,6 @@
 // What the benchmarks share: a helper VxD that has hooked COM2, no serial
-// ports, and a main that runs Google Benchmark or, with --paints=N
-// quiet|reload, N paints for callgrind.
+// ports, and a main that runs Google Benchmark or, with --paints=N KIND,
+// N paints of that kind for callgrind.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -42,12 +42,12 @@ public:
     bool GetLineSettings(platform::CommHandle, platform::LineSettings&) override { return false; }
 };
 
-// Google Benchmark, or N paints of runPaints(reload, N).
-inline int Main(int argc, char** argv, int (*runPaints)(bool reload, long paints))
+// Google Benchmark, or N paints of runPaints(kind, N).
+inline int Main(int argc, char** argv, int (*runPaints)(std::string_view kind, long paints))
 {
     constexpr std::string_view PaintsFlag = "--paints=";
     if (argc == 3 && std::string_view(argv[1]).starts_with(PaintsFlag))
-        return runPaints(std::string_view(argv[2]) == "reload", std::atol(argv[1] + PaintsFlag.size()));
+        return runPaints(argv[2], std::atol(argv[1] + PaintsFlag.size()));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,11 +1,13 @@
-// The lamp display's paint: one with nothing to reload (a lamp changed or a
-// shown clock moved on), which runs up to 18 times a second while data
-// flows, and one that reloads and recolours the layout picture and the lamp
-// images (a settings change, a resize). Only the composition is timed: the
-// window does nothing with the frame, the pictures come from memory.
+// The lamp display's paint as the poll tick runs it, up to 18 times a
+// second while data flows: with nothing changed (a repaint someone asked
+// for), with one lamp changed, and the whole frame as the system's paint
+// draws it; and a paint that reloads and recolours the layout picture and
+// the lamp images (a settings change, a resize). Only the composition is
+// timed: the window does nothing with the frame, the pictures come from
+// memory.
 //
 //   lamp_display_bench [benchmark flags]   Google Benchmark
-//   lamp_display_bench --paints=N quiet|reload
+//   lamp_display_bench --paints=N unchanged|onelamp|whole|reload
 //                                          N paints, for callgrind
 #include <benchmark/benchmark.h>
 
@@ -22,11 +24,13 @@ using Vxd = bench::Com2Vxd;
 using bench::Pictures;
 using bench::Resources;
 
+// Moves on by `Step` days at each reading.
 class Clock final : public platform::Clock {
 public:
-    double Now() override { return now += 1.0 / 86400; }
+    double Now() override { return now += Step; }
     uint32_t TickCount() override { return 1000; }
     double now = 45000.5;
+    double Step = 1.0 / 86400;
 };
 
 // A window that takes every request and shows nothing.
@@ -83,12 +87,14 @@ struct Rig {
         display.FormPaint(); // the first paint builds the display
     }
 
+    // The tick's paint with the data lamps flashing, or the whole frame
+    // after a reload.
     void Paint(long i, bool reload)
     {
         Settings.ModemSignals.TD = i & 1;
         Settings.ModemSignals.RD = i & 2;
         Settings.ReloadPictures = reload;
-        display.FormPaint();
+        display.FormPaint(reload ? display::PaintScope::Whole : display::PaintScope::Changes);
     }
 };
 
@@ -115,12 +121,29 @@ BENCHMARK_CAPTURE(PaintWithReload, courier, Panel::CourierPlain);
 BENCHMARK_CAPTURE(PaintWithReload, large_square, Panel::LargeSquare);
 
 // Plain loop for callgrind: instructions are counted inside FormPaint only.
-int RunPaints(bool reload, long paints)
+// The clock stands still but for the whole paints, whose lines change each
+// second as on a connected display's system paint.
+int RunPaints(std::string_view kind, long paints)
 {
     Rig rig(Panel::CourierFourLines);
-    for (long i = 0; i < paints; ++i)
-        rig.Paint(i, reload);
-    return rig.window.Presents == paints + 1 ? 0 : 1;
+    rig.clock.Step = kind == "whole" ? 1.0 / 86400 : 0;
+    for (long i = 0; i < paints; ++i) {
+        TGVar& g = Settings;
+        if (kind == "unchanged")
+            rig.display.FormPaint(display::PaintScope::Changes);
+        else if (kind == "onelamp") {
+            g.ModemSignals.TD = (i + 1) & 1;
+            rig.display.FormPaint(display::PaintScope::Changes);
+        } else if (kind == "whole") {
+            g.ModemSignals.TD = i & 1;
+            rig.display.FormPaint(display::PaintScope::Whole);
+        } else {
+            rig.Paint(i, true);
+        }
+    }
+    // Every paint presents, but the unchanged ones.
+    const long presents = kind == "unchanged" ? 1 : paints + 1;
+    return rig.window.Presents == presents ? 0 : 1;
 }
 
 } // namespace

@@ -1,15 +1,17 @@
 // The title-bar strip at a lamp-display paint: the Courier strip composed
-// and handed to the caption with the connect time beside it. A paint with
-// nothing to reload runs up to 18 times a second while data flows; one with
-// a reload recolours the strip picture and the title lamps (a settings
-// change). Only the composition is timed: the caption takes the pixels and
-// the text and does nothing with them.
+// and handed to the caption with the connect time beside it. A paint runs
+// up to 18 times a second while data flows: with nothing changed (the
+// caption still shows the strip), with the data lamps flashing, and one
+// with a reload that recolours the strip picture and the title lamps (a
+// settings change). Only the composition is timed: the caption takes the
+// pixels and the text and does nothing with them.
 //
 //   title_strip_bench [benchmark flags]    Google Benchmark
-//   title_strip_bench --paints=N quiet|reload
+//   title_strip_bench --paints=N unchanged|lamps|reload
 //                                          N paints, for callgrind
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "bench_pictures.h"
@@ -21,11 +23,13 @@ using bench::Metrics;
 using bench::Pictures;
 using bench::Resources;
 
+// Moves on by `Step` days at each reading.
 class Clock final : public platform::Clock {
 public:
-    double Now() override { return now += 1.0 / (18 * 86400); }
+    double Now() override { return now += Step; }
     uint32_t TickCount() override { return 1000; }
     double now = 45000.5;
+    double Step = 1.0 / (18 * 86400);
 };
 
 // An ordinary application window of another program, 640 pixels wide.
@@ -59,6 +63,12 @@ public:
     void EndCaption() override {}
     void RepaintFrame(platform::WindowHandle) override {}
     void PostActiveCaption(platform::WindowHandle) override {}
+    // The caption keeps what was drawn into it.
+    bool ReadPixels(platform::WindowHandle, std::span<const platform::WindowPoint>, std::span<uint32_t> c) override
+    {
+        std::fill(c.begin(), c.end(), 0x808080u);
+        return true;
+    }
 };
 
 struct Rig {
@@ -115,12 +125,20 @@ BENCHMARK(StripNothingToReload);
 BENCHMARK(StripWithReload);
 
 // Plain loop for callgrind: instructions are counted inside DrawTitleBarDisplay only.
-int RunPaints(bool reload, long paints)
+int RunPaints(std::string_view kind, long paints)
 {
     Rig rig;
-    for (long i = 0; i < paints; ++i)
-        rig.Paint(i, reload);
-    return rig.caption.Blits == paints + 1 ? 0 : 1;
+    if (kind == "unchanged")
+        rig.clock.Step = 0;
+    for (long i = 0; i < paints; ++i) {
+        if (kind == "unchanged")
+            rig.strip.DrawTitleBarDisplay();
+        else
+            rig.Paint(i + 1, kind == "reload");
+    }
+    // Every paint draws the strip, but the unchanged ones.
+    const long blits = kind == "unchanged" ? 1 : paints + 1;
+    return rig.caption.Blits == blits ? 0 : 1;
 }
 
 } // namespace

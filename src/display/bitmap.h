@@ -29,6 +29,14 @@ constexpr bool PictureFits(int width, int height)
     return width >= 0 && height >= 0 && int64_t{width} * height <= MaxPicturePixels;
 }
 
+// A rectangle of a picture's pixels.
+struct PixelRect {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
 struct Bitmap {
     int Width = 0;
     int Height = 0;

@@ -1,6 +1,5 @@
 #include "display/display_text.h"
 
-#include "settings/connect_time.h"
 #include "settings/decimal_text.h"
 #include "settings/line_settings.h"
 #include "settings/rounding.h"
@@ -24,13 +23,32 @@ void AppendFigure(std::string& text, std::string_view label, long long value, bo
 
 } // namespace
 
-std::string& DisplayText::Start(int x, int y)
+bool DisplayText::Unchanged(int x, int y, const LineKey& key)
 {
+    TextLine& line = lines_[count_];
+    if (key.Kind < 0 || !(keys_[count_] == key) || line.X != x || line.Y != y)
+        return false;
+    line.Changed = false;
+    ++count_;
+    return true;
+}
+
+std::string& DisplayText::Start()
+{
+    next_.clear();
+    return next_;
+}
+
+void DisplayText::Keep(int x, int y, const LineKey& key)
+{
+    keys_[count_] = key;
     TextLine& line = lines_[count_++];
+    line.Changed = line.X != x || line.Y != y || line.Text != next_;
+    if (!line.Changed)
+        return;
     line.X = x;
     line.Y = y;
-    line.Text.clear();
-    return line.Text;
+    line.Text.assign(next_);
 }
 
 void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::HelperVxd& vxd,
@@ -41,39 +59,52 @@ void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::Hel
     const int advance = column.Height - 1;
     int y = TextTop;
 
+    // The status line reads the port each time.
     if (g.StatusInDisplay == 1) {
-        std::string& text = Start(x, y);
+        std::string& text = Start();
         text += "COM ";
         AppendDecimal(text, g.Port);
         text += ' ';
         AppendCommStatusText(text, g, vxd, ports);
         text.append(StatusPadding, ' ');
+        Keep(x, y, LineKey{});
         y += advance;
     }
 
+    // The other lines are composed only when their figures changed.
     if (ConnectTimeShown(g)) {
         double value = SessionConnectTime(g, now);
         if (g.DisplayTotalConnectTimeInDisplay == 1)
             value += g.TotalConnectNew;
-        std::string& text = Start(x, y);
-        text += "Connect time: ";
-        text += ConnectTimeText(value);
+        const LineKey key{1, ConnectTimeSeconds(value)};
+        if (!Unchanged(x, y, key)) {
+            std::string& text = Start();
+            text += "Connect time: ";
+            text += connectTime_.Of(value);
+            Keep(x, y, key);
+        }
         y += advance;
     }
 
     const int period = g.RDTDSpeedUpdate;
+    const TConnectionState& cs = g.ConnectionState;
+    // A figure with its label as line `kind` at (left, y).
+    const auto figure = [&](int kind, int left, std::string_view label, long long value, int64_t source) {
+        const LineKey key{kind, source, period};
+        if (Unchanged(left, y, key))
+            return;
+        AppendFigure(Start(), label, value, source != 0);
+        Keep(left, y, key);
+    };
     if (g.SPYSpeedInDisplay == 1 && period != 0) {
-        const TConnectionState& cs = g.ConnectionState;
-        AppendFigure(Start(x, y), "TD: ", RoundHalfEven(static_cast<double>(cs.WindowTx) / period), cs.WindowTx != 0);
-        AppendFigure(Start(x + column.Width, y), "RD: ", RoundHalfEven(static_cast<double>(cs.WindowRx) / period),
-                     cs.WindowRx != 0);
+        figure(2, x, "TD: ", RoundHalfEven(static_cast<double>(cs.WindowTx) / period), cs.WindowTx);
+        figure(3, x + column.Width, "RD: ", RoundHalfEven(static_cast<double>(cs.WindowRx) / period), cs.WindowRx);
         y += advance;
     }
 
     if (g.LogTransmitDisp == 1 && period != 0) {
-        const TConnectionState& cs = g.ConnectionState;
-        AppendFigure(Start(x, y), "TT: ", cs.SessionTx, cs.SessionTx != 0);
-        AppendFigure(Start(x + column.Width, y), "RT: ", cs.SessionRx, cs.SessionRx != 0);
+        figure(4, x, "TT: ", cs.SessionTx, cs.SessionTx);
+        figure(5, x + column.Width, "RT: ", cs.SessionRx, cs.SessionRx);
     }
 }
 

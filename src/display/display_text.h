@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/connect_time.h"
 #include "settings/settings.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
@@ -18,6 +19,7 @@ struct TextLine {
     int X = 0; // client coordinates of the text's top-left corner
     int Y = 0;
     std::string Text;
+    bool Changed = true; // text or place differ from the line's last composition
 };
 
 struct TextExtent {
@@ -36,18 +38,36 @@ inline constexpr int TextTop = 23;
 class DisplayText {
 public:
     // Composes the lines of the settings in g. `column` is the extent of
-    // ColumnSample; `now` the current date-time. The line strings keep their
-    // storage from paint to paint, so a steady display allocates nothing.
+    // ColumnSample; `now` the current date-time. Each line notes whether it
+    // differs from the line composed last in its place. The strings keep
+    // their storage from paint to paint, so a steady display allocates
+    // nothing.
     void Compose(TGVar& g, TextExtent column, double now, platform::HelperVxd& vxd, platform::SerialPorts& ports);
 
     std::span<const TextLine> Lines() const { return {lines_.data(), count_}; }
 
 private:
-    std::string& Start(int x, int y);
+    // What a line shows, for the lines that follow from figures alone: the
+    // line's kind and its figures. Equal keys give equal texts.
+    struct LineKey {
+        int Kind = -1; // -1: none
+        int64_t A = 0;
+        int64_t B = 0;
+        friend bool operator==(const LineKey&, const LineKey&) = default;
+    };
+    // True, with the line kept unchanged as the next, when the next line
+    // at (x, y) showed `key` last time.
+    bool Unchanged(int x, int y, const LineKey& key);
+    // A line is built in next_, then kept as the next line.
+    std::string& Start();
+    void Keep(int x, int y, const LineKey& key);
 
     // Status, connect time, TD and RD rates, TT and RT totals.
     std::array<TextLine, 6> lines_;
+    std::array<LineKey, 6> keys_;
     std::size_t count_ = 0;
+    std::string next_;
+    ConnectTimeFormat connectTime_;
 };
 
 } // namespace display

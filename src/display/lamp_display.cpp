@@ -12,7 +12,7 @@ TLampDisplay::TLampDisplay(TGVar& g, LampDisplayServices services, LampWindow& w
 {
 }
 
-void TLampDisplay::FormPaint()
+void TLampDisplay::FormPaint(PaintScope scope)
 {
     TGVar& g = g_;
 
@@ -32,19 +32,14 @@ void TLampDisplay::FormPaint()
     window_.SetTopmost((g.OnTop == 1 || (g.OnTop == 2 && parts_.Menu.OnTopActive())) && !g.SetupDialogOpen);
     const int textLines = TextLineCount(g, *layout);
 
-    // 14. The picture, then every lamp in the table's order. HS is drawn
-    // off first and then on when its condition holds.
-    pictures_.LoadLayoutPicture(*layout, layout->Layout >= 3 && (textLines > 0 || g.GraphMode == 2));
+    // 14. The picture, then the lamps whose state changed (every lamp in a
+    // picture loaded anew).
+    if (pictures_.LoadLayoutPicture(*layout, layout->Layout >= 3 && (textLines > 0 || g.GraphMode == 2)) ||
+        layout != shown_.Layout)
+        lamps_.Forget();
     Bitmap& picture = pictures_.Picture();
-    for (const LampPosition& lamp : layout->Lamps) {
-        const LampState state = LampStateOf(lamp.Signal, g);
-        if (lamp.Signal == LampSignal::HighSpeed) {
-            pictures_.DrawLamp(picture, LampState::Off, layout->Geometry, layout->Family, lamp.Row, lamp.Column);
-            if (state == LampState::Off)
-                continue;
-        }
-        pictures_.DrawLamp(picture, state, layout->Geometry, layout->Family, lamp.Row, lamp.Column);
-    }
+    const std::size_t lampsDrawn = pictures_.DrawChangedLamps(picture, layout->Lamps, layout->Geometry,
+                                                              layout->Family, lamps_, changedLamps_);
 
     // 15. The text lines.
     LampFrame frame;
@@ -55,11 +50,20 @@ void TLampDisplay::FormPaint()
 
     // 16-18. Centred; the rest of the client area in the form colour.
     frame.Picture = &picture;
-    frame.X = (window_.ClientWidth() - layout->Width) / 2;
     frame.Background = g.BackgroundColor & 0x00FFFFFFu;
     frame.Text = g.TextColor & 0x00FFFFFFu;
-    frame.MinWidth = minWidth_;
-    window_.Present(frame);
+    const int clientWidth = window_.ClientWidth();
+    frame.X = (clientWidth - layout->Width) / 2;
+    const Shown now{layout, frame.X, clientWidth, frame.Background, frame.Text, frame.Lines.size()};
+    frame.Whole = scope == PaintScope::Whole || !(now == shown_) || lampsDrawn > changedLamps_.size();
+    frame.Lamps = {changedLamps_.data(), frame.Whole ? 0 : lampsDrawn};
+    frame.GraphChanged = graphChanged_;
+    bool linesChanged = false;
+    for (const TextLine& line : frame.Lines)
+        linesChanged = linesChanged || line.Changed;
+    if (frame.Whole || lampsDrawn > 0 || linesChanged || frame.GraphChanged)
+        window_.Present(frame);
+    shown_ = now;
 
     // 19.
     g.ReloadPictures = false;
@@ -96,7 +100,7 @@ const DisplayLayoutInfo* TLampDisplay::FitWindow()
     if (g.WindowSizeX < minWidth_)
         g.WindowSizeX = minWidth_;
 
-    parts_.Graph.DrawThroughputInDisplay(displayHeight_);
+    graphChanged_ = parts_.Graph.DrawThroughputInDisplay(displayHeight_);
     window_.Resize(g.WindowSizeX, g.GraphMode == 2 ? g.WindowSizeY : displayHeight_);
     return layout;
 }

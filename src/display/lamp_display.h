@@ -5,6 +5,7 @@
 // called through the main window's parts at their place in the paint.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -31,7 +32,9 @@ struct FontMetrics {
     int AveCharWidth = 0; // tmAveCharWidth
 };
 
-// What one paint shows in the client area.
+// What one paint shows in the client area. A frame that is not whole
+// differs from the one presented before only in the lamps listed, the text
+// lines marked changed and, when marked, the in-display graph.
 struct LampFrame {
     const Bitmap* Picture = nullptr;
     int X = 0; // client position of the picture's top-left corner
@@ -39,8 +42,14 @@ struct LampFrame {
     std::span<const TextLine> Lines; // in the display font, "TextColor" on the background
     Colour Background = 0;           // the form colour: the client area around picture and text
     Colour Text = 0;
-    int MinWidth = 0; // the window may not be made narrower
+    bool Whole = true;
+    std::span<const PixelRect> Lamps; // in picture coordinates
+    bool GraphChanged = false;
 };
+
+// Why the display paints: the poll tick asks for what changed, the system
+// for the whole client area (uncovered, restored, resized).
+enum class PaintScope { Changes, Whole };
 
 // The main window as the display uses it.
 class LampWindow {
@@ -78,8 +87,9 @@ public:
 
     // The main window's paint; also called by the poll tick when a repaint
     // is requested. Clears `RepaintRequested`, `ReloadPictures` and
-    // `DisplayResized`.
-    void FormPaint();
+    // `DisplayResized`. For changes only, a paint at which nothing shown
+    // changed presents nothing.
+    void FormPaint(PaintScope scope = PaintScope::Whole);
     // Sizes the window and its border for the layout as the paint does, but
     // draws nothing and runs no other part's step: called before the window
     // first shows, so it never shows at its opening size.
@@ -87,7 +97,7 @@ public:
     // The window's new outer size.
     void FormResize(int width, int height);
 
-    // Kept between paints.
+    // Kept between paints; the window may not be made narrower than MinWidth.
     int MinWidth() const { return minWidth_; }
     int DisplayHeight() const { return displayHeight_; }
     const FontMetrics& TextMetrics() const { return font_; }
@@ -109,6 +119,21 @@ private:
     FontMetrics font_;
     int minWidth_ = 0;
     int displayHeight_ = 0;
+    bool graphChanged_ = false;
+
+    // What the window shows, as last presented.
+    struct Shown {
+        const DisplayLayoutInfo* Layout = nullptr;
+        int X = 0;
+        int ClientWidth = 0;
+        Colour Background = 0;
+        Colour Text = 0;
+        std::size_t Lines = 0;
+        friend bool operator==(const Shown&, const Shown&) = default;
+    };
+    Shown shown_;
+    DrawnLamps lamps_;
+    std::array<PixelRect, 16> changedLamps_{};
 };
 
 } // namespace display

@@ -1,5 +1,8 @@
 #include "display/picture_cache.h"
 
+#include <algorithm>
+
+#include "display/lamp_signals.h"
 #include "display/recolouring.h"
 
 namespace display {
@@ -28,17 +31,18 @@ DisplayPictureCache::DisplayPictureCache(TGVar& g, platform::BitmapResources& re
 {
 }
 
-void DisplayPictureCache::LoadLayoutPicture(const DisplayLayoutInfo& layout, bool separator)
+bool DisplayPictureCache::LoadLayoutPicture(const DisplayLayoutInfo& layout, bool separator)
 {
     if (!g_.ReloadPictures && !g_.DisplayResized && pictureLayout_ == layout.Layout)
-        return;
+        return false;
     if (!LoadPicture(resources_, layout.Picture, picture_))
-        return;
+        return false;
     ++loads_;
     pictureLayout_ = layout.Layout;
     RecolourLayoutPicture(picture_, ColourSetting(g_.BackgroundColor), ColourSetting(g_.TextColor));
     if (separator)
         DrawEtchedSeparator(picture_, SeparatorRow);
+    return true;
 }
 
 void DisplayPictureCache::LoadLampImage(const LampImage& image)
@@ -68,17 +72,62 @@ void DisplayPictureCache::LoadFamily(LampFamily family, int look)
     loadedLook_[static_cast<std::size_t>(family)] = look;
 }
 
-void DisplayPictureCache::DrawLamp(Bitmap& target, LampState state, const LampGeometry& geometry, LampFamily family,
-                                   int row, int column)
+bool DrawnLamps::Changed(std::size_t i, LampState state)
+{
+    if (i >= states_.size())
+        return true;
+    if (i < count_ && states_[i] == state)
+        return false;
+    if (i >= count_) {
+        // Lamps are met in table order; one first met is drawn.
+        count_ = i + 1;
+    }
+    states_[i] = state;
+    return true;
+}
+
+bool DisplayPictureCache::PrepareFamily(LampFamily family, int look)
 {
     bool& reload = family == LampFamily::Title ? g_.ReloadTitlePictures : g_.ReloadPictures;
+    if (!reload && loadedLook_[static_cast<std::size_t>(family)] == look)
+        return false;
+    LoadFamily(family, look);
+    reload = false;
+    return true;
+}
+
+std::size_t DisplayPictureCache::DrawChangedLamps(Bitmap& target, std::span<const LampPosition> lamps,
+                                                  const LampGeometry& geometry, LampFamily family, DrawnLamps& drawn,
+                                                  std::span<PixelRect> rects)
+{
     const int look = CurrentLook(family);
-    if (reload || loadedLook_[static_cast<std::size_t>(family)] != look) {
-        LoadFamily(family, look);
-        reload = false;
+    if (PrepareFamily(family, look))
+        drawn.Forget();
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < lamps.size(); ++i) {
+        const LampPosition& lamp = lamps[i];
+        const LampState state = LampStateOf(lamp.Signal, g_);
+        if (!drawn.Changed(i, state))
+            continue;
+        PixelRect rect{geometry.X(lamp.Column), geometry.Y(lamp.Row), 0, 0};
+        const auto draw = [&](LampState shown) {
+            const LampImage* image = FindLampImage(family, look, shown);
+            if (!image)
+                return;
+            const Bitmap& bitmap = images_[IndexOf(*image)];
+            target.Draw(bitmap, rect.X, rect.Y);
+            rect.Width = std::max(rect.Width, bitmap.Width);
+            rect.Height = std::max(rect.Height, bitmap.Height);
+        };
+        if (lamp.Signal == LampSignal::HighSpeed)
+            draw(LampState::Off);
+        if (lamp.Signal != LampSignal::HighSpeed || state != LampState::Off)
+            draw(state);
+        if (count < rects.size())
+            rects[count] = rect;
+        ++count;
     }
-    if (const LampImage* image = FindLampImage(family, look, state))
-        target.Draw(images_[IndexOf(*image)], geometry.X(column), geometry.Y(row));
+    return count;
 }
 
 const Bitmap* DisplayPictureCache::LampBitmap(LampFamily family, LampState state) const

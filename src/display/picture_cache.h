@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,21 @@ namespace display {
 // does not load.
 bool LoadPicture(platform::BitmapResources& resources, std::string_view name, Bitmap& into);
 
+// The lamp states last drawn into a picture, by the lamp's place in its
+// layout's table, so that a paint draws only the lamps that changed.
+class DrawnLamps {
+public:
+    // The picture or the lamp images were loaded anew: every lamp is drawn
+    // again.
+    void Forget() { count_ = 0; }
+    // Whether lamp i must be drawn in `state`; notes it as drawn.
+    bool Changed(std::size_t i, LampState state);
+
+private:
+    std::array<LampState, 16> states_{};
+    std::size_t count_ = 0; // lamps 0 to count_ - 1 are known
+};
+
 class DisplayPictureCache {
 public:
     DisplayPictureCache(TGVar& g, platform::BitmapResources& resources);
@@ -28,20 +44,23 @@ public:
     // Loads and recolours the layout's picture when `ReloadPictures` or
     // `DisplayResized` is set or the picture of this layout is not the one
     // loaded; with `separator` the etched line is drawn across it. A picture
-    // that does not load leaves the previous one in place.
-    void LoadLayoutPicture(const DisplayLayoutInfo& layout, bool separator);
+    // that does not load leaves the previous one in place. True when it
+    // loaded the picture anew.
+    bool LoadLayoutPicture(const DisplayLayoutInfo& layout, bool separator);
     // The picture of the last LoadLayoutPicture, with the lamps drawn so far.
     Bitmap& Picture() { return picture_; }
 
     // Loads the image and recolours it with the lamp and background colours.
     void LoadLampImage(const LampImage& image);
 
-    // Copies the lamp image for `state` to the geometry's place for (row,
-    // column) in target. The first lamp of a family drawn after a reload
-    // request (`ReloadPictures`; `ReloadTitlePictures` for the title family)
-    // reloads that family's images in the current look and clears the flag.
-    void DrawLamp(Bitmap& target, LampState state, const LampGeometry& geometry, LampFamily family, int row,
-                  int column);
+    // Copies into target the image of each lamp whose state differs from
+    // the one `drawn` notes, and gives the rectangles drawn (up to
+    // rects.size()) and the count of lamps drawn. A reload request
+    // (`ReloadPictures`; `ReloadTitlePictures` for the title family) or a
+    // new look first reloads the family's images, and every lamp is drawn.
+    // The high-speed lamp is drawn off first, then on when it is.
+    std::size_t DrawChangedLamps(Bitmap& target, std::span<const LampPosition> lamps, const LampGeometry& geometry,
+                                 LampFamily family, DrawnLamps& drawn, std::span<PixelRect> rects);
 
     // The loaded image of a family's current look; nullptr before it loaded.
     const Bitmap* LampBitmap(LampFamily family, LampState state) const;
@@ -51,6 +70,9 @@ public:
 
 private:
     int CurrentLook(LampFamily family) const;
+    // Loads the family's images when asked to or when its look changed;
+    // true when it did.
+    bool PrepareFamily(LampFamily family, int look);
     void LoadFamily(LampFamily family, int look);
 
     TGVar& g_;

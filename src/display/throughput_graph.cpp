@@ -170,13 +170,12 @@ void TThroughputGraph::ThroughputMode()
     }
 }
 
-void TThroughputGraph::DrawThroughputInDisplay(int& displayHeight)
+bool TThroughputGraph::DrawThroughputInDisplay(int& displayHeight)
 {
     TGVar& g = g_;
     if (g.GraphMode != 2) {
         ShowStatus(display_, GraphStatusBar::Display, false);
-        host_.SetDisplayGraph(nullptr, 0);
-        return;
+        return ShowInDisplay(nullptr, 0, false);
     }
     const bool bar = g.ThroughputDataInWindow == 1;
     const int s = bar ? GraphStatusBarHeight : 0;
@@ -186,10 +185,9 @@ void TThroughputGraph::DrawThroughputInDisplay(int& displayHeight)
     const int extra = g.WindowSizeY - (displayHeight + 2 + s);
     if (extra <= 0) {
         g.WindowSizeY = displayHeight + 2 + s;
-        host_.SetDisplayGraph(nullptr, 0);
         if (bar)
             UpdateStatusText(display_, GraphStatusBar::Display);
-        return;
+        return ShowInDisplay(nullptr, 0, false);
     }
 
     // The area between the panel and the status bar of the window as it is
@@ -198,14 +196,26 @@ void TThroughputGraph::DrawThroughputInDisplay(int& displayHeight)
     const int top = client.Height - extra + 2 - s;
     const int bottom = client.Height - s - 1;
     displayHeight = g.WindowSizeY;
+    bool changed = false;
     if (bottom > top && client.Width > 0) {
-        Compose(display_, client.Width, bottom - top, true);
-        host_.SetDisplayGraph(&display_.Picture, top);
+        const bool composed = Compose(display_, client.Width, bottom - top, true);
+        changed = ShowInDisplay(&display_.Picture, top, composed);
     } else {
-        host_.SetDisplayGraph(nullptr, 0);
+        changed = ShowInDisplay(nullptr, 0, false);
     }
     if (bar)
         UpdateStatusText(display_, GraphStatusBar::Display);
+    return changed;
+}
+
+bool TThroughputGraph::ShowInDisplay(const platform::PixelImage* graph, int top, bool composed)
+{
+    host_.SetDisplayGraph(graph, top);
+    const uint32_t* pixels = graph ? graph->Pixels : nullptr;
+    const bool changed = composed || pixels != displayPixels_ || top != displayTop_;
+    displayPixels_ = pixels;
+    displayTop_ = top;
+    return changed;
 }
 
 void TThroughputGraph::HideGraphWindow()
@@ -273,14 +283,15 @@ TThroughputGraph::ViewKey TThroughputGraph::KeyFor(int width, int height) const
             samplesVersion_};
 }
 
-void TThroughputGraph::Compose(View& view, int width, int height, bool cutAtFullScale)
+bool TThroughputGraph::Compose(View& view, int width, int height, bool cutAtFullScale)
 {
     const ViewKey key = KeyFor(width, height);
     if (key == view.Built)
-        return;
+        return false;
     if (!Scroll(view, key, cutAtFullScale))
         ComposeAll(view, key, cutAtFullScale);
     view.Built = key;
+    return true;
 }
 
 void TThroughputGraph::ComposeAll(View& view, const ViewKey& key, bool cutAtFullScale)

@@ -106,7 +106,7 @@ public:
     // GraphPart.
     void ClearThroughputHistory() override;
     void ThroughputMode() override;
-    void DrawThroughputInDisplay(int& displayHeight) override;
+    bool DrawThroughputInDisplay(int& displayHeight) override;
     void HideGraphWindow() override;
     void InvalidateGraphWindow() override;
     void GraphWindowRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) override;
@@ -158,9 +158,12 @@ private:
 
     ViewKey KeyFor(int width, int height) const;
     // Brings the view's picture up to date: moved for new samples, composed
-    // anew for other changes. cutAtFullScale: the chart ends at the first
-    // sample whose part stands above the height.
-    void Compose(View& view, int width, int height, bool cutAtFullScale);
+    // anew for other changes; false when it was up to date. cutAtFullScale:
+    // the chart ends at the first sample whose part stands above the height.
+    bool Compose(View& view, int width, int height, bool cutAtFullScale);
+    // Hands the in-display picture to the host; true when it or its place
+    // differ from the last one handed.
+    bool ShowInDisplay(const platform::PixelImage* graph, int top, bool composed);
     void ComposeAll(View& view, const ViewKey& key, bool cutAtFullScale);
     // Moves the picture right by the new samples and draws them; false, with
     // the picture untouched, when it must be composed anew.
@@ -179,6 +182,9 @@ private:
     bool windowShown_ = false;
     View window_;
     View display_;
+    // The in-display graph as last handed to the host.
+    const uint32_t* displayPixels_ = nullptr;
+    int displayTop_ = 0;
     std::string text_; // the status text being built
 };
 

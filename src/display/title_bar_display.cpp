@@ -102,41 +102,53 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
     const int captionHeight = m.Get(Metric::CyCaption);
 
     const bool stripWanted = g_.Title == 1 || (g_.Title == 2 && connected);
-    const bool strip = stripWanted && ComposeStrip(layout);
+    const platform::WindowRect place{x, y, x + usedWidth, y + captionHeight - 2};
+    bool stripChanged = false;
+    const bool stripShown = stripWanted && ComposeStrip(layout, stripChanged);
+    if (!stripShown)
+        mark_.In = 0;
+    // A strip the caption still shows, lamp for lamp, is left as it is.
+    const CaptionState state = stripShown ? StripState(target, place) : CaptionState::Unknown;
+    const bool strip = stripShown && (stripChanged || state != CaptionState::Shows);
 
     // The time is drawn when its text differs from the one this window
-    // shows, so at most once a second; a window that did not show it yet
-    // gets it at once.
+    // shows, so at most once a second; a window that did not show it yet,
+    // or whose caption was redrawn since, gets it at once.
     bool time = false;
+    const std::string* text = nullptr;
     if (connected && timeEnabled) {
         double value = SessionConnectTime(g_, s_.Clock.Now());
         if (g_.DisplayTotalConnectTimeInTitlebar == 1)
             value += g_.TotalConnectNew;
-        nextText_ = ConnectTimeText(value);
-        time = target != timeIn_ || nextText_ != timeText_;
+        text = &connectTime_.Of(value);
+        time = state == CaptionState::Redrawn || target != timeIn_ || *text != timeText_;
     }
 
     if (!strip && !time)
         return target;
-    const platform::ForegroundWindows::Caption caption = w.DrawCaption(target);
-    if (!caption)
-        return target;
-    if (strip)
-        caption.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
-                              captionHeight - 2);
-    if (time) {
-        // Right-aligned 2 pixels left of the strip, or of where it would end.
-        const int right = (strip ? x : x + usedWidth) - 2;
-        const platform::TextSize size = caption.MeasureText(nextText_);
-        caption.DrawText(nextText_, {right - size.Width, y, right, y + captionHeight - 1},
-                         ColourSetting(g_.TitleFont.Color), ColourSetting(g_.FontTitlebarBackgroundColor));
-        timeText_ = nextText_;
-        timeIn_ = target;
+    {
+        const platform::ForegroundWindows::Caption caption = w.DrawCaption(target);
+        if (!caption)
+            return target;
+        if (strip)
+            caption.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
+                                  captionHeight - 2);
+        if (time) {
+            // Right-aligned 2 pixels left of the strip, or of where it would end.
+            const int right = (stripShown ? x : x + usedWidth) - 2;
+            const platform::TextSize size = caption.MeasureText(*text);
+            caption.DrawText(*text, {right - size.Width, y, right, y + captionHeight - 1},
+                             ColourSetting(g_.TitleFont.Color), ColourSetting(g_.FontTitlebarBackgroundColor));
+            timeText_.assign(*text);
+            timeIn_ = target;
+        }
     }
+    if (strip)
+        MarkStrip(target, place);
     return target;
 }
 
-bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout)
+bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout, bool& changed)
 {
     // The picture is recoloured to the display's panel and text colours
     // only on request: that touches every pixel.
@@ -144,15 +156,35 @@ bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout)
         if (LoadPicture(s_.Resources, layout.Picture, strip_)) {
             stripLayout_ = layout.Orientation;
             RecolourLayoutPicture(strip_, ColourSetting(g_.BackgroundColor), ColourSetting(g_.TextColor));
+            stripLamps_.Forget();
+            changed = true;
         }
     }
     // A picture that did not load (or is too small for its layout) is not shown.
     if (stripLayout_ != layout.Orientation || strip_.Width < layout.UsedWidth || strip_.Height <= 0)
         return false;
-    for (const LampPosition& lamp : layout.Lamps)
-        lamps_.DrawLamp(strip_, LampStateOf(lamp.Signal, g_), TitleLampGeometry, LampFamily::Title, lamp.Row,
-                        lamp.Column);
+    if (lamps_.DrawChangedLamps(strip_, layout.Lamps, TitleLampGeometry, LampFamily::Title, stripLamps_, {}) > 0)
+        changed = true;
     return true;
+}
+
+TitleBarDisplay::CaptionState TitleBarDisplay::StripState(WindowHandle target, const platform::WindowRect& place)
+{
+    if (mark_.In != target || !(mark_.Place == place) || !s_.Windows.ReadPixels(target, mark_.At, colours_))
+        return CaptionState::Unknown;
+    return colours_ == mark_.Colours ? CaptionState::Shows : CaptionState::Redrawn;
+}
+
+void TitleBarDisplay::MarkStrip(WindowHandle target, const platform::WindowRect& place)
+{
+    // Points spread along the strip's middle row, where lamps and labels lie.
+    const int32_t width = place.Right - place.Left;
+    const int32_t middle = (place.Top + place.Bottom) / 2;
+    for (std::size_t i = 0; i < StripMark::Points; ++i)
+        mark_.At[i] = {place.Left + width * static_cast<int32_t>(2 * i + 1) / int32_t{2 * StripMark::Points}, middle};
+    mark_.Place = place;
+    // Pixels that cannot be read leave no mark: the strip is drawn every time.
+    mark_.In = s_.Windows.ReadPixels(target, mark_.At, mark_.Colours) ? target : 0;
 }
 
 void TitleBarDisplay::Forget(WindowHandle shown)
@@ -165,6 +197,8 @@ void TitleBarDisplay::Forget(WindowHandle shown)
         s_.Windows.RepaintFrame(shownIn_);
         if (timeIn_ == shownIn_)
             timeIn_ = 0;
+        if (mark_.In == shownIn_)
+            mark_.In = 0;
     }
     shownIn_ = shown;
 }
@@ -178,9 +212,12 @@ void TitleBarDisplay::RedrawForegroundCaption()
     if (!target)
         return;
     s_.Windows.PostActiveCaption(target);
-    // Its caption loses the time; the next paint that shows one draws it anew.
+    // Its caption loses the strip and the time; the next paint that shows
+    // them draws them anew.
     if (timeIn_ == target)
         timeIn_ = 0;
+    if (mark_.In == target)
+        mark_.In = 0;
 }
 
 } // namespace display

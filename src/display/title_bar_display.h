@@ -5,8 +5,10 @@
 // and one line of text.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "settings/connect_time.h"
 #include "settings/settings.h"
 #include "monitor/window_parts.h"
 #include "display/bitmap.h"
@@ -37,7 +39,10 @@ public:
     // Draws the strip and the connect time into the foreground window's
     // caption as the settings ask. Reloads and recolours the strip picture
     // and the title lamps only on `ReloadTitlePictures` (or a new strip
-    // layout); otherwise it allocates nothing.
+    // layout); otherwise it allocates nothing. A strip that the caption
+    // still shows as it was drawn, with no lamp changed, is not drawn
+    // again: a few of its pixels, read back after drawing, tell whether the
+    // window has since redrawn its caption.
     void DrawTitleBarDisplay() override;
     // Lets the foreground window's top-level window redraw its caption as
     // active, which wipes the strip and the time.
@@ -48,8 +53,25 @@ public:
     const Bitmap& Strip() const { return strip_; }
 
 private:
+    // Where a strip was drawn, and the colours read back at a few of its
+    // points just after.
+    struct StripMark {
+        static constexpr std::size_t Points = 4;
+        platform::WindowHandle In = 0; // 0: no strip shown
+        platform::WindowRect Place;
+        std::array<platform::WindowPoint, Points> At{};
+        std::array<uint32_t, Points> Colours{};
+    };
+
     platform::WindowHandle Draw(bool connected, bool timeEnabled);
-    bool ComposeStrip(const TitleLayoutInfo& layout);
+    // Brings the strip picture up to date; false when there is none to
+    // show. `changed`: a lamp or the picture differs from the last paint's.
+    bool ComposeStrip(const TitleLayoutInfo& layout, bool& changed);
+    // Whether the caption still shows the strip marked at `place`, or was
+    // redrawn since; unknown without a mark there or pixels to read.
+    enum class CaptionState { Unknown, Shows, Redrawn };
+    CaptionState StripState(platform::WindowHandle target, const platform::WindowRect& place);
+    void MarkStrip(platform::WindowHandle target, const platform::WindowRect& place);
     void Forget(platform::WindowHandle shown);
 
     TGVar& g_;
@@ -57,8 +79,11 @@ private:
     DisplayPictureCache lamps_; // the title family's images
     Bitmap strip_;
     int stripLayout_ = 0;       // "Orientation Title" of strip_; 0: none loaded
+    DrawnLamps stripLamps_;     // the lamps as drawn into strip_
+    StripMark mark_;
+    std::array<uint32_t, StripMark::Points> colours_{}; // read back at this paint
+    ConnectTimeFormat connectTime_;
     std::string timeText_;      // the connect time drawn last, into timeIn_
-    std::string nextText_;      // this paint's connect time
     platform::WindowHandle timeIn_ = 0;
     platform::WindowHandle shownIn_ = 0; // the window the last paint drew into
 };

@@ -398,11 +398,13 @@ void TPollCycle::TimerEvent()
     if (g.SetupDialogOpen)
         p_.Connection.ConnectTimeLabel();
 
-    // 33. Repaint.
+    // 33. Repaint: at once, with what changed; while closing, by the
+    // window's own paint.
     if (g.RepaintRequested) {
-        p_.Windows.InvalidateMainWindow();
         if (g.ClosingState == 0)
             p_.Windows.FormPaint();
+        else
+            p_.Windows.InvalidateMainWindow();
     }
 
     // 34. Throughput window.

@@ -81,8 +81,9 @@ public:
     // a later ThroughputMode shows it again when its mode wants it.
     virtual void HideGraphWindow() {}
     // The graph inside the display; it may change the display height and
-    // "WindowSizeY".
-    virtual void DrawThroughputInDisplay(int& /*displayHeight*/) {}
+    // "WindowSizeY". True when its picture or its place differ from the
+    // last call's, so the display must show it again.
+    virtual bool DrawThroughputInDisplay(int& /*displayHeight*/) { return false; }
     // Invalidates the graph window's client area without erasing.
     virtual void InvalidateGraphWindow() {}
     // The graph window's place and size; unchanged while there is none.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace platform {
@@ -34,6 +35,12 @@ struct WindowRect {
     int32_t Bottom = 0;
 
     bool operator==(const WindowRect&) const = default;
+};
+
+// A point inside a window, relative to its top-left corner.
+struct WindowPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
 };
 
 // Pixels 0x00BBGGRR, top row first, Width per row.
@@ -78,6 +85,9 @@ public:
     // Posts the window a non-client activation (WM_NCACTIVATE, active), so
     // it redraws its caption as active.
     virtual void PostActiveCaption(WindowHandle window) = 0;
+    // The colours the screen shows at points of the window (its frame
+    // included), one per point; false when any cannot be read.
+    virtual bool ReadPixels(WindowHandle window, std::span<const WindowPoint> points, std::span<uint32_t> colours) = 0;
 
 protected:
     // What a Caption calls while it is open: BeginCaption once (false: no

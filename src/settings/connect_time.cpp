@@ -5,16 +5,41 @@
 
 #include "settings/date_time.h"
 
-std::string ConnectTimeText(double d)
+long long ConnectTimeSeconds(double d)
 {
-    // Whole milliseconds first, as the time-of-day formatting rounds them,
-    // then whole seconds. A negative duration cannot be a connect time.
+    // Whole milliseconds first, as the time-of-day formatting rounds them.
+    // A negative duration cannot be a connect time.
     if (!std::isfinite(d) || d < 0)
         d = 0;
-    const long long seconds = WholeMilliseconds(d) / 1000;
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return WholeMilliseconds(d) / 1000;
+}
+
+namespace {
+
+void Format(std::string& text, long long seconds)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    text.assign(buffer);
+}
+
+} // namespace
+
+std::string ConnectTimeText(double d)
+{
+    std::string text;
+    Format(text, ConnectTimeSeconds(d));
     return text;
+}
+
+const std::string& ConnectTimeFormat::Of(double d)
+{
+    const long long seconds = ConnectTimeSeconds(d);
+    if (seconds != seconds_) {
+        Format(text_, seconds);
+        seconds_ = seconds;
+    }
+    return text_;
 }
 
 double SessionConnectTime(const TGVar& g, double now)

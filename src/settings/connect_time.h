@@ -9,6 +9,21 @@
 // 3 minutes 15 seconds read "26:03:15". d is a duration in days.
 std::string ConnectTimeText(double d);
 
+// The whole seconds ConnectTimeText(d) shows.
+long long ConnectTimeSeconds(double d);
+
+// ConnectTimeText for a display that shows it at every paint: the text is
+// formatted again only when its whole seconds change, into storage that
+// it keeps.
+class ConnectTimeFormat {
+public:
+    const std::string& Of(double d);
+
+private:
+    long long seconds_ = -1;
+    std::string text_;
+};
+
 // The running session's connect time in days: now - ConnectStart (never
 // below 0) plus the "Negotiation Delay" the modems spent before the carrier
 // was seen.

@@ -20,12 +20,15 @@ public:
     // At (x, y), pixel for pixel.
     void Draw(HDC dc, int x, int y, const display::Bitmap& picture);
     void Draw(HDC dc, int x, int y, const platform::PixelImage& picture);
+    // Only `part` of the picture, to where it lies with the picture at (x, y).
+    void Draw(HDC dc, int x, int y, const display::Bitmap& picture, const display::PixelRect& part);
     // The left sourceWidth columns of the image into the rectangle (x, y,
     // width, height), stretched.
     void Stretch(HDC dc, int x, int y, int width, int height, const platform::PixelImage& image, int sourceWidth);
 
 private:
-    const BITMAPINFO& Convert(const uint32_t* pixels, int width, int height);
+    // Rows of `stride` pixels; the first width of each are converted.
+    const BITMAPINFO& Convert(const uint32_t* pixels, int stride, int width, int height);
 
     std::vector<uint32_t> dib_;
     BITMAPINFO format_{};

@@ -1,5 +1,7 @@
 #include "win32/lamp_display_window.h"
 
+#include <algorithm>
+
 #include "win32/frame.h"
 #include "win32/window_base.h"
 
@@ -22,9 +24,11 @@ LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Cloc
 
 void LampDisplayWindow::Paint()
 {
+    // An area the system has invalidated would be validated unpainted.
+    const bool pending = GetUpdateRect(hwnd_, nullptr, FALSE) != 0;
     {
         WindowDc dc(hwnd_);
-        PaintOn(dc.Get());
+        PaintOn(dc.Get(), pending ? display::PaintScope::Whole : display::PaintScope::Changes);
     }
     if (presented_)
         ValidateRect(hwnd_, nullptr);
@@ -33,7 +37,7 @@ void LampDisplayWindow::Paint()
 void LampDisplayWindow::OnPaint()
 {
     PaintDc dc(hwnd_);
-    PaintOn(dc.Get());
+    PaintOn(dc.Get(), display::PaintScope::Whole);
 }
 
 void LampDisplayWindow::FitBeforeShow()
@@ -42,14 +46,14 @@ void LampDisplayWindow::FitBeforeShow()
     UseCanvas(dc.Get(), false);
 }
 
-void LampDisplayWindow::PaintOn(HDC dc)
+void LampDisplayWindow::PaintOn(HDC dc, display::PaintScope scope)
 {
     presented_ = false;
-    UseCanvas(dc, true);
+    UseCanvas(dc, true, scope);
 }
 
 // The display measures its font in dc; the font selected before is put back.
-void LampDisplayWindow::UseCanvas(HDC dc, bool paint)
+void LampDisplayWindow::UseCanvas(HDC dc, bool paint, display::PaintScope scope)
 {
     // The display's font leaves the canvas however the paint ends.
     struct Canvas {
@@ -62,7 +66,7 @@ void LampDisplayWindow::UseCanvas(HDC dc, bool paint)
         }
     } canvas(*this, dc);
     if (paint)
-        display_.FormPaint();
+        display_.FormPaint(scope);
     else
         display_.FitBeforeShow();
 }
@@ -77,8 +81,8 @@ void LampDisplayWindow::OnSize(WPARAM type)
 
 void LampDisplayWindow::OnGetMinMaxInfo(MINMAXINFO& info) const
 {
-    if (minWidth_ > 0)
-        info.ptMinTrackSize.x = minWidth_;
+    if (display_.MinWidth() > 0)
+        info.ptMinTrackSize.x = display_.MinWidth();
 }
 
 void LampDisplayWindow::SetTopmost(bool topmost)
@@ -130,38 +134,67 @@ int LampDisplayWindow::ClientWidth()
 
 void LampDisplayWindow::Present(const display::LampFrame& frame)
 {
+    // The background and the text lines' cells in the form colour.
+    SetTextColor(dc_, frame.Text);
+    SetBkColor(dc_, GetNearestColor(dc_, frame.Background));
+    SetBkMode(dc_, OPAQUE);
+    if (frame.Whole || !PresentChanges(frame))
+        PresentWhole(frame);
+    presented_ = true;
+}
+
+void LampDisplayWindow::PresentWhole(const display::LampFrame& frame)
+{
     HDC dc = dc_;
     const display::Bitmap& picture = *frame.Picture;
-    const COLORREF background = GetNearestColor(dc, frame.Background);
     RECT client{};
     GetClientRect(hwnd_, &client);
 
     // The background around the picture and the text lines, each pixel
     // painted once: nothing is erased before it is drawn.
     SaveDC(dc);
-    RECT covered{};
-    if (DrawOverlay && DrawOverlay(dc, covered))
-        ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
+    overlay_ = {};
+    if (DrawOverlay && DrawOverlay(dc, overlay_))
+        ExcludeClipRect(dc, overlay_.left, overlay_.top, overlay_.right, overlay_.bottom);
     ExcludeClipRect(dc, frame.X, frame.Y, frame.X + picture.Width, frame.Y + picture.Height);
-    for (const display::TextLine& line : frame.Lines) {
+    for (std::size_t i = 0; i < frame.Lines.size(); ++i) {
+        const display::TextLine& line = frame.Lines[i];
         const display::TextExtent extent = MeasureText(line.Text);
         ExcludeClipRect(dc, line.X, line.Y, line.X + extent.Width, line.Y + extent.Height);
+        if (i < lineWidths_.size())
+            lineWidths_[i] = extent.Width;
     }
-    SetBkColor(dc, background);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
     RestoreDC(dc, -1);
 
     blitter_.Draw(dc, frame.X, frame.Y, picture);
 
-    // The text lines, opaque in the form colour.
-    SetTextColor(dc, frame.Text);
-    SetBkColor(dc, background);
-    SetBkMode(dc, OPAQUE);
     for (const display::TextLine& line : frame.Lines)
         TextOutA(dc, line.X, line.Y, line.Text.data(), static_cast<int>(line.Text.size()));
+}
 
-    minWidth_ = frame.MinWidth;
-    presented_ = true;
+bool LampDisplayWindow::PresentChanges(const display::LampFrame& frame)
+{
+    HDC dc = dc_;
+    if (frame.GraphChanged) {
+        RECT covered{};
+        if (!DrawOverlay || !DrawOverlay(dc, covered) || !EqualRect(&covered, &overlay_))
+            return false;
+    }
+    for (const display::PixelRect& lamp : frame.Lamps)
+        blitter_.Draw(dc, frame.X, frame.Y, *frame.Picture, lamp);
+    // A changed line covers what it showed before, as far as it reached.
+    for (std::size_t i = 0; i < frame.Lines.size(); ++i) {
+        const display::TextLine& line = frame.Lines[i];
+        if (!line.Changed)
+            continue;
+        const display::TextExtent extent = MeasureText(line.Text);
+        int& width = lineWidths_[std::min(i, lineWidths_.size() - 1)];
+        const RECT r{line.X, line.Y, line.X + std::max(extent.Width, width), line.Y + extent.Height};
+        ExtTextOutA(dc, line.X, line.Y, ETO_OPAQUE, &r, line.Text.data(), static_cast<UINT>(line.Text.size()), nullptr);
+        width = extent.Width;
+    }
+    return true;
 }
 
 void LampDisplayWindow::Invalidate()

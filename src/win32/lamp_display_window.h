@@ -6,6 +6,7 @@
 // Win32Fonts'.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -29,7 +30,9 @@ public:
     LampDisplayWindow(const LampDisplayWindow&) = delete;
     LampDisplayWindow& operator=(const LampDisplayWindow&) = delete;
 
-    // The poll tick's repaint: paints at once and leaves nothing for WM_PAINT.
+    // The poll tick's repaint: paints what changed at once, or the whole
+    // client area while part of it waits for WM_PAINT, and leaves nothing
+    // for WM_PAINT.
     void Paint();
     // WM_PAINT.
     void OnPaint();
@@ -47,8 +50,11 @@ public:
     int DisplayHeight() const { return display_.DisplayHeight(); }
 
 private:
-    void PaintOn(HDC dc);
-    void UseCanvas(HDC dc, bool paint);
+    void PaintOn(HDC dc, display::PaintScope scope);
+    void UseCanvas(HDC dc, bool paint, display::PaintScope scope = display::PaintScope::Whole);
+    void PresentWhole(const display::LampFrame& frame);
+    // False when the in-display graph moved, so the whole frame must go.
+    bool PresentChanges(const display::LampFrame& frame);
 
     // display::LampWindow
     void SetTopmost(bool topmost) override;
@@ -68,8 +74,9 @@ private:
     HDC dc_ = nullptr;                  // the canvas of the paint running
     std::optional<SelectedObject> font_; // the display font there, over the canvas's own
     bool presented_ = false;
-    int minWidth_ = 0;
     DibBlitter blitter_;
+    std::array<int, 6> lineWidths_{}; // the text lines' widths as drawn
+    RECT overlay_{};                  // where the in-display graph was drawn
 };
 
 } // namespace win32

@@ -105,4 +105,19 @@ void Win32ForegroundWindows::PostActiveCaption(platform::WindowHandle window)
     PostMessageA(AsWindow(window), WM_NCACTIVATE, TRUE, 0);
 }
 
+bool Win32ForegroundWindows::ReadPixels(platform::WindowHandle window, std::span<const platform::WindowPoint> points,
+                                        std::span<uint32_t> colours)
+{
+    const WholeWindowDc dc(AsWindow(window));
+    if (!dc)
+        return false;
+    for (std::size_t i = 0; i < points.size() && i < colours.size(); ++i) {
+        const COLORREF c = GetPixel(dc.Get(), points[i].X, points[i].Y);
+        if (c == CLR_INVALID)
+            return false;
+        colours[i] = c;
+    }
+    return true;
+}
+
 } // namespace win32

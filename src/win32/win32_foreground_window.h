@@ -25,6 +25,8 @@ public:
     bool OfThisProcess(platform::WindowHandle window) override;
     void RepaintFrame(platform::WindowHandle window) override;
     void PostActiveCaption(platform::WindowHandle window) override;
+    bool ReadPixels(platform::WindowHandle window, std::span<const platform::WindowPoint> points,
+                    std::span<uint32_t> colours) override;
 
 private:
     bool BeginCaption(platform::WindowHandle window) override;

@@ -43,6 +43,10 @@ public:
     void EndCaption() override {}
     void RepaintFrame(platform::WindowHandle) override {}
     void PostActiveCaption(platform::WindowHandle) override {}
+    bool ReadPixels(platform::WindowHandle, std::span<const platform::WindowPoint>, std::span<uint32_t>) override
+    {
+        return true;
+    }
     uint32_t Sink = 0;
 };
 

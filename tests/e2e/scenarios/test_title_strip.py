@@ -4,7 +4,8 @@ stands in Notepad's caption, moved left by "TitleBar Offset", with the
 connect time before it on "FontTitlebarBackgroundColor"; never in a
 message box nor in Blinkery's own settings dialog; it goes when the
 carrier drops. After a minute of strip, graph and lamp repaints Blinkery
-holds as many GDI objects as after the first."""
+holds as many GDI objects as after the first. With the lamps still, a
+caption that Notepad redraws gets the strip and the time back."""
 import time
 
 import harness as h
@@ -87,14 +88,25 @@ def title_strip(s):
     s.wait_gone("Blinkery Settings", cls="#32770", timeout=20, visible=True)
 
     # The first paints done (and the dialog's own objects made once), the
-    # count stays put.
-    strip_in(s, "Untitled - Notepad")
+    # count stays put. A click gives Notepad the foreground back.
+    s.click((caption.left + 200, caption.top + 200))
+    assert strip_in(s, "Untitled - Notepad"), "no strip after Notepad was clicked"
     pid = next(w.pid for w in s.list_windows() if w.cls == "TMainWindow")
     before = lp.gdi_count(s, pid)
     time.sleep(20)   # strip, graph and lamps repaint with data flowing
     after = lp.gdi_count(s, pid)
     print(f"     GDI objects {before} after the first paints, {after} 20 s later")
     assert after == before, (before, after)
+
+    # No data: the lamps hold still and only the clock repaints. A caption
+    # that Notepad redraws (WM_NCACTIVATE) gets the strip and the time back.
+    line.rnaapp = {"Connected": 1, "Speed": 57600, "Received": 0, "Sent": 0, "ReceivedPerSecond": 0, "SentPerSecond": 0}
+    line.write()
+    time.sleep(3)
+    s.post("Untitled - Notepad", 0x0086, 1, 0)
+    assert strip_in(s, "Untitled - Notepad", timeout=10), "the strip did not come back after a caption redraw"
+    s.wait_screen(lambda p: p.colours(caption.left, caption.top, first[0], caption.top + 22)[TIME_BACKGROUND] > 100,
+                  timeout=10, what="the connect time back after a caption redraw")
 
     line.msr = call.CTS | call.DSR
     line.rnaapp = {"Connected": 0, "Speed": 0}

@@ -21,9 +21,9 @@ std::ostream& operator<<(std::ostream& out, const Line& line)
 
 class DisplayTextTest : public rig::LampDisplayTest {
 protected:
-    std::vector<Line> Paint()
+    std::vector<Line> Paint(PaintScope scope = PaintScope::Whole)
     {
-        display.FormPaint();
+        display.FormPaint(scope);
         std::vector<Line> lines;
         for (const TextLine& line : window.Lines)
             lines.push_back({line.X, line.Y, line.Text});
@@ -107,6 +107,31 @@ TEST_F(DisplayTextTest, AllFourLinesOneUnderTheOther)
                                           {74, 51, "RD: 2" + Blanks(14)},
                                           {4, 65, "TT: 123456" + Blanks(14)},
                                           {74, 65, "RT: " + Blanks(14)}}));
+}
+
+// The tick's paint presents only the lines whose text changed, and none
+// at all when nothing did; the screen then shows what a whole paint shows.
+TEST_F(DisplayTextTest, TickPresentsOnlyChangedLines)
+{
+    g.StatusInDisplay = g.SPYSpeedInDisplay = g.LogTransmitDisp = g.DisplayConnectTime = 1;
+    g.ModemSignals.CD = true;
+    g.ConnectStart = clock.NowValue - 59 * Second;
+    Paint();
+    const int presents = window.Presents;
+    Paint(PaintScope::Changes);
+    EXPECT_EQ(window.Presents, presents);
+
+    g.ConnectionState.WindowRx = 10;
+    clock.NowValue += 1.0 * Second;
+    const std::vector<Line> shown = Paint(PaintScope::Changes);
+    EXPECT_EQ(window.Presents, presents + 1);
+    EXPECT_FALSE(window.Frame.Whole);
+    std::vector<std::string> changed;
+    for (const TextLine& line : window.Frame.Lines)
+        if (line.Changed)
+            changed.push_back(line.Text);
+    EXPECT_EQ(changed, (std::vector<std::string>{"Connect time: 0:01:00", "RD: 2" + Blanks(14)}));
+    EXPECT_EQ(shown, Paint());
 }
 
 // With "RD/TD Speed Update" 0 the rate and totals lines are left out, but

@@ -101,7 +101,7 @@ TEST_F(FormPaintTest, WindowSizeFollowsLayoutTextAndCaption)
         EXPECT_EQ(g.WindowSizeX, c.width) << "layout " << c.layout << " from " << c.sizeX;
         EXPECT_EQ(window.Height, c.height) << "layout " << c.layout << " lines " << c.lines;
         EXPECT_EQ(display.DisplayHeight(), c.height);
-        EXPECT_EQ(window.Frame.MinWidth, c.minWidth) << "layout " << c.layout << " from " << c.sizeX;
+        EXPECT_EQ(display.MinWidth(), c.minWidth) << "layout " << c.layout << " from " << c.sizeX;
     }
 }
 
@@ -258,8 +258,11 @@ TEST_F(FormPaintTest, TitleFamilyUsesItsOwnRequest)
 {
     g.LampLookTitle = 1;
     g.LightColorOn = Rgb(1, 2, 3);
+    g.ModemSignals.CD = true;
     Bitmap strip(94, 18, 0);
-    display.Pictures().DrawLamp(strip, LampState::On, TitleLampGeometry, LampFamily::Title, 0, 2);
+    const LampPosition lamp{0, 2, "CD", LampSignal::CD};
+    DrawnLamps drawn;
+    display.Pictures().DrawChangedLamps(strip, {&lamp, 1}, TitleLampGeometry, LampFamily::Title, drawn, {});
     EXPECT_FALSE(g.ReloadTitlePictures);
     EXPECT_TRUE(g.ReloadPictures);
     const Bitmap& image = shipped::Pictures().Find("LIGHTON_Title_R")->Image;

@@ -90,15 +90,28 @@ public:
         Height = height;
     }
     int ClientWidth() override { return Width - FrameWidth; }
+    // Shown and Lines are what the screen shows: a frame that is not whole
+    // changes only the lamps and lines it lists.
     void Present(const display::LampFrame& frame) override
     {
         ++Presents;
         Frame = frame;
         if (!Record)
             return;
-        Note("present");
-        Shown = *frame.Picture;
-        Lines.assign(frame.Lines.begin(), frame.Lines.end());
+        Note(frame.Whole ? "present" : "present changes");
+        if (frame.Whole) {
+            Shown = *frame.Picture;
+            Lines.assign(frame.Lines.begin(), frame.Lines.end());
+            return;
+        }
+        for (const display::PixelRect& r : frame.Lamps)
+            for (int y = r.Y; y < r.Y + r.Height; ++y)
+                for (int x = r.X; x < r.X + r.Width; ++x)
+                    if (Shown.Contains(x, y))
+                        Shown.Set(x, y, frame.Picture->At(x, y));
+        for (std::size_t i = 0; i < frame.Lines.size(); ++i)
+            if (frame.Lines[i].Changed)
+                Lines[i] = frame.Lines[i];
     }
     void Invalidate() override { ++Invalidations; }
     void Note(const char* call)
@@ -122,11 +135,12 @@ public:
     void AutoRestore() override { Note("restore"); }
     void ThroughputMode() override { Note("throughput"); }
     bool OnTopActive() override { return OnTop; }
-    void DrawThroughputInDisplay(int& height) override
+    bool DrawThroughputInDisplay(int& height) override
     {
         Note("graph");
         if (GraphHeight)
             height = GraphHeight;
+        return false;
     }
     void HideTaskbarButton() override { Note("hide button"); }
     void RefreshInformationPage() override { Note("information"); }

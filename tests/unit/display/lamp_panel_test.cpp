@@ -85,37 +85,43 @@ protected:
         g.LightColorOn = On;
         g.LightColorOff = Off;
     }
-    void Paint(int layout, int look, LampSignal lit)
+    // A whole paint after a reload, or the tick's paint of what changed.
+    void Paint(int layout, int look, LampSignal lit, PaintScope scope = PaintScope::Whole)
     {
         g.NewOrientation = layout;
         g.LampLook = look;
         g.ModemSignals = {};
         g.LineSettings.BaudRate = 0;
         Light(g, lit);
-        g.ReloadPictures = true;
-        display.FormPaint();
+        g.ReloadPictures = scope == PaintScope::Whole;
+        display.FormPaint(scope);
     }
 };
 
 // Every layout in every look, with each lamp alone lit in turn, and with
 // none lit: the lamp shows its on image exactly when its signal is 1, the
 // Courier's OH, SYN and ARQ always show the no-lamp socket, and panel and
-// labels take the background and text colours.
+// labels take the background and text colours. The same holds on the
+// screen when the tick's paints present only the lamps that changed: the
+// one going off and the one coming on.
 TEST_F(LampPanelTest, EachLampLightsExactlyWithItsSignal)
 {
-    for (const DisplayLayoutInfo& layout : DisplayLayouts())
-        for (int look = 0; look < 3; ++look) {
-            Paint(layout.Layout, look, LampSignal::None);
-            EXPECT_EQ(Difference(window.Shown, ExpectedPanel(layout, look, false, LampSignal::None)), "")
-                << "layout " << layout.Layout << " look " << look << " all off";
-            for (const LampPosition& lamp : layout.Lamps) {
-                if (lamp.Signal == LampSignal::None)
-                    continue;
-                Paint(layout.Layout, look, lamp.Signal);
-                EXPECT_EQ(Difference(window.Shown, ExpectedPanel(layout, look, false, lamp.Signal)), "")
-                    << "layout " << layout.Layout << " look " << look << " lamp " << lamp.Label;
+    for (const PaintScope scope : {PaintScope::Whole, PaintScope::Changes})
+        for (const DisplayLayoutInfo& layout : DisplayLayouts())
+            for (int look = 0; look < 3; ++look) {
+                Paint(layout.Layout, look, LampSignal::None);
+                EXPECT_EQ(Difference(window.Shown, ExpectedPanel(layout, look, false, LampSignal::None)), "")
+                    << "layout " << layout.Layout << " look " << look << " all off";
+                for (const LampPosition& lamp : layout.Lamps) {
+                    if (lamp.Signal == LampSignal::None)
+                        continue;
+                    Paint(layout.Layout, look, lamp.Signal, scope);
+                    EXPECT_EQ(Difference(window.Shown, ExpectedPanel(layout, look, false, lamp.Signal)), "")
+                        << "layout " << layout.Layout << " look " << look << " lamp " << lamp.Label;
+                    if (scope == PaintScope::Changes)
+                        EXPECT_LE(window.Frame.Whole ? 99 : window.Frame.Lamps.size(), 2u) << lamp.Label;
+                }
             }
-        }
 }
 
 TEST_F(LampPanelTest, OnlyTheCourierHasPositionsWithoutALamp)

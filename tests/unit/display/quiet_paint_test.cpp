@@ -75,7 +75,7 @@ TEST_F(QuietPaintTest, RepaintAllocatesNothing)
             g.ModemSignals.TD = i % 2;
             g.ModemSignals.RD = i % 3 == 0;
             clock.NowValue += 1.0 / 86400;
-            display.FormPaint();
+            display.FormPaint(display::PaintScope::Changes);
         }
     });
     EXPECT_EQ(allocations, 0);

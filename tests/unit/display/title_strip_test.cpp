@@ -36,6 +36,7 @@ public:
     std::vector<Text> Texts;
     std::vector<WindowHandle> Repainted;
     WindowHandle Open = 0;
+    uint32_t blits = 0;
 
     WindowHandle Foreground() override { return Active; }
     WindowHandle TopLevel(WindowHandle w) override
@@ -54,6 +55,7 @@ public:
     bool BeginCaption(WindowHandle w) override { return (Open = w) != 0; }
     void StretchPixels(const platform::PixelImage& s, int32_t sw, int32_t x, int32_t y, int32_t w, int32_t h) override
     {
+        Shows[Open] = ++blits;
         if (Record)
             Blits.push_back({Open, sw, x, y, w, h, {s.Pixels, s.Pixels + s.Width * s.Height}});
     }
@@ -66,6 +68,16 @@ public:
     void EndCaption() override { Open = 0; }
     void RepaintFrame(WindowHandle w) override { Repainted.push_back(w); }
     void PostActiveCaption(WindowHandle) override {}
+    // A caption shows the number of the blit drawn into it last, until its
+    // window redraws it (Wipe).
+    std::map<WindowHandle, uint32_t> Shows;
+    bool Readable = true;
+    void Wipe(WindowHandle w) { Shows[w] = 0; }
+    bool ReadPixels(WindowHandle w, std::span<const platform::WindowPoint>, std::span<uint32_t> colours) override
+    {
+        std::fill(colours.begin(), colours.end(), Shows[w]);
+        return Readable;
+    }
 };
 
 class TitleStripTest : public ::testing::Test {
@@ -118,10 +130,37 @@ TEST_F(TitleStripTest, ProceedRule)
         windows.Blits.clear();
         windows.Texts.clear();
         clock.NowValue += 1.0 / 86400; // a new second each time
+        windows.Wipe(1);                // and a caption without the strip
         Paint(c.title, c.cd, c.time);
         EXPECT_EQ(windows.Blits.size(), c.blits) << "title " << c.title << " cd " << c.cd << " time " << c.time;
         EXPECT_EQ(windows.Texts.size(), c.texts) << "title " << c.title << " cd " << c.cd << " time " << c.time;
     }
+}
+
+// A strip the caption still shows is not drawn again until a lamp changes
+// or the window redraws its caption, which also takes the time with it.
+TEST_F(TitleStripTest, DrawnAgainOnlyWhenChangedOrRedrawn)
+{
+    const auto paint = [&](size_t blits, size_t texts, const char* when) {
+        windows.Blits.clear();
+        windows.Texts.clear();
+        Paint(1, true, 1);
+        EXPECT_EQ(windows.Blits.size(), blits) << when;
+        EXPECT_EQ(windows.Texts.size(), texts) << when;
+    };
+    paint(1, 1, "first");
+    paint(0, 0, "nothing changed");
+    g.ModemSignals.TD = true;
+    paint(1, 0, "a lamp changed");
+    windows.Wipe(1);
+    paint(1, 1, "the caption was redrawn");
+    clock.NowValue += 1.0 / 86400;
+    paint(0, 1, "a new second");
+    windows.Active = 2;
+    paint(1, 1, "another window");
+    windows.Readable = false;
+    paint(1, 0, "pixels that cannot be read");
+    paint(1, 0, "still unreadable");
 }
 
 // Where the strip lands, and the room test's edge (0 is no room).
