@@ -64,7 +64,7 @@ public:
     void RepaintFrame(platform::WindowHandle) override {}
     void PostActiveCaption(platform::WindowHandle) override {}
     // The caption keeps what was drawn into it.
-    bool ReadPixels(platform::WindowHandle, std::span<const platform::WindowPoint>, std::span<uint32_t> c) override
+    bool ReadPixels(std::span<const platform::WindowPoint>, std::span<uint32_t> c) override
     {
         std::fill(c.begin(), c.end(), 0x808080u);
         return true;

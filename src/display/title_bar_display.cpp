@@ -107,13 +107,16 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
     const bool stripShown = stripWanted && ComposeStrip(layout, stripChanged);
     if (!stripShown)
         mark_.In = 0;
-    // A strip the caption still shows, lamp for lamp, is left as it is.
-    const CaptionState state = stripShown ? StripState(target, place) : CaptionState::Unknown;
-    const bool strip = stripShown && (stripChanged || state != CaptionState::Shows);
+    // A strip the caption still shows, lamp for lamp, is left as it is; a
+    // changed one is drawn whatever the caption shows.
+    // Without a mark (pixels that cannot be read) it is drawn every time.
+    const bool marked = mark_.In == target && mark_.Place == place;
+    const bool lost = stripShown && !stripChanged && marked && !CaptionShowsStrip(target);
+    const bool strip = stripShown && (stripChanged || !marked || lost);
 
     // The time is drawn when its text differs from the one this window
     // shows, so at most once a second; a window that did not show it yet,
-    // or whose caption was redrawn since, gets it at once.
+    // or whose caption lost it with the strip, gets it at once.
     bool time = false;
     const std::string* text = nullptr;
     if (connected && timeEnabled) {
@@ -121,30 +124,28 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
         if (g_.DisplayTotalConnectTimeInTitlebar == 1)
             value += g_.TotalConnectNew;
         text = &connectTime_.Of(value);
-        time = state == CaptionState::Redrawn || target != timeIn_ || *text != timeText_;
+        time = lost || target != timeIn_ || *text != timeText_;
     }
 
     if (!strip && !time)
         return target;
-    {
-        const platform::ForegroundWindows::Caption caption = w.DrawCaption(target);
-        if (!caption)
-            return target;
-        if (strip)
-            caption.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
-                                  captionHeight - 2);
-        if (time) {
-            // Right-aligned 2 pixels left of the strip, or of where it would end.
-            const int right = (stripShown ? x : x + usedWidth) - 2;
-            const platform::TextSize size = caption.MeasureText(*text);
-            caption.DrawText(*text, {right - size.Width, y, right, y + captionHeight - 1},
-                             ColourSetting(g_.TitleFont.Color), ColourSetting(g_.FontTitlebarBackgroundColor));
-            timeText_.assign(*text);
-            timeIn_ = target;
-        }
+    const platform::ForegroundWindows::Caption caption = w.DrawCaption(target);
+    if (!caption)
+        return target;
+    if (strip)
+        caption.StretchPixels({strip_.Pixels.data(), strip_.Width, strip_.Height}, usedWidth, x, y, usedWidth,
+                              captionHeight - 2);
+    if (time) {
+        // Right-aligned 2 pixels left of the strip, or of where it would end.
+        const int right = (stripShown ? x : x + usedWidth) - 2;
+        const platform::TextSize size = caption.MeasureText(*text);
+        caption.DrawText(*text, {right - size.Width, y, right, y + captionHeight - 1},
+                         ColourSetting(g_.TitleFont.Color), ColourSetting(g_.FontTitlebarBackgroundColor));
+        timeText_.assign(*text);
+        timeIn_ = target;
     }
     if (strip)
-        MarkStrip(target, place);
+        MarkStrip(caption, target, place);
     return target;
 }
 
@@ -168,14 +169,14 @@ bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout, bool& changed)
     return true;
 }
 
-TitleBarDisplay::CaptionState TitleBarDisplay::StripState(WindowHandle target, const platform::WindowRect& place)
+bool TitleBarDisplay::CaptionShowsStrip(WindowHandle target)
 {
-    if (mark_.In != target || !(mark_.Place == place) || !s_.Windows.ReadPixels(target, mark_.At, colours_))
-        return CaptionState::Unknown;
-    return colours_ == mark_.Colours ? CaptionState::Shows : CaptionState::Redrawn;
+    const platform::ForegroundWindows::Caption caption = s_.Windows.DrawCaption(target);
+    return caption && caption.ReadPixels(mark_.At, colours_) && colours_ == mark_.Colours;
 }
 
-void TitleBarDisplay::MarkStrip(WindowHandle target, const platform::WindowRect& place)
+void TitleBarDisplay::MarkStrip(const platform::ForegroundWindows::Caption& caption, WindowHandle target,
+                                const platform::WindowRect& place)
 {
     // Points spread along the strip's middle row, where lamps and labels lie.
     const int32_t width = place.Right - place.Left;
@@ -184,7 +185,7 @@ void TitleBarDisplay::MarkStrip(WindowHandle target, const platform::WindowRect&
         mark_.At[i] = {place.Left + width * static_cast<int32_t>(2 * i + 1) / int32_t{2 * StripMark::Points}, middle};
     mark_.Place = place;
     // Pixels that cannot be read leave no mark: the strip is drawn every time.
-    mark_.In = s_.Windows.ReadPixels(target, mark_.At, mark_.Colours) ? target : 0;
+    mark_.In = caption.ReadPixels(mark_.At, mark_.Colours) ? target : 0;
 }
 
 void TitleBarDisplay::Forget(WindowHandle shown)

@@ -67,11 +67,10 @@ private:
     // Brings the strip picture up to date; false when there is none to
     // show. `changed`: a lamp or the picture differs from the last paint's.
     bool ComposeStrip(const TitleLayoutInfo& layout, bool& changed);
-    // Whether the caption still shows the strip marked at `place`, or was
-    // redrawn since; unknown without a mark there or pixels to read.
-    enum class CaptionState { Unknown, Shows, Redrawn };
-    CaptionState StripState(platform::WindowHandle target, const platform::WindowRect& place);
-    void MarkStrip(platform::WindowHandle target, const platform::WindowRect& place);
+    // Whether the caption still shows the marked strip's pixels.
+    bool CaptionShowsStrip(platform::WindowHandle target);
+    void MarkStrip(const platform::ForegroundWindows::Caption& caption, platform::WindowHandle target,
+                   const platform::WindowRect& place);
     void Forget(platform::WindowHandle shown);
 
     TGVar& g_;

@@ -85,9 +85,6 @@ public:
     // Posts the window a non-client activation (WM_NCACTIVATE, active), so
     // it redraws its caption as active.
     virtual void PostActiveCaption(WindowHandle window) = 0;
-    // The colours the screen shows at points of the window (its frame
-    // included), one per point; false when any cannot be read.
-    virtual bool ReadPixels(WindowHandle window, std::span<const WindowPoint> points, std::span<uint32_t> colours) = 0;
 
 protected:
     // What a Caption calls while it is open: BeginCaption once (false: no
@@ -103,6 +100,9 @@ protected:
     // the rectangle behind the text.
     virtual void DrawText(std::string_view text, const WindowRect& place, uint32_t textColour,
                           uint32_t background) = 0;
+    // The colours the screen shows at points of the window (its frame
+    // included), one per point; false when any cannot be read.
+    virtual bool ReadPixels(std::span<const WindowPoint> points, std::span<uint32_t> colours) = 0;
     virtual void EndCaption() = 0;
 };
 
@@ -127,6 +127,10 @@ public:
     void DrawText(std::string_view text, const WindowRect& place, uint32_t textColour, uint32_t background) const
     {
         windows_->DrawText(text, place, textColour, background);
+    }
+    bool ReadPixels(std::span<const WindowPoint> points, std::span<uint32_t> colours) const
+    {
+        return windows_->ReadPixels(points, colours);
     }
 
 private:

@@ -89,6 +89,17 @@ void Win32ForegroundWindows::DrawText(std::string_view text, const platform::Win
     ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
+bool Win32ForegroundWindows::ReadPixels(std::span<const platform::WindowPoint> points, std::span<uint32_t> colours)
+{
+    for (std::size_t i = 0; i < points.size() && i < colours.size(); ++i) {
+        const COLORREF c = GetPixel(dc_->Get(), points[i].X, points[i].Y);
+        if (c == CLR_INVALID)
+            return false;
+        colours[i] = c;
+    }
+    return true;
+}
+
 void Win32ForegroundWindows::EndCaption()
 {
     font_.reset(); // the old font back before the DC goes
@@ -103,21 +114,6 @@ void Win32ForegroundWindows::RepaintFrame(platform::WindowHandle window)
 void Win32ForegroundWindows::PostActiveCaption(platform::WindowHandle window)
 {
     PostMessageA(AsWindow(window), WM_NCACTIVATE, TRUE, 0);
-}
-
-bool Win32ForegroundWindows::ReadPixels(platform::WindowHandle window, std::span<const platform::WindowPoint> points,
-                                        std::span<uint32_t> colours)
-{
-    const WholeWindowDc dc(AsWindow(window));
-    if (!dc)
-        return false;
-    for (std::size_t i = 0; i < points.size() && i < colours.size(); ++i) {
-        const COLORREF c = GetPixel(dc.Get(), points[i].X, points[i].Y);
-        if (c == CLR_INVALID)
-            return false;
-        colours[i] = c;
-    }
-    return true;
 }
 
 } // namespace win32

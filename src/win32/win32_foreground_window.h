@@ -25,8 +25,6 @@ public:
     bool OfThisProcess(platform::WindowHandle window) override;
     void RepaintFrame(platform::WindowHandle window) override;
     void PostActiveCaption(platform::WindowHandle window) override;
-    bool ReadPixels(platform::WindowHandle window, std::span<const platform::WindowPoint> points,
-                    std::span<uint32_t> colours) override;
 
 private:
     bool BeginCaption(platform::WindowHandle window) override;
@@ -35,6 +33,7 @@ private:
     platform::TextSize MeasureText(std::string_view text) override;
     void DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
                   uint32_t background) override;
+    bool ReadPixels(std::span<const platform::WindowPoint> points, std::span<uint32_t> colours) override;
     void EndCaption() override;
 
     const Win32Fonts& fonts_;

@@ -43,7 +43,7 @@ public:
     void EndCaption() override {}
     void RepaintFrame(platform::WindowHandle) override {}
     void PostActiveCaption(platform::WindowHandle) override {}
-    bool ReadPixels(platform::WindowHandle, std::span<const platform::WindowPoint>, std::span<uint32_t>) override
+    bool ReadPixels(std::span<const platform::WindowPoint>, std::span<uint32_t>) override
     {
         return true;
     }

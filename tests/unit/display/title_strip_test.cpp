@@ -73,9 +73,9 @@ public:
     std::map<WindowHandle, uint32_t> Shows;
     bool Readable = true;
     void Wipe(WindowHandle w) { Shows[w] = 0; }
-    bool ReadPixels(WindowHandle w, std::span<const platform::WindowPoint>, std::span<uint32_t> colours) override
+    bool ReadPixels(std::span<const platform::WindowPoint>, std::span<uint32_t> colours) override
     {
-        std::fill(colours.begin(), colours.end(), Shows[w]);
+        std::fill(colours.begin(), colours.end(), Shows[Open]);
         return Readable;
     }
 };
@@ -159,7 +159,7 @@ TEST_F(TitleStripTest, DrawnAgainOnlyWhenChangedOrRedrawn)
     windows.Active = 2;
     paint(1, 1, "another window");
     windows.Readable = false;
-    paint(1, 0, "pixels that cannot be read");
+    paint(1, 1, "pixels that cannot be read");
     paint(1, 0, "still unreadable");
 }
 
