@@ -13,12 +13,15 @@ namespace platform {
 // A window, form, icon or menu; 0 means none.
 using TrayHandle = uintptr_t;
 
+// Which of the record's parts a call gives (NIF_MESSAGE, NIF_ICON, NIF_TIP).
+inline constexpr uint32_t TrayMessageFlag = 1, TrayIconFlag = 2, TrayTipFlag = 4;
+
 // The tray record in the shell's 88-byte form (NOTIFYICONDATAA).
 struct TrayRecord {
     uint32_t Size = 88;
     TrayHandle Window = 0;           // the message window
     uint32_t Id = 42;
-    uint32_t Flags = 7;              // message, icon and tip are valid
+    uint32_t Flags = 7;              // the parts valid in this call
     uint32_t CallbackMessage = 1124; // WM_USER + 100
     TrayHandle Icon = 0;
     char Tip[64] = {};               // NUL-terminated, at most 63 characters

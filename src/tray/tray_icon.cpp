@@ -33,13 +33,29 @@ void TTrayIcon95::UpdateRecord()
 }
 
 // A change while the icon is not in the tray (the shell refused it, as it
-// does before the task bar exists) tries to add it again.
+// does before the task bar exists) tries to add it again. A change of the
+// icon in the tray sends only the parts that differ from what the shell
+// was given, and nothing when none does: each call goes through the shell's
+// process, up to 18 times a second while data flows.
 bool TTrayIcon95::Notify(TrayCommand command)
 {
     UpdateRecord();
     if (command == TrayCommand::Modify && !shown_)
         command = TrayCommand::Add;
+    using platform::TrayIconFlag, platform::TrayMessageFlag, platform::TrayTipFlag;
+    record_.Flags = TrayMessageFlag | TrayIconFlag | TrayTipFlag;
+    if (command == TrayCommand::Modify) {
+        record_.Flags = (record_.Window != sent_.Window || record_.CallbackMessage != sent_.CallbackMessage
+                             ? TrayMessageFlag
+                             : 0) |
+                        (record_.Icon != sent_.Icon ? TrayIconFlag : 0) |
+                        (std::memcmp(record_.Tip, sent_.Tip, sizeof record_.Tip) != 0 ? TrayTipFlag : 0);
+        if (record_.Flags == 0)
+            return true;
+    }
     const bool ok = services_.Shell.Notify(command, record_);
+    if (ok && command != TrayCommand::Delete)
+        sent_ = record_;
     if (command == TrayCommand::Add)
         shown_ = ok;
     else if (command == TrayCommand::Delete)
@@ -95,6 +111,20 @@ void TTrayIcon95::SetIcon(TrayHandle icon)
         return;
     icon_ = icon;
     IconChanged();
+}
+
+void TTrayIcon95::SetHintAndIcon(std::string_view hint, TrayHandle icon)
+{
+    const bool hintChanged = hint != hint_;
+    if (hintChanged)
+        hint_.assign(hint);
+    const TrayHandle before = current_;
+    if (icon != icon_) {
+        icon_ = icon;
+        BuildCurrentIcon();
+    }
+    if (active_ && ((hintChanged && showHint_) || current_ != before))
+        Notify(TrayCommand::Modify);
 }
 
 void TTrayIcon95::SetDisabledIcon(TrayHandle icon)

@@ -110,6 +110,8 @@ public:
 
     TrayHandle Icon() const { return icon_; }
     void SetIcon(TrayHandle icon);
+    // Both at once: one call to the shell when either changed.
+    void SetHintAndIcon(std::string_view hint, TrayHandle icon);
     TrayHandle DisabledIcon() const { return disabledIcon_; }
     void SetDisabledIcon(TrayHandle icon);
     TrayHandle CurrentIcon() const { return current_; }
@@ -193,6 +195,7 @@ private:
     TTrayIconState state_ = TTrayIconState::tsEnabled;
     bool inStateChanging_ = false;
     platform::TrayRecord record_;
+    platform::TrayRecord sent_; // what the shell was last given
 
     DeferredRoutine pending_ = nullptr;
     uintptr_t pendingArgument_ = 0;

@@ -65,7 +65,6 @@ void TTrayUpdate::Win95Tray(TGVar& g)
     }
     ComposeTip(g);
     // Tip and icon first: activating the icon then adds it complete.
-    tray_.SetHint(tip_);
-    tray_.SetIcon(IconFor(g.ModemSignals.CD, g.ModemSignals.RD, g.ModemSignals.TD));
+    tray_.SetHintAndIcon(tip_, IconFor(g.ModemSignals.CD, g.ModemSignals.RD, g.ModemSignals.TD));
     tray_.SetActive(true);
 }

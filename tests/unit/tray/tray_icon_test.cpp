@@ -148,6 +148,8 @@ TEST_F(TrayTest, SessionEndIsAllowedAndRemovesTheIcon)
     EXPECT_EQ(shell.Calls.back().Command, platform::TrayCommand::Delete);
 }
 
+// A change sends only the part that changed, and a hint that differs only
+// past the 63 characters the shell takes sends nothing.
 TEST_F(TrayTest, RecordCarriesTheFirst63CharactersOfTheHint)
 {
     tray.SetIcon(5);
@@ -157,8 +159,14 @@ TEST_F(TrayTest, RecordCarriesTheFirst63CharactersOfTheHint)
     const platform::TrayRecord& sent = shell.Calls.back().Record;
     EXPECT_EQ(shell.Calls.back().Command, platform::TrayCommand::Modify);
     EXPECT_EQ(std::string(sent.Tip), hint.substr(0, 63));
-    EXPECT_EQ(sent.Icon, 5u);
+    EXPECT_EQ(sent.Flags, platform::TrayTipFlag);
     EXPECT_EQ(sent.Window, 7u);
+    const size_t calls = shell.Calls.size();
+    tray.SetHint(hint.substr(0, 65));
+    EXPECT_EQ(shell.Calls.size(), calls);
+    tray.SetIcon(6);
+    EXPECT_EQ(shell.Calls.back().Record.Flags, platform::TrayIconFlag);
+    EXPECT_EQ(shell.Calls.back().Record.Icon, 6u);
     tray.SetShowHint(false);
     EXPECT_EQ(std::string(shell.Calls.back().Record.Tip), "");
 }

@@ -107,10 +107,16 @@ TEST_F(TrayUpdateTest, ShellIsCalledOnlyWhenIconOrTipChanges)
     EXPECT_EQ(shell.Calls.size(), 2u);
     update.Win95Tray(g);
     EXPECT_EQ(shell.Calls.size(), 2u);
+    // New counts in the tip and new activity in the icon: one call.
+    g.ModemSignals.CD = g.ModemSignals.TD = true;
+    g.ConnectionState.SessionRx = 100;
+    update.Win95Tray(g);
+    ASSERT_EQ(shell.Calls.size(), 3u);
+    EXPECT_EQ(shell.Calls.back().Record.Flags, platform::TrayIconFlag | platform::TrayTipFlag);
     g.ShowTrayIcon = 0;
     update.Win95Tray(g);
     update.Win95Tray(g);
-    ASSERT_EQ(shell.Calls.size(), 3u);
+    ASSERT_EQ(shell.Calls.size(), 4u);
     EXPECT_EQ(shell.Calls.back().Command, platform::TrayCommand::Delete);
 }
 
