@@ -51,6 +51,11 @@ add_executable(rescheck ${CMAKE_SOURCE_DIR}/tests/e2e/tool/rescheck.cpp)
 target_compile_options(rescheck PRIVATE ${BLINKERY_WARNINGS})
 target_link_options(rescheck PRIVATE -mconsole)
 
+# The bare poll loop that make bench measures Blinkery against under Wine.
+add_executable(bare_loop WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/bare_loop.c)
+target_compile_options(bare_loop PRIVATE ${BLINKERY_WARNINGS})
+target_link_options(bare_loop PRIVATE -mwindows -static-libgcc)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/standins/CMakeLists.txt)
     add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standins ${CMAKE_BINARY_DIR}/standins)
 endif()
