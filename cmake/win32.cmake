@@ -15,14 +15,16 @@ add_link_options(-static -Wl,--major-os-version,4,--minor-os-version,0
 blinkery_core_library()
 
 file(GLOB BLINKERY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
-list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+# The entry point and the runtime's replaced error paths belong to the exe alone.
+list(FILTER BLINKERY_WIN32_SOURCES EXCLUDE REGEX "/(main|runtime_throws)\\.cpp$")
 add_library(blinkery_win32 STATIC ${BLINKERY_WIN32_SOURCES})
 target_compile_options(blinkery_win32 PRIVATE ${BLINKERY_WARNINGS})
 target_link_libraries(blinkery_win32 PUBLIC blinkery_core winmm comctl32 comdlg32 shell32)
 
 include(cmake/resources.cmake OPTIONAL)
 
-add_executable(Blinkery WIN32 ${CMAKE_SOURCE_DIR}/src/win32/main.cpp ${BLINKERY_RESOURCE_FILES})
+add_executable(Blinkery WIN32 ${CMAKE_SOURCE_DIR}/src/win32/main.cpp ${CMAKE_SOURCE_DIR}/src/win32/runtime_throws.cpp
+               ${BLINKERY_RESOURCE_FILES})
 target_compile_options(Blinkery PRIVATE ${BLINKERY_WARNINGS})
 # Stripped, unused sections dropped, and no relocations: an exe loads at
 # its own base address on every Windows it runs on.
