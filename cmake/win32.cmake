@@ -9,6 +9,10 @@ add_compile_options(${BLINKERY_WIN32_DEFS})
 # Built for size: -Os, and each function and datum in a section of its own,
 # so that the linker drops what nothing calls.
 add_compile_options(-Os -ffunction-sections -fdata-sections)
+# No type information beside the vtables (nothing casts or asks an object's
+# type; thrown types still get theirs): for every C++ target of the tree, so
+# the test programs that link the same libraries never mix the two.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>)
 add_link_options(-static -Wl,--major-os-version,4,--minor-os-version,0
                  -Wl,--major-subsystem-version,4,--minor-subsystem-version,0)
 
