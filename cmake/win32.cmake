@@ -86,6 +86,10 @@ add_test(NAME import_check
             --deny ${CMAKE_SOURCE_DIR}/tools/importcheck/winapi-deny.txt
             --msvcrt ${CMAKE_SOURCE_DIR}/tools/importcheck/msvcrt-since.tsv
             $<TARGET_FILE:Blinkery>)
+# The shipped exe stays within 512 KB.
+add_test(NAME exe_size
+    COMMAND ${Python3_EXECUTABLE} -c "import os, sys; n = os.path.getsize(sys.argv[1]); print(n, 'bytes'); sys.exit(n > 524288)"
+            $<TARGET_FILE:Blinkery>)
 add_test(NAME import_check_catches_planted_import
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/e2e/import_check_test.py
             ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/importcheck-probe)
