@@ -11,6 +11,9 @@ add_executable(blinkery_win32_tests ${BLINKERY_WIN32_TEST_SOURCES})
 target_include_directories(blinkery_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tools/standins)
 target_compile_options(blinkery_win32_tests PRIVATE ${BLINKERY_WARNINGS})
 target_link_libraries(blinkery_win32_tests PRIVATE blinkery_win32 gtest gtest_main)
+# Linked from the libraries' ordinary code, as built before link-time
+# optimisation (win32.cmake).
+target_link_options(blinkery_win32_tests PRIVATE -fno-lto)
 # GoogleTest's thread notification is made of std::mutex, which MinGW's
 # win32 thread model lacks: a Win32 event stands in for it.
 foreach(target gtest gtest_main blinkery_win32_tests)

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +17,16 @@
 
 using platform::TrayHandle;
 
-// An error of the tray component; what() is the text shown to the user.
-class TrayError : public std::runtime_error {
+// An error of the tray component; what() is the text shown to the user,
+// one of the constant texts below (kept by pointer, so the exe needs none
+// of the runtime's string-holding exception classes).
+class TrayError : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit TrayError(const char* text) noexcept : text_(text) {}
+    const char* what() const noexcept override { return text_; }
+
+private:
+    const char* text_;
 };
 
 inline constexpr const char* TrayOwnerError = "SystemTrays must be owned by a Form !";

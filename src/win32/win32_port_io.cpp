@@ -61,8 +61,9 @@ _blinkery_guard_recover:
     ret
 )");
 
-extern "C" EXCEPTION_DISPOSITION __cdecl blinkery_guard_handler(EXCEPTION_RECORD* record, void* establisherFrame,
-                                                                CONTEXT* context, void*)
+// Used: only the assembly names it, which link-time optimisation does not see.
+extern "C" __attribute__((used)) EXCEPTION_DISPOSITION __cdecl blinkery_guard_handler(
+    EXCEPTION_RECORD* record, void* establisherFrame, CONTEXT* context, void*)
 {
     constexpr DWORD kUnwinding = 0x2 | 0x4; // EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND
     constexpr DWORD kNoncontinuable = 0x1;
