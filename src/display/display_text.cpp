@@ -43,7 +43,9 @@ void DisplayText::Keep(int x, int y, const LineKey& key)
 {
     keys_[count_] = key;
     TextLine& line = lines_[count_++];
-    line.Changed = line.X != x || line.Y != y || line.Text != next_;
+    const bool moved = line.X != x || line.Y != y;
+    moved_ = moved_ || moved;
+    line.Changed = moved || line.Text != next_;
     if (!line.Changed)
         return;
     line.X = x;
@@ -55,6 +57,7 @@ void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::Hel
                           platform::SerialPorts& ports)
 {
     count_ = 0;
+    moved_ = false;
     const int x = TextLeft;
     const int advance = column.Height - 1;
     int y = TextTop;

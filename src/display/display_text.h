@@ -45,6 +45,8 @@ public:
     void Compose(TGVar& g, TextExtent column, double now, platform::HelperVxd& vxd, platform::SerialPorts& ports);
 
     std::span<const TextLine> Lines() const { return {lines_.data(), count_}; }
+    // A line of the last composition stands elsewhere than before.
+    bool Moved() const { return moved_; }
 
 private:
     // What a line shows, for the lines that follow from figures alone: the
@@ -66,6 +68,7 @@ private:
     std::array<TextLine, 6> lines_;
     std::array<LineKey, 6> keys_;
     std::size_t count_ = 0;
+    bool moved_ = false;
     std::string next_;
     ConnectTimeFormat connectTime_;
 };

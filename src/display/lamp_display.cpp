@@ -55,7 +55,8 @@ void TLampDisplay::FormPaint(PaintScope scope)
     const int clientWidth = window_.ClientWidth();
     frame.X = (clientWidth - layout->Width) / 2;
     const Shown now{layout, frame.X, clientWidth, frame.Background, frame.Text, frame.Lines.size()};
-    frame.Whole = scope == PaintScope::Whole || !(now == shown_) || lampsDrawn > changedLamps_.size();
+    frame.Whole = scope == PaintScope::Whole || !(now == shown_) || lampsDrawn > changedLamps_.size() ||
+                  (textLines > 0 && text_.Moved());
     frame.Lamps = {changedLamps_.data(), frame.Whole ? 0 : lampsDrawn};
     frame.GraphChanged = graphChanged_;
     bool linesChanged = false;

@@ -132,6 +132,11 @@ TEST_F(DisplayTextTest, TickPresentsOnlyChangedLines)
             changed.push_back(line.Text);
     EXPECT_EQ(changed, (std::vector<std::string>{"Connect time: 0:01:00", "RD: 2" + Blanks(14)}));
     EXPECT_EQ(shown, Paint());
+
+    // Lines that move (a wider column) are presented with the whole frame.
+    window.Column = {80, 16};
+    Paint(PaintScope::Changes);
+    EXPECT_TRUE(window.Frame.Whole);
 }
 
 // With "RD/TD Speed Update" 0 the rate and totals lines are left out, but
