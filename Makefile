@@ -41,10 +41,12 @@ screenshots: build
 fuzz: build
 	@scripts/fuzz
 
-# Time and instructions of a quiet poll tick (not part of `make test`);
-# installs Google Benchmark and valgrind when missing.
+# Times and instruction counts of the poll tick and the displays, and the
+# CPU time of a call under Wine against a bare loop, each beside its goal
+# (not part of `make test`); installs Google Benchmark and valgrind when
+# missing.
 .PHONY: bench
-bench:
+bench: build
 	@bench/run
 
 # What a Windows user installs: build/dist/Blinkery-VERSION.zip with the
