@@ -1,5 +1,7 @@
 #include "win32/win32_foreground_window.h"
 
+#include <algorithm>
+
 namespace win32 {
 
 namespace {
@@ -89,9 +91,53 @@ void Win32ForegroundWindows::DrawText(std::string_view text, const platform::Win
     ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
+bool Win32ForegroundWindows::PrepareRow()
+{
+    if (row_.Bits)
+        return true;
+    row_.Dc.Reset(CreateCompatibleDC(nullptr));
+    if (!row_.Dc)
+        return false;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = Row::Capacity;
+    format.bmiHeader.biHeight = 1;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    row_.Bitmap.Reset(CreateDIBSection(row_.Dc.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!row_.Bitmap || !bits)
+        return false;
+    row_.Selected.emplace(row_.Dc.Get(), row_.Bitmap.Get());
+    row_.Bits = static_cast<const uint32_t*>(bits);
+    return true;
+}
+
 bool Win32ForegroundWindows::ReadPixels(std::span<const platform::WindowPoint> points, std::span<uint32_t> colours)
 {
-    for (std::size_t i = 0; i < points.size() && i < colours.size(); ++i) {
+    const std::size_t n = std::min(points.size(), colours.size());
+    if (n == 0)
+        return true;
+    int32_t left = points[0].X, right = points[0].X;
+    bool oneRow = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        left = std::min(left, points[i].X);
+        right = std::max(right, points[i].X);
+        oneRow = oneRow && points[i].Y == points[0].Y;
+    }
+    const int32_t width = right - left + 1;
+    if (oneRow && width <= Row::Capacity && PrepareRow()) {
+        if (!BitBlt(row_.Dc.Get(), 0, 0, width, 1, dc_->Get(), left, points[0].Y, SRCCOPY))
+            return false;
+        GdiFlush();
+        for (std::size_t i = 0; i < n; ++i) {
+            const uint32_t c = row_.Bits[points[i].X - left]; // 0x00RRGGBB
+            colours[i] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
+        }
+        return true;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
         const COLORREF c = GetPixel(dc_->Get(), points[i].X, points[i].Y);
         if (c == CLR_INVALID)
             return false;

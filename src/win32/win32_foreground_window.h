@@ -36,11 +36,24 @@ private:
     bool ReadPixels(std::span<const platform::WindowPoint> points, std::span<uint32_t> colours) override;
     void EndCaption() override;
 
+    // A 32-bit bitmap of one row in a memory DC, made at the first read:
+    // points on one row are read back with one blit, each read of the
+    // screen being a round trip to the display.
+    struct Row {
+        static constexpr int Capacity = 1024;
+        OwnedMemoryDc Dc;
+        OwnedBitmap Bitmap;
+        std::optional<SelectedObject> Selected;
+        const uint32_t* Bits = nullptr;
+    };
+    bool PrepareRow();
+
     const Win32Fonts& fonts_;
     // The caption being drawn into: its window's DC and the font selected there.
     std::optional<WholeWindowDc> dc_;
     std::optional<SelectedObject> font_;
     DibBlitter blitter_;
+    Row row_;
 };
 
 } // namespace win32
