@@ -1,5 +1,6 @@
 #include "display/display_text.h"
 
+#include "settings/connect_time.h"
 #include "settings/decimal_text.h"
 #include "settings/line_settings.h"
 #include "settings/rounding.h"
@@ -83,7 +84,7 @@ void DisplayText::Compose(TGVar& g, TextExtent column, double now, platform::Hel
         if (!Unchanged(x, y, key)) {
             std::string& text = Start();
             text += "Connect time: ";
-            text += connectTime_.Of(value);
+            text += ConnectTimeText(value);
             Keep(x, y, key);
         }
         y += advance;

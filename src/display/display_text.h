@@ -4,11 +4,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "settings/connect_time.h"
 #include "settings/settings.h"
 #include "platform/helper_vxd.h"
 #include "platform/serial.h"
@@ -30,6 +30,10 @@ struct TextExtent {
 // Measured in the display font, this sample gives the column width of the
 // rate and totals lines (its width) and the line advance (its height - 1).
 inline constexpr std::string_view ColumnSample = "TD: 1234  ";
+
+// The most lines the display shows: status, connect time, TD and RD
+// rates, TT and RT totals.
+inline constexpr std::size_t MaxTextLines = 6;
 
 // Where the first line starts, in client coordinates.
 inline constexpr int TextLeft = 4;
@@ -64,13 +68,11 @@ private:
     std::string& Start();
     void Keep(int x, int y, const LineKey& key);
 
-    // Status, connect time, TD and RD rates, TT and RT totals.
-    std::array<TextLine, 6> lines_;
-    std::array<LineKey, 6> keys_;
+    std::array<TextLine, MaxTextLines> lines_;
+    std::array<LineKey, MaxTextLines> keys_;
     std::size_t count_ = 0;
     bool moved_ = false;
     std::string next_;
-    ConnectTimeFormat connectTime_;
 };
 
 } // namespace display

@@ -161,8 +161,7 @@ void LampDisplayWindow::PresentWhole(const display::LampFrame& frame)
         const display::TextLine& line = frame.Lines[i];
         const display::TextExtent extent = MeasureText(line.Text);
         ExcludeClipRect(dc, line.X, line.Y, line.X + extent.Width, line.Y + extent.Height);
-        if (i < lineWidths_.size())
-            lineWidths_[i] = extent.Width;
+        lineWidths_[i] = extent.Width;
     }
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
     RestoreDC(dc, -1);
@@ -189,7 +188,7 @@ bool LampDisplayWindow::PresentChanges(const display::LampFrame& frame)
         if (!line.Changed)
             continue;
         const display::TextExtent extent = MeasureText(line.Text);
-        int& width = lineWidths_[std::min(i, lineWidths_.size() - 1)];
+        int& width = lineWidths_[i];
         const RECT r{line.X, line.Y, line.X + std::max(extent.Width, width), line.Y + extent.Height};
         ExtTextOutA(dc, line.X, line.Y, ETO_OPAQUE, &r, line.Text.data(), static_cast<UINT>(line.Text.size()), nullptr);
         width = extent.Width;

@@ -75,7 +75,7 @@ private:
     std::optional<SelectedObject> font_; // the display font there, over the canvas's own
     bool presented_ = false;
     DibBlitter blitter_;
-    std::array<int, 6> lineWidths_{}; // the text lines' widths as drawn
+    std::array<int, display::MaxTextLines> lineWidths_{}; // the text lines' widths as drawn
     RECT overlay_{};                  // where the in-display graph was drawn
 };
 
