@@ -64,7 +64,7 @@ public:
     void RepaintFrame(platform::WindowHandle) override {}
     void PostActiveCaption(platform::WindowHandle) override {}
     // The caption keeps what was drawn into it.
-    bool ReadPixels(std::span<const platform::WindowPoint>, std::span<uint32_t> c) override
+    bool ReadRow(int32_t, std::span<const int32_t>, std::span<uint32_t> c) override
     {
         std::fill(c.begin(), c.end(), 0x808080u);
         return true;

@@ -172,7 +172,7 @@ bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout, bool& changed)
 bool TitleBarDisplay::CaptionShowsStrip(WindowHandle target)
 {
     const platform::ForegroundWindows::Caption caption = s_.Windows.DrawCaption(target);
-    return caption && caption.ReadPixels(mark_.At, colours_) && colours_ == mark_.Colours;
+    return caption && caption.ReadRow(mark_.Row, mark_.Xs, colours_) && colours_ == mark_.Colours;
 }
 
 void TitleBarDisplay::MarkStrip(const platform::ForegroundWindows::Caption& caption, WindowHandle target,
@@ -180,12 +180,12 @@ void TitleBarDisplay::MarkStrip(const platform::ForegroundWindows::Caption& capt
 {
     // Points spread along the strip's middle row, where lamps and labels lie.
     const int32_t width = place.Right - place.Left;
-    const int32_t middle = (place.Top + place.Bottom) / 2;
+    mark_.Row = (place.Top + place.Bottom) / 2;
     for (std::size_t i = 0; i < StripMark::Points; ++i)
-        mark_.At[i] = {place.Left + width * static_cast<int32_t>(2 * i + 1) / int32_t{2 * StripMark::Points}, middle};
+        mark_.Xs[i] = place.Left + width * static_cast<int32_t>(2 * i + 1) / int32_t{2 * StripMark::Points};
     mark_.Place = place;
     // Pixels that cannot be read leave no mark: the strip is drawn every time.
-    mark_.In = caption.ReadPixels(mark_.At, mark_.Colours) ? target : 0;
+    mark_.In = caption.ReadRow(mark_.Row, mark_.Xs, mark_.Colours) ? target : 0;
 }
 
 void TitleBarDisplay::Forget(WindowHandle shown)

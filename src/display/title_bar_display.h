@@ -53,13 +53,14 @@ public:
     const Bitmap& Strip() const { return strip_; }
 
 private:
-    // Where a strip was drawn, and the colours read back at a few of its
-    // points just after.
+    // Where a strip was drawn, and the colours read back at a few points of
+    // its middle row just after.
     struct StripMark {
         static constexpr std::size_t Points = 4;
         platform::WindowHandle In = 0; // 0: no strip shown
         platform::WindowRect Place;
-        std::array<platform::WindowPoint, Points> At{};
+        int32_t Row = 0;
+        std::array<int32_t, Points> Xs{};
         std::array<uint32_t, Points> Colours{};
     };
 

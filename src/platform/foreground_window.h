@@ -37,12 +37,6 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
-// A point inside a window, relative to its top-left corner.
-struct WindowPoint {
-    int32_t X = 0;
-    int32_t Y = 0;
-};
-
 // Pixels 0x00BBGGRR, top row first, Width per row.
 struct PixelImage {
     const uint32_t* Pixels = nullptr;
@@ -100,9 +94,9 @@ protected:
     // the rectangle behind the text.
     virtual void DrawText(std::string_view text, const WindowRect& place, uint32_t textColour,
                           uint32_t background) = 0;
-    // The colours the screen shows at points of the window (its frame
-    // included), one per point; false when any cannot be read.
-    virtual bool ReadPixels(std::span<const WindowPoint> points, std::span<uint32_t> colours) = 0;
+    // The colours the screen shows on row y of the window (its frame
+    // included), one for each x; false when they cannot be read.
+    virtual bool ReadRow(int32_t y, std::span<const int32_t> xs, std::span<uint32_t> colours) = 0;
     virtual void EndCaption() = 0;
 };
 
@@ -128,9 +122,9 @@ public:
     {
         windows_->DrawText(text, place, textColour, background);
     }
-    bool ReadPixels(std::span<const WindowPoint> points, std::span<uint32_t> colours) const
+    bool ReadRow(int32_t y, std::span<const int32_t> xs, std::span<uint32_t> colours) const
     {
-        return windows_->ReadPixels(points, colours);
+        return windows_->ReadRow(y, xs, colours);
     }
 
 private:

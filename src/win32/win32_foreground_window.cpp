@@ -114,34 +114,19 @@ bool Win32ForegroundWindows::PrepareRow()
     return true;
 }
 
-bool Win32ForegroundWindows::ReadPixels(std::span<const platform::WindowPoint> points, std::span<uint32_t> colours)
+bool Win32ForegroundWindows::ReadRow(int32_t y, std::span<const int32_t> xs, std::span<uint32_t> colours)
 {
-    const std::size_t n = std::min(points.size(), colours.size());
+    const std::size_t n = std::min(xs.size(), colours.size());
     if (n == 0)
         return true;
-    int32_t left = points[0].X, right = points[0].X;
-    bool oneRow = true;
+    const auto [low, high] = std::minmax_element(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(n));
+    const int32_t left = *low, width = *high - *low + 1;
+    if (width > Row::Capacity || !PrepareRow() || !BitBlt(row_.Dc.Get(), 0, 0, width, 1, dc_->Get(), left, y, SRCCOPY))
+        return false;
+    GdiFlush();
     for (std::size_t i = 0; i < n; ++i) {
-        left = std::min(left, points[i].X);
-        right = std::max(right, points[i].X);
-        oneRow = oneRow && points[i].Y == points[0].Y;
-    }
-    const int32_t width = right - left + 1;
-    if (oneRow && width <= Row::Capacity && PrepareRow()) {
-        if (!BitBlt(row_.Dc.Get(), 0, 0, width, 1, dc_->Get(), left, points[0].Y, SRCCOPY))
-            return false;
-        GdiFlush();
-        for (std::size_t i = 0; i < n; ++i) {
-            const uint32_t c = row_.Bits[points[i].X - left]; // 0x00RRGGBB
-            colours[i] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
-        }
-        return true;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const COLORREF c = GetPixel(dc_->Get(), points[i].X, points[i].Y);
-        if (c == CLR_INVALID)
-            return false;
-        colours[i] = c;
+        const uint32_t c = row_.Bits[xs[i] - left]; // 0x00RRGGBB
+        colours[i] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
     }
     return true;
 }

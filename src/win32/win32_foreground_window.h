@@ -33,11 +33,11 @@ private:
     platform::TextSize MeasureText(std::string_view text) override;
     void DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
                   uint32_t background) override;
-    bool ReadPixels(std::span<const platform::WindowPoint> points, std::span<uint32_t> colours) override;
+    bool ReadRow(int32_t y, std::span<const int32_t> xs, std::span<uint32_t> colours) override;
     void EndCaption() override;
 
     // A 32-bit bitmap of one row in a memory DC, made at the first read:
-    // points on one row are read back with one blit, each read of the
+    // the points of a row are read back with one blit, each read of the
     // screen being a round trip to the display.
     struct Row {
         static constexpr int Capacity = 1024;

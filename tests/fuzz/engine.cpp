@@ -43,7 +43,7 @@ public:
     void EndCaption() override {}
     void RepaintFrame(platform::WindowHandle) override {}
     void PostActiveCaption(platform::WindowHandle) override {}
-    bool ReadPixels(std::span<const platform::WindowPoint>, std::span<uint32_t>) override
+    bool ReadRow(int32_t, std::span<const int32_t>, std::span<uint32_t>) override
     {
         return true;
     }

@@ -73,7 +73,7 @@ public:
     std::map<WindowHandle, uint32_t> Shows;
     bool Readable = true;
     void Wipe(WindowHandle w) { Shows[w] = 0; }
-    bool ReadPixels(std::span<const platform::WindowPoint>, std::span<uint32_t> colours) override
+    bool ReadRow(int32_t, std::span<const int32_t>, std::span<uint32_t> colours) override
     {
         std::fill(colours.begin(), colours.end(), Shows[Open]);
         return Readable;
