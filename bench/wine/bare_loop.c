@@ -6,8 +6,21 @@
    value's size, then its data), and puts a panel-sized picture on its
    window.
 
-       bare_loop.exe        runs until it is closed */
+   With parts named on its command line it also does, in the least way
+   Win32 offers, what those display parts must do when the line changes:
+   "tray" gives the shell one of four icons when the activity changes (and
+   the byte counts as the tip), "strip" draws a lamp strip into the
+   foreground window's caption when the activity changes and a time beside
+   it once a second, "graph" scrolls a graph window by a column and draws
+   the new one every half second. Beside the plain loop this gives the
+   floor under what those parts can cost.
+
+       bare_loop.exe [tray] [strip] [graph]     runs until it is closed
+                                                 (titled "Floor loop" with parts) */
 #include <windows.h>
+
+#include <shellapi.h>
+#include <string.h>
 
 enum { PanelWidth = 184, PanelHeight = 80, PeriodMs = 55, Com2 = 0x2F8 };
 
@@ -22,6 +35,11 @@ static ReadPortUshort readPort;
 static DWORD pixels[PanelWidth * PanelHeight];
 static BITMAPINFO format;
 static DWORD seen; /* what was read, so the reads are not left out */
+static DWORD received, sent, activity;
+static BOOL tray, strip;
+static HWND graph;
+static HICON icons[4];
+static int ticks;
 
 static DWORD ReadCount(HKEY key, const char* name)
 {
@@ -32,20 +50,80 @@ static DWORD ReadCount(HKEY key, const char* name)
     return value;
 }
 
+static void TrayIcon(HWND hwnd, DWORD message, UINT flags)
+{
+    NOTIFYICONDATAA data;
+    memset(&data, 0, sizeof data);
+    data.cbSize = 88;
+    data.hWnd = hwnd;
+    data.uID = 42;
+    data.uFlags = flags | NIF_MESSAGE;
+    data.uCallbackMessage = WM_USER + 100;
+    data.hIcon = icons[activity];
+    wsprintfA(data.szTip, "%lu bytes sent %lu bytes received", sent, received);
+    /* The tray may come up after the loop: a refused change adds the icon. */
+    if (!Shell_NotifyIconA(message, &data) && message == NIM_MODIFY) {
+        data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+        Shell_NotifyIconA(NIM_ADD, &data);
+    }
+}
+
+static void Strip(BOOL lamps, BOOL time)
+{
+    HWND window = GetForegroundWindow();
+    RECT r;
+    if (!window || !GetWindowRect(window, &r))
+        return;
+    HDC dc = GetWindowDC(window);
+    const int x = r.right - r.left - 200, y = GetSystemMetrics(SM_CYFRAME) + 2;
+    if (lamps)
+        SetDIBitsToDevice(dc, x, y, 96, 14, 0, 0, 0, 14, pixels, &format, DIB_RGB_COLORS);
+    if (time) {
+        char text[16];
+        const int n = wsprintfA(text, "%02d:%02d:%02d", ticks / 65340, ticks / 1089 % 60, ticks / 18 % 60);
+        TextOutA(dc, x - 60, y, text, n);
+    }
+    ReleaseDC(window, dc);
+}
+
+static void GraphColumn(void)
+{
+    HDC dc = GetDC(graph);
+    BitBlt(dc, 0, 0, 239, 120, dc, 1, 0, SRCCOPY);
+    SetDIBitsToDevice(dc, 239, 0, 1, 120, 0, 0, 0, 120, pixels, &format, DIB_RGB_COLORS);
+    ReleaseDC(graph, dc);
+}
+
 static void Tick(HWND hwnd)
 {
     if (readPort)
         seen += readPort(Com2 + 6) + readPort(Com2 + 4) + readPort(Com2 + 6);
     HKEY key;
+    DWORD nowReceived = 0, nowSent = 0;
     if (RegOpenKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        for (int i = 0; i < 9; ++i)
+        nowReceived = ReadCount(key, Statistics[0]);
+        nowSent = ReadCount(key, Statistics[1]);
+        for (int i = 2; i < 9; ++i)
             seen += ReadCount(key, Statistics[i]);
         RegCloseKey(key);
     }
-    pixels[seen % (PanelWidth * PanelHeight)] ^= 0x00FFFFFF;
+    const DWORD nowActivity = (nowReceived != received) | (nowSent != sent) << 1;
+    const BOOL counts = nowReceived != received || nowSent != sent, lamps = nowActivity != activity;
+    received = nowReceived;
+    sent = nowSent;
+    activity = nowActivity;
+    pixels[(seen + received + sent) % (PanelWidth * PanelHeight)] ^= 0x00FFFFFF;
     HDC dc = GetDC(hwnd);
     SetDIBitsToDevice(dc, 0, 0, PanelWidth, PanelHeight, 0, 0, 0, PanelHeight, pixels, &format, DIB_RGB_COLORS);
     ReleaseDC(hwnd, dc);
+
+    ++ticks;
+    if (tray && (lamps || counts))
+        TrayIcon(hwnd, NIM_MODIFY, (lamps ? NIF_ICON : 0) | (counts ? NIF_TIP : 0));
+    if (strip && (lamps || ticks % 18 == 0))
+        Strip(lamps, ticks % 18 == 0);
+    if (graph && ticks % 9 == 0)
+        GraphColumn();
 }
 
 static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -55,6 +133,8 @@ static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         Tick(hwnd);
         return 0;
     case WM_DESTROY:
+        if (tray && hwnd != graph)
+            TrayIcon(hwnd, NIM_DELETE, 0);
         PostQuitMessage(0);
         return 0;
     default:
@@ -65,8 +145,9 @@ static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
 {
     (void)previous;
-    (void)commandLine;
     (void)show;
+    tray = strstr(commandLine, "tray") != NULL;
+    strip = strstr(commandLine, "strip") != NULL;
     HMODULE library = LoadLibraryA("DLPortIO.dll");
     if (library)
         readPort = (ReadPortUshort)(void (*)(void))GetProcAddress(library, "DlPortReadPortUshort");
@@ -87,9 +168,29 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     RegisterClassA(&wc);
     RECT r = {0, 0, PanelWidth, PanelHeight};
     AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND hwnd = CreateWindowA("BareLoop", "Bare loop", WS_OVERLAPPEDWINDOW, 760, 560, r.right - r.left,
+    HWND hwnd = CreateWindowA("BareLoop", *commandLine ? "Floor loop" : "Bare loop", WS_OVERLAPPEDWINDOW, 760, 560,
+                              r.right - r.left,
                               r.bottom - r.top, NULL, NULL, instance, NULL);
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    if (strstr(commandLine, "graph")) {
+        graph = CreateWindowA("BareLoop", "Floor graph", WS_OVERLAPPEDWINDOW, 760, 220, 240, 140, NULL, NULL,
+                              instance, NULL);
+        ShowWindow(graph, SW_SHOWNOACTIVATE);
+    }
+    if (tray) {
+        static const BYTE and[32];
+        static DWORD colours[256];
+        ICONINFO info = {TRUE, 0, 0, CreateBitmap(16, 16, 1, 1, and), NULL};
+        for (int i = 0; i < 4; ++i) {
+            for (int p = 0; p < 256; ++p)
+                colours[p] = p % 16 < 8 ? (i & 1 ? 0x00FF00 : 0x004000) : (i & 2 ? 0xFF0000 : 0x400000);
+            info.hbmColor = CreateBitmap(16, 16, 1, 32, colours);
+            icons[i] = CreateIconIndirect(&info);
+            DeleteObject(info.hbmColor);
+        }
+        DeleteObject(info.hbmMask);
+        TrayIcon(hwnd, NIM_ADD, NIF_ICON | NIF_TIP);
+    }
     SetTimer(hwnd, 1, PeriodMs, NULL);
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {

@@ -9,7 +9,12 @@ the same registers and statistics and puts a panel-sized picture on its
 window, 18 times a second. After both have settled, each process's CPU
 time is read from /proc over the same 40 seconds.
 
-    ratio.py [all|panel|tray|strip|graph] [seconds]
+    ratio.py [floor-](all|panel|tray|strip|graph) [seconds]
+
+With "floor-", the bare loop runs in Blinkery's place, doing beside its own
+loop the least that the tray icon, the strip and the graph window asked for
+must do on this line: the lowest ratio any program showing those parts can
+reach here.
 
 Prints "ratio R (Blinkery B ticks, bare loop L ticks over S s)"."""
 import os
@@ -50,7 +55,7 @@ def cpu_ticks(s, exe):
     return total
 
 
-def measure(s, parts, seconds):
+def measure(s, parts, seconds, floor=False):
     modem.install(s)
     call.install(s, "RNAAPP.EXE")
     shutil.copy2(h.exe_path().parent / "bare_loop.exe", s.app_dir / "bare_loop.exe")
@@ -68,17 +73,23 @@ def measure(s, parts, seconds):
         keys.update(PARTS[part])
     s.write_ini(modem.direct_access(2, **keys))
     s.start(exe="C:\\blinkery\\RNAAPP.EXE", name="rnaapp")
-    s.start()
-    s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
+    if floor:
+        shutil.copy2(s.app_dir / "bare_loop.exe", s.app_dir / "floor_loop.exe")
+        s.start("panel", *parts, exe="C:\\blinkery\\floor_loop.exe", name="floor_loop")
+        s.wait_window("Floor loop", timeout=60)
+    else:
+        s.start()
+        s.wait_window("Blinkery", cls="TMainWindow", timeout=90)
     s.start(exe="C:\\blinkery\\bare_loop.exe", name="bare_loop")
     s.wait_window("Bare loop", timeout=60)
     s.start(exe="notepad.exe", name="notepad")
     s.wait_window("Untitled - Notepad", timeout=30)
     time.sleep(SETTLE_S)
 
-    before = cpu_ticks(s, "Blinkery.exe"), cpu_ticks(s, "bare_loop.exe")
+    measured = "floor_loop.exe" if floor else "Blinkery.exe"
+    before = cpu_ticks(s, measured), cpu_ticks(s, "bare_loop.exe")
     time.sleep(seconds)
-    after = cpu_ticks(s, "Blinkery.exe"), cpu_ticks(s, "bare_loop.exe")
+    after = cpu_ticks(s, measured), cpu_ticks(s, "bare_loop.exe")
     blinkery, bare = after[0] - before[0], after[1] - before[1]
     s.screenshot(f"ratio-{'-'.join(parts)}")
     if bare <= 0:
@@ -90,9 +101,11 @@ def measure(s, parts, seconds):
 def main():
     which = sys.argv[1] if len(sys.argv) > 1 else "all"
     seconds = int(sys.argv[2]) if len(sys.argv) > 2 else 40
-    parts = list(PARTS) if which == "all" else [which]
+    floor = which.startswith("floor-")
+    part = which.removeprefix("floor-")
+    parts = list(PARTS) if part == "all" else [part]
     with h.Scenario(f"bench_ratio_{which}/win98", "win98") as s:
-        measure(s, parts, seconds)
+        measure(s, parts, seconds, floor)
 
 
 if __name__ == "__main__":
