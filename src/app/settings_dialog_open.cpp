@@ -138,6 +138,11 @@ void OpenRasDialer(TGVar& g, AppContext& ctx)
     OpenSettingsDialog(g, ctx);
 }
 
+bool MinimisedDutiesDue(const TGVar& g)
+{
+    return g.FirstRunRequest || g.MinimisedStart || (g.NewOrientation < 0 && !g.ModalActive && !g.SetupDialogOpen);
+}
+
 void MinimisedDuties(TGVar& g, AppContext& ctx)
 {
     if (g.FirstRunRequest)

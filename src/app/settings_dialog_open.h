@@ -30,3 +30,6 @@ void OpenRasDialer(TGVar& g, AppContext& ctx);
 // dialog, a start with SW_SHOWMINNOACTIVE minimises, and a minimised
 // window is minimised again unless a box or the dialog is open.
 void MinimisedDuties(TGVar& g, AppContext& ctx);
+// Whether MinimisedDuties has anything to do: the window asks only then, so
+// a paint does not cost a posted message.
+bool MinimisedDutiesDue(const TGVar& g);

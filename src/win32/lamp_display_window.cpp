@@ -16,21 +16,23 @@ constexpr LONG SizeableBits = WS_THICKFRAME | WS_MAXIMIZEBOX;
 } // namespace
 
 LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
-                                     platform::SerialPorts& ports, Win32Fonts& fonts, MainWindowParts& parts)
+                                     platform::SerialPorts& ports, platform::SystemMetrics& metrics, Win32Fonts& fonts,
+                                     MainWindowParts& parts)
     : hwnd_(hwnd), fonts_(fonts), resources_(module),
-      display_(Settings, {resources_, metrics_, clock, vxd, ports}, *this, parts)
+      display_(Settings, {resources_, metrics, clock, vxd, ports}, *this, parts)
 {
 }
 
 void LampDisplayWindow::Paint()
 {
-    // An area the system has invalidated would be validated unpainted.
+    // An area the system has invalidated is painted whole here and then
+    // validated; with none pending there is nothing to validate.
     const bool pending = GetUpdateRect(hwnd_, nullptr, FALSE) != 0;
     {
         WindowDc dc(hwnd_);
         PaintOn(dc.Get(), pending ? display::PaintScope::Whole : display::PaintScope::Changes);
     }
-    if (presented_)
+    if (pending && presented_)
         ValidateRect(hwnd_, nullptr);
 }
 

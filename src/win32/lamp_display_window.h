@@ -19,14 +19,14 @@
 #include "win32/handles.h"
 #include "win32/win32_bitmap_resources.h"
 #include "win32/win32_fonts.h"
-#include "win32/win32_system_metrics.h"
 
 namespace win32 {
 
 class LampDisplayWindow final : private display::LampWindow {
 public:
     LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Clock& clock, platform::HelperVxd& vxd,
-                      platform::SerialPorts& ports, Win32Fonts& fonts, MainWindowParts& parts);
+                      platform::SerialPorts& ports, platform::SystemMetrics& metrics, Win32Fonts& fonts,
+                      MainWindowParts& parts);
     LampDisplayWindow(const LampDisplayWindow&) = delete;
     LampDisplayWindow& operator=(const LampDisplayWindow&) = delete;
 
@@ -69,7 +69,6 @@ private:
     HWND hwnd_;
     Win32Fonts& fonts_;
     Win32BitmapResources resources_;
-    Win32SystemMetrics metrics_;
     display::TLampDisplay display_;
     HDC dc_ = nullptr;                  // the canvas of the paint running
     std::optional<SelectedObject> font_; // the display font there, over the canvas's own

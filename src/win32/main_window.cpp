@@ -46,7 +46,7 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
     menu_.RequestMinimisedDuties = [this] {
         // Run after the paint, not inside it: the duties may open the
         // settings dialog or minimise the window.
-        if (!dutiesPosted_)
+        if (!dutiesPosted_ && MinimisedDutiesDue(Settings))
             dutiesPosted_ = PostMessageA(Handle(), WM_APP_MINIMISED_DUTIES, 0, 0) != FALSE;
     };
     menu_.RequestAutoRestore = [this] {
@@ -54,8 +54,8 @@ bool TMainWindow::Create(HINSTANCE instance, const std::string& commandTail, int
             ::AutoRestore(Settings, *app_, tray_.TrayIconShown() && !IsWindowVisible(Handle()));
     };
     CreateTray(instance);
-    lampDisplay_ =
-        std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports, os_.Fonts, parts_);
+    lampDisplay_ = std::make_unique<LampDisplayWindow>(hwnd, instance, os_.Clock, os_.Vxd.Device(), os_.Ports,
+                                                       os_.Metrics, os_.Fonts, parts_);
 
     const std::string program = os_.System.ProgramPath();
     os_.Rnaapp.SetFolder(program.substr(0, program.size() - FileNamePart(program).size()));
@@ -226,6 +226,7 @@ LRESULT TMainWindow::OnContextMenu()
 LRESULT TMainWindow::OnSettingChange(UINT msg, WPARAM wp, LPARAM lp)
 {
     const LRESULT result = Default(msg, wp, lp);
+    os_.Metrics.Forget(); // the frames or the caption may have new sizes
     SettingChanged(Settings);
     return result;
 }

@@ -22,23 +22,23 @@ HKEY Base(platform::RegistryRoot root)
 bool SetValue(platform::RegistryRoot root, const std::string& key, const std::string& name, DWORD type,
               const BYTE* data, size_t size)
 {
-    const OwnedKey open = OpenRegistryKey(root, key, KEY_SET_VALUE);
+    const OwnedKey open = OpenRegistryKey(root, key.c_str(), KEY_SET_VALUE);
     return open.Get() &&
            RegSetValueExA(open.Get(), name.c_str(), 0, type, data, static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
 
 } // namespace
 
-OwnedKey OpenRegistryKey(platform::RegistryRoot root, const std::string& path, REGSAM access)
+OwnedKey OpenRegistryKey(platform::RegistryRoot root, const char* path, REGSAM access)
 {
     HKEY key = nullptr;
-    return OwnedKey(RegOpenKeyExA(Base(root), path.c_str(), 0, access, &key) == ERROR_SUCCESS ? key : nullptr);
+    return OwnedKey(RegOpenKeyExA(Base(root), path, 0, access, &key) == ERROR_SUCCESS ? key : nullptr);
 }
 
 bool Win32Registry::SubKeyNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names)
 {
     names.clear();
-    const OwnedKey open = OpenRegistryKey(root, key);
+    const OwnedKey open = OpenRegistryKey(root, key.c_str());
     if (!open.Get())
         return false;
     // RegEnumKeyA is the one Windows 95 and NT 4 share without a class buffer.
@@ -55,7 +55,7 @@ platform::RegistryRead Win32Registry::ReadValue(platform::RegistryRoot root, con
                                                 const std::string& name, platform::RegistryValue& value)
 {
     value = {};
-    const OwnedKey open = OpenRegistryKey(root, key);
+    const OwnedKey open = OpenRegistryKey(root, key.c_str());
     if (!open.Get())
         return platform::RegistryRead::NoKey;
     DWORD type = 0, size = 0;
@@ -84,14 +84,14 @@ bool Win32Registry::WriteBinary(platform::RegistryRoot root, const std::string& 
 
 bool Win32Registry::DeleteValue(platform::RegistryRoot root, const std::string& key, const std::string& name)
 {
-    const OwnedKey open = OpenRegistryKey(root, key, KEY_SET_VALUE);
+    const OwnedKey open = OpenRegistryKey(root, key.c_str(), KEY_SET_VALUE);
     return open.Get() && RegDeleteValueA(open.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::ValueNames(platform::RegistryRoot root, const std::string& key, std::vector<std::string>& names)
 {
     names.clear();
-    const OwnedKey open = OpenRegistryKey(root, key);
+    const OwnedKey open = OpenRegistryKey(root, key.c_str());
     if (!open.Get())
         return false;
     for (DWORD index = 0;; ++index) {
@@ -111,7 +111,7 @@ bool Win32Registry::ReadString(platform::RegistryRoot root, const std::string& k
                                std::string& value)
 {
     value.clear();
-    const OwnedKey open = OpenRegistryKey(root, key);
+    const OwnedKey open = OpenRegistryKey(root, key.c_str());
     if (!open.Get())
         return false;
     DWORD type = 0, size = 0;

@@ -12,7 +12,7 @@ namespace win32 {
 
 // An existing key opened for reading (or for setting values); empty when
 // it cannot be opened.
-OwnedKey OpenRegistryKey(platform::RegistryRoot root, const std::string& path, REGSAM access = KEY_READ);
+OwnedKey OpenRegistryKey(platform::RegistryRoot root, const char* path, REGSAM access = KEY_READ);
 
 class Win32Registry final : public platform::Registry {
 public:

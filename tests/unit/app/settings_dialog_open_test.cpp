@@ -138,10 +138,16 @@ TEST_F(SettingsDialogTest, ExitWithTheDialogOpenCancelsFirst)
 TEST_F(SettingsDialogTest, FirstRunOpensOnTheStartPage)
 {
     g.FirstRunRequest = 1;
+    EXPECT_TRUE(MinimisedDutiesDue(g));
     MinimisedDuties(g, app);
     EXPECT_EQ(g.FirstRunRequest, 0);
     EXPECT_EQ(rec.Calls.front(), "Page 0");
     EXPECT_TRUE(rec.Called("ShowDialog"));
+    EXPECT_FALSE(MinimisedDutiesDue(g)); // a shown window with nothing asked
+    g.NewOrientation = -3;
+    EXPECT_TRUE(MinimisedDutiesDue(g));
+    g.ModalActive = 1;
+    EXPECT_FALSE(MinimisedDutiesDue(g));
 }
 
 TEST_F(SettingsDialogTest, MinimisedSignAndCaptionComeBackAfterTheDialog)
