@@ -89,7 +89,13 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
     const platform::WindowStyle style = w.Style(target);
     platform::WindowRect rect;
     const int width = w.Rect(target, rect) ? rect.Right - rect.Left : 0;
-    if (!Qualifies(style, Room(style, width, usedWidth, m)) || w.OfThisProcess(target))
+    if (!Qualifies(style, Room(style, width, usedWidth, m)))
+        return 0;
+    if (target != processAsked_) {
+        processAsked_ = target;
+        ownWindow_ = w.OfThisProcess(target);
+    }
+    if (ownWindow_)
         return 0;
 
     // The strip's top-left corner in the caption, right-aligned before the

@@ -86,6 +86,10 @@ private:
     std::string timeText_;      // the connect time drawn last, into timeIn_
     platform::WindowHandle timeIn_ = 0;
     platform::WindowHandle shownIn_ = 0; // the window the last paint drew into
+    // Whether the window asked about last is Blinkery's own: a window's
+    // process never changes, and asking costs a server call under Wine.
+    platform::WindowHandle processAsked_ = 0;
+    bool ownWindow_ = false;
 };
 
 } // namespace display

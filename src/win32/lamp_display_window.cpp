@@ -25,33 +25,22 @@ LampDisplayWindow::LampDisplayWindow(HWND hwnd, HINSTANCE module, platform::Cloc
 
 void LampDisplayWindow::Paint()
 {
-    // An area the system has invalidated is painted whole here and then
-    // validated; with none pending there is nothing to validate.
-    const bool pending = GetUpdateRect(hwnd_, nullptr, FALSE) != 0;
-    {
-        WindowDc dc(hwnd_);
-        PaintOn(dc.Get(), pending ? display::PaintScope::Whole : display::PaintScope::Changes);
-    }
-    if (pending && presented_)
-        ValidateRect(hwnd_, nullptr);
+    // Only what changed: an area the system has invalidated keeps its
+    // WM_PAINT, which paints it whole.
+    WindowDc dc(hwnd_);
+    UseCanvas(dc.Get(), true, display::PaintScope::Changes);
 }
 
 void LampDisplayWindow::OnPaint()
 {
     PaintDc dc(hwnd_);
-    PaintOn(dc.Get(), display::PaintScope::Whole);
+    UseCanvas(dc.Get(), true, display::PaintScope::Whole);
 }
 
 void LampDisplayWindow::FitBeforeShow()
 {
     WindowDc dc(hwnd_);
     UseCanvas(dc.Get(), false);
-}
-
-void LampDisplayWindow::PaintOn(HDC dc, display::PaintScope scope)
-{
-    presented_ = false;
-    UseCanvas(dc, true, scope);
 }
 
 // The display measures its font in dc; the font selected before is put back.
@@ -142,7 +131,6 @@ void LampDisplayWindow::Present(const display::LampFrame& frame)
     SetBkMode(dc_, OPAQUE);
     if (frame.Whole || !PresentChanges(frame))
         PresentWhole(frame);
-    presented_ = true;
 }
 
 void LampDisplayWindow::PresentWhole(const display::LampFrame& frame)

@@ -30,9 +30,8 @@ public:
     LampDisplayWindow(const LampDisplayWindow&) = delete;
     LampDisplayWindow& operator=(const LampDisplayWindow&) = delete;
 
-    // The poll tick's repaint: paints what changed at once, or the whole
-    // client area while part of it waits for WM_PAINT, and leaves nothing
-    // for WM_PAINT.
+    // The poll tick's repaint: paints what changed at once. An area the
+    // system has invalidated is left to WM_PAINT, which paints it whole.
     void Paint();
     // WM_PAINT.
     void OnPaint();
@@ -50,7 +49,6 @@ public:
     int DisplayHeight() const { return display_.DisplayHeight(); }
 
 private:
-    void PaintOn(HDC dc, display::PaintScope scope);
     void UseCanvas(HDC dc, bool paint, display::PaintScope scope = display::PaintScope::Whole);
     void PresentWhole(const display::LampFrame& frame);
     // False when the in-display graph moved, so the whole frame must go.
@@ -72,7 +70,6 @@ private:
     display::TLampDisplay display_;
     HDC dc_ = nullptr;                  // the canvas of the paint running
     std::optional<SelectedObject> font_; // the display font there, over the canvas's own
-    bool presented_ = false;
     DibBlitter blitter_;
     std::array<int, display::MaxTextLines> lineWidths_{}; // the text lines' widths as drawn
     RECT overlay_{};                  // where the in-display graph was drawn

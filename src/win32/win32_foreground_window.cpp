@@ -62,8 +62,15 @@ bool Win32ForegroundWindows::BeginCaption(platform::WindowHandle window)
         dc_.reset();
         return false;
     }
-    font_.emplace(dc_->Get(), fonts_.Font(platform::FontUse::Title)); // none built: the DC's own
     return true;
+}
+
+HDC Win32ForegroundWindows::TextDc()
+{
+    // The title font goes in for text only (none built: the DC's own).
+    if (!font_)
+        font_.emplace(dc_->Get(), fonts_.Font(platform::FontUse::Title));
+    return dc_->Get();
 }
 
 void Win32ForegroundWindows::StretchPixels(const platform::PixelImage& source, int32_t sourceWidth, int32_t x,
@@ -75,14 +82,14 @@ void Win32ForegroundWindows::StretchPixels(const platform::PixelImage& source, i
 platform::TextSize Win32ForegroundWindows::MeasureText(std::string_view text)
 {
     SIZE size{};
-    GetTextExtentPoint32A(dc_->Get(), text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(TextDc(), text.data(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};
 }
 
 void Win32ForegroundWindows::DrawText(std::string_view text, const platform::WindowRect& place, uint32_t textColour,
                                       uint32_t background)
 {
-    const HDC dc = dc_->Get();
+    const HDC dc = TextDc();
     RECT r{place.Left, place.Top, place.Right, place.Bottom};
     SetTextColor(dc, textColour & 0x00FFFFFF);
     SetBkColor(dc, background & 0x00FFFFFF);

@@ -47,9 +47,12 @@ private:
         const uint32_t* Bits = nullptr;
     };
     bool PrepareRow();
+    // The caption's DC with the title font selected, for text.
+    HDC TextDc();
 
     const Win32Fonts& fonts_;
-    // The caption being drawn into: its window's DC and the font selected there.
+    // The caption being drawn into: its window's DC and the font selected
+    // there once text is drawn.
     std::optional<WholeWindowDc> dc_;
     std::optional<SelectedObject> font_;
     DibBlitter blitter_;

@@ -51,7 +51,12 @@ public:
         r = {100, 50, 100 + All.at(w).Width, 400};
         return All.at(w).RectReadable;
     }
-    bool OfThisProcess(WindowHandle w) override { return All.at(w).Ours; }
+    int ProcessAsks = 0;
+    bool OfThisProcess(WindowHandle w) override
+    {
+        ++ProcessAsks;
+        return All.at(w).Ours;
+    }
     bool BeginCaption(WindowHandle w) override { return (Open = w) != 0; }
     void StretchPixels(const platform::PixelImage& s, int32_t sw, int32_t x, int32_t y, int32_t w, int32_t h) override
     {
@@ -211,16 +216,22 @@ TEST_F(TitleStripTest, Qualification)
         {"Blinkery's own", &S::Caption, true, true, true, false},
         {"rectangle unreadable", &S::Caption, true, false, false, false},
     };
+    WindowHandle next = 10; // each case a window of its own
     for (const Case& c : cases) {
         windows.Blits.clear();
-        FakeWindow& w = windows.All[1] = {};
+        FakeWindow& w = windows.All[windows.Active = next++] = {};
         w.Style.*c.flag = c.value;
         w.Ours = c.ours;
         w.RectReadable = c.readable;
         Paint(1, false, 0);
         EXPECT_EQ(windows.Blits.size(), c.drawn ? 1u : 0u) << c.name;
     }
-    windows.All[1] = {};
+    windows.Active = 10;
+    Paint(1, false, 0);
+    const int asks = windows.ProcessAsks;
+    Paint(1, false, 0);
+    Paint(1, false, 0);
+    EXPECT_EQ(windows.ProcessAsks, asks) << "a window's process is asked once";
     windows.All[3] = {Overlapped, 200, 1}; // a child of window 1
     windows.Active = 3;
     windows.Blits.clear();
