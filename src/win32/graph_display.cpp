@@ -13,11 +13,30 @@ constexpr UINT_PTR ThroughputTimerId = 1;
 constexpr int MaxWidth = 600;
 constexpr DWORD GraphStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 
+// The status bar drawn as Windows 95 to 2000 draw it, also where a visual
+// theme is active (Wine's default): its text changes with the samples, and
+// a themed status bar costs five times as much to paint. uxtheme.dll
+// exists from Windows XP on only, so it is looked up at run time; once
+// loaded it stays, as the control's theme setting belongs to it.
+void WithoutTheme(HWND control)
+{
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    const HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
+    if (!uxtheme)
+        return;
+    if (const auto set = reinterpret_cast<SetWindowThemeFn>(
+            reinterpret_cast<void (*)()>(GetProcAddress(uxtheme, "SetWindowTheme"))))
+        set(control, L" ", L" ");
+}
+
 HWND CreateStatusBar(HWND parent, HINSTANCE instance)
 {
     // Placed by us, exactly one status bar high, at the parent's bottom.
-    return CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, 0,
-                           0, display::GraphStatusBarHeight, parent, nullptr, instance, nullptr);
+    const HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                                     0, 0, 0, display::GraphStatusBarHeight, parent, nullptr, instance, nullptr);
+    if (bar)
+        WithoutTheme(bar);
+    return bar;
 }
 
 } // namespace
