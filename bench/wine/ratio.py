@@ -90,12 +90,12 @@ def measure(s, parts, seconds, floor=False):
     before = cpu_ticks(s, measured), cpu_ticks(s, "bare_loop.exe")
     time.sleep(seconds)
     after = cpu_ticks(s, measured), cpu_ticks(s, "bare_loop.exe")
-    blinkery, bare = after[0] - before[0], after[1] - before[1]
+    ticks, bare = after[0] - before[0], after[1] - before[1]
     s.screenshot(f"ratio-{'-'.join(parts)}")
     if bare <= 0:
         raise h.ScenarioError("the bare loop took no CPU time: it did not run")
-    print(f"ratio {blinkery / bare:.2f} (Blinkery {blinkery} ticks, bare loop {bare} ticks over {seconds} s)",
-          flush=True)
+    name = "the floor loop" if floor else "Blinkery"
+    print(f"ratio {ticks / bare:.2f} ({name} {ticks} ticks, bare loop {bare} ticks over {seconds} s)", flush=True)
 
 
 def main():
