@@ -84,21 +84,33 @@ void LampDisplayWindow::SetTopmost(bool topmost)
 display::FontMetrics LampDisplayWindow::SelectDisplayFont()
 {
     const HFONT built = fonts_.Font(platform::FontUse::Display);
-    const HGDIOBJ font = built ? built : GetStockObject(SYSTEM_FONT);
+    textFont_ = built ? built : GetStockObject(SYSTEM_FONT);
     if (font_)
-        SelectObject(dc_, font); // the canvas's own font is the one already kept
-    else
-        font_.emplace(dc_, font);
+        SelectObject(dc_, textFont_); // the canvas's own font is the one already kept
     TEXTMETRICA tm{};
-    GetTextMetricsA(dc_, &tm);
+    GetTextMetricsA(MeasureDc(), &tm);
     return {static_cast<int>(tm.tmHeight), static_cast<int>(tm.tmAveCharWidth)};
 }
 
 display::TextExtent LampDisplayWindow::MeasureText(std::string_view text)
 {
     SIZE size{};
-    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(MeasureDc(), text.data(), static_cast<int>(text.size()), &size);
     return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+}
+
+HDC LampDisplayWindow::MeasureDc()
+{
+    const HDC measuring = fonts_.MeasuringDc(platform::FontUse::Display);
+    return measuring ? measuring : TextDc();
+}
+
+HDC LampDisplayWindow::TextDc()
+{
+    // The display font goes into the canvas only for text drawn there.
+    if (!font_)
+        font_.emplace(dc_, textFont_);
+    return dc_;
 }
 
 void LampDisplayWindow::SetSizeable(bool sizeable)
@@ -159,7 +171,7 @@ void LampDisplayWindow::PresentWhole(const display::LampFrame& frame)
     blitter_.Draw(dc, frame.X, frame.Y, picture);
 
     for (const display::TextLine& line : frame.Lines)
-        TextOutA(dc, line.X, line.Y, line.Text.data(), static_cast<int>(line.Text.size()));
+        TextOutA(TextDc(), line.X, line.Y, line.Text.data(), static_cast<int>(line.Text.size()));
 }
 
 bool LampDisplayWindow::PresentChanges(const display::LampFrame& frame)
@@ -180,7 +192,8 @@ bool LampDisplayWindow::PresentChanges(const display::LampFrame& frame)
         const display::TextExtent extent = MeasureText(line.Text);
         int& width = lineWidths_[i];
         const RECT r{line.X, line.Y, line.X + std::max(extent.Width, width), line.Y + extent.Height};
-        ExtTextOutA(dc, line.X, line.Y, ETO_OPAQUE, &r, line.Text.data(), static_cast<UINT>(line.Text.size()), nullptr);
+        ExtTextOutA(TextDc(), line.X, line.Y, ETO_OPAQUE, &r, line.Text.data(), static_cast<UINT>(line.Text.size()),
+                    nullptr);
         width = extent.Width;
     }
     return true;

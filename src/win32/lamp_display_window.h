@@ -51,6 +51,10 @@ public:
 private:
     void UseCanvas(HDC dc, bool paint, display::PaintScope scope = display::PaintScope::Whole);
     void PresentWhole(const display::LampFrame& frame);
+    // Where text is measured: the fonts' memory DC, else the canvas.
+    HDC MeasureDc();
+    // The canvas with the display font selected.
+    HDC TextDc();
     // False when the in-display graph moved, so the whole frame must go.
     bool PresentChanges(const display::LampFrame& frame);
 
@@ -69,7 +73,8 @@ private:
     Win32BitmapResources resources_;
     display::TLampDisplay display_;
     HDC dc_ = nullptr;                  // the canvas of the paint running
-    std::optional<SelectedObject> font_; // the display font there, over the canvas's own
+    std::optional<SelectedObject> font_; // the display font there, over the canvas's own, once text is drawn
+    HGDIOBJ textFont_ = nullptr;         // the display font of this paint
     DibBlitter blitter_;
     std::array<int, display::MaxTextLines> lineWidths_{}; // the text lines' widths as drawn
     RECT overlay_{};                  // where the in-display graph was drawn

@@ -9,6 +9,8 @@ void Win32Fonts::CreateMemoryDc(HWND window)
 
 void Win32Fonts::Free()
 {
+    measuring_.reset();
+    measuringFont_ = nullptr;
     for (OwnedFont& font : fonts_)
         font.Reset();
     memoryDc_.Reset();
@@ -16,9 +18,27 @@ void Win32Fonts::Free()
 
 void Win32Fonts::Build(platform::FontUse use, const platform::FontParams& p)
 {
+    if (measuringFont_ && measuringFont_ == Font(use)) { // out of the DC before it is deleted
+        measuring_.reset();
+        measuringFont_ = nullptr;
+    }
     fonts_[static_cast<int>(use)].Reset(CreateFontA(p.Height, p.Width, p.Escapement, p.Orientation, p.Weight, p.Italic,
                                                     p.Underline, p.StrikeOut, p.CharSet, p.OutPrecision,
                                                     p.ClipPrecision, p.Quality, p.PitchAndFamily, p.FaceName.c_str()));
+}
+
+HDC Win32Fonts::MeasuringDc(platform::FontUse use)
+{
+    if (!memoryDc_)
+        return nullptr;
+    const HFONT built = Font(use);
+    const HGDIOBJ font = built ? built : GetStockObject(SYSTEM_FONT);
+    if (font != measuringFont_) {
+        measuring_.reset();
+        measuring_.emplace(memoryDc_.Get(), font);
+        measuringFont_ = font;
+    }
+    return memoryDc_.Get();
 }
 
 int32_t Win32Fonts::LogPixelsY()

@@ -3,6 +3,8 @@
 // display's window and the caption strip select the fonts from here.
 #pragma once
 
+#include <optional>
+
 #include <windows.h>
 
 #include "platform/fonts.h"
@@ -22,10 +24,17 @@ public:
     int32_t LogPixelsY() override;
     // The font built for `use`; null before.
     HFONT Font(platform::FontUse use) const { return fonts_[static_cast<int>(use)].Get(); }
+    // The memory DC with the font for `use` selected (the system font while
+    // none is built), for measuring text; null before the DC is made. The
+    // font stays selected there: selecting a font into a paint's DC costs
+    // more than the paint's drawing under Wine.
+    HDC MeasuringDc(platform::FontUse use);
 
 private:
     OwnedMemoryDc memoryDc_;
     OwnedFont fonts_[2];
+    std::optional<SelectedObject> measuring_; // last: leaves the DC before the fonts and the DC go
+    HGDIOBJ measuringFont_ = nullptr;
 };
 
 } // namespace win32
