@@ -4,13 +4,13 @@ namespace win32 {
 
 void Win32Fonts::CreateMemoryDc(HWND window)
 {
+    Unmeasure();
     memoryDc_.Reset(CreateCompatibleDC(WholeWindowDc(window).Get()));
 }
 
 void Win32Fonts::Free()
 {
-    measuring_.reset();
-    measuringFont_ = nullptr;
+    Unmeasure();
     for (OwnedFont& font : fonts_)
         font.Reset();
     memoryDc_.Reset();
@@ -18,13 +18,17 @@ void Win32Fonts::Free()
 
 void Win32Fonts::Build(platform::FontUse use, const platform::FontParams& p)
 {
-    if (measuringFont_ && measuringFont_ == Font(use)) { // out of the DC before it is deleted
-        measuring_.reset();
-        measuringFont_ = nullptr;
-    }
+    if (measuringFont_ && measuringFont_ == Font(use))
+        Unmeasure(); // out of the DC before it is deleted
     fonts_[static_cast<int>(use)].Reset(CreateFontA(p.Height, p.Width, p.Escapement, p.Orientation, p.Weight, p.Italic,
                                                     p.Underline, p.StrikeOut, p.CharSet, p.OutPrecision,
                                                     p.ClipPrecision, p.Quality, p.PitchAndFamily, p.FaceName.c_str()));
+}
+
+void Win32Fonts::Unmeasure()
+{
+    measuring_.reset();
+    measuringFont_ = nullptr;
 }
 
 HDC Win32Fonts::MeasuringDc(platform::FontUse use)

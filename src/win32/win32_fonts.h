@@ -31,6 +31,9 @@ public:
     HDC MeasuringDc(platform::FontUse use);
 
 private:
+    // The memory DC's own font back.
+    void Unmeasure();
+
     OwnedMemoryDc memoryDc_;
     OwnedFont fonts_[2];
     std::optional<SelectedObject> measuring_; // last: leaves the DC before the fonts and the DC go
