@@ -150,7 +150,9 @@ WindowHandle TitleBarDisplay::Draw(bool connected, bool timeEnabled)
         timeText_.assign(*text);
         timeIn_ = target;
     }
-    if (strip)
+    // The marked points lie on what the lamps leave alone, mostly: a strip
+    // drawn again for lamps that missed them keeps its mark.
+    if (strip && !(marked && !lost && !pictureNew_ && !LampsCrossMark(place)))
         MarkStrip(caption, target, place);
     return target;
 }
@@ -159,20 +161,42 @@ bool TitleBarDisplay::ComposeStrip(const TitleLayoutInfo& layout, bool& changed)
 {
     // The picture is recoloured to the display's panel and text colours
     // only on request: that touches every pixel.
+    pictureNew_ = false;
     if (g_.ReloadTitlePictures || stripLayout_ != layout.Orientation) {
         if (LoadPicture(s_.Resources, layout.Picture, strip_)) {
             stripLayout_ = layout.Orientation;
             RecolourLayoutPicture(strip_, ColourSetting(g_.BackgroundColor), ColourSetting(g_.TextColor));
             stripLamps_.Forget();
-            changed = true;
+            pictureNew_ = changed = true;
         }
     }
     // A picture that did not load (or is too small for its layout) is not shown.
     if (stripLayout_ != layout.Orientation || strip_.Width < layout.UsedWidth || strip_.Height <= 0)
         return false;
-    if (lamps_.DrawChangedLamps(strip_, layout.Lamps, TitleLampGeometry, LampFamily::Title, stripLamps_, {}) > 0)
+    lampsChanged_ =
+        lamps_.DrawChangedLamps(strip_, layout.Lamps, TitleLampGeometry, LampFamily::Title, stripLamps_, changedLamps_);
+    if (lampsChanged_ > 0)
         changed = true;
     return true;
+}
+
+bool TitleBarDisplay::LampsCrossMark(const platform::WindowRect& place) const
+{
+    // The strip keeps its width in the caption and is stretched in height;
+    // a row and a column either way allow for the stretch's rounding.
+    const int height = place.Bottom - place.Top;
+    if (lampsChanged_ > changedLamps_.size() || height <= 0)
+        return true;
+    const int row = (mark_.Row - place.Top) * strip_.Height / height;
+    for (std::size_t i = 0; i < lampsChanged_; ++i) {
+        const PixelRect& r = changedLamps_[i];
+        if (row + 1 < r.Y || row - 1 >= r.Y + r.Height)
+            continue;
+        for (const int32_t x : mark_.Xs)
+            if (x - place.Left + 1 >= r.X && x - place.Left - 1 < r.X + r.Width)
+                return true;
+    }
+    return false;
 }
 
 bool TitleBarDisplay::CaptionShowsStrip(WindowHandle target)

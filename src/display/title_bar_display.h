@@ -68,6 +68,8 @@ private:
     // Brings the strip picture up to date; false when there is none to
     // show. `changed`: a lamp or the picture differs from the last paint's.
     bool ComposeStrip(const TitleLayoutInfo& layout, bool& changed);
+    // Whether a lamp drawn anew at this paint covers a marked point.
+    bool LampsCrossMark(const platform::WindowRect& place) const;
     // Whether the caption still shows the marked strip's pixels.
     bool CaptionShowsStrip(platform::WindowHandle target);
     void MarkStrip(const platform::ForegroundWindows::Caption& caption, platform::WindowHandle target,
@@ -80,6 +82,9 @@ private:
     Bitmap strip_;
     int stripLayout_ = 0;       // "Orientation Title" of strip_; 0: none loaded
     DrawnLamps stripLamps_;     // the lamps as drawn into strip_
+    bool pictureNew_ = false;   // strip_ loaded anew at this paint
+    std::array<PixelRect, 16> changedLamps_{}; // the lamps drawn anew at this paint, in strip_
+    std::size_t lampsChanged_ = 0;
     StripMark mark_;
     std::array<uint32_t, StripMark::Points> colours_{}; // read back at this paint
     ConnectTimeFormat connectTime_;

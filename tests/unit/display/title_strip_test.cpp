@@ -36,7 +36,6 @@ public:
     std::vector<Text> Texts;
     std::vector<WindowHandle> Repainted;
     WindowHandle Open = 0;
-    uint32_t blits = 0;
 
     WindowHandle Foreground() override { return Active; }
     WindowHandle TopLevel(WindowHandle w) override
@@ -60,7 +59,13 @@ public:
     bool BeginCaption(WindowHandle w) override { return (Open = w) != 0; }
     void StretchPixels(const platform::PixelImage& s, int32_t sw, int32_t x, int32_t y, int32_t w, int32_t h) override
     {
-        Shows[Open] = ++blits;
+        Shown& shown = Shows[Open]; // its storage kept: the fake allocates nothing once set up
+        shown.Source.assign(s.Pixels, s.Pixels + s.Width * s.Height);
+        shown.Width = s.Width;
+        shown.Height = s.Height;
+        shown.X = x;
+        shown.Y = y;
+        shown.H = h;
         if (Record)
             Blits.push_back({Open, sw, x, y, w, h, {s.Pixels, s.Pixels + s.Width * s.Height}});
     }
@@ -73,14 +78,20 @@ public:
     void EndCaption() override { Open = 0; }
     void RepaintFrame(WindowHandle w) override { Repainted.push_back(w); }
     void PostActiveCaption(WindowHandle) override {}
-    // A caption shows the number of the blit drawn into it last, until its
-    // window redraws it (Wipe).
-    std::map<WindowHandle, uint32_t> Shows;
+    // A caption shows the strip drawn into it last, stretched as drawn,
+    // until its window redraws it (Wipe).
+    struct Shown { std::vector<Colour> Source; int Width = 0, Height = 0, X = 0, Y = 0, H = 0; };
+    std::map<WindowHandle, Shown> Shows;
     bool Readable = true;
-    void Wipe(WindowHandle w) { Shows[w] = 0; }
-    bool ReadRow(int32_t, std::span<const int32_t>, std::span<uint32_t> colours) override
+    void Wipe(WindowHandle w) { Shows[w].Source.clear(); }
+    int Reads = 0;
+    bool ReadRow(int32_t y, std::span<const int32_t> xs, std::span<uint32_t> colours) override
     {
-        std::fill(colours.begin(), colours.end(), Shows[Open]);
+        ++Reads;
+        const Shown& s = Shows[Open];
+        for (std::size_t i = 0; i < xs.size() && i < colours.size(); ++i)
+            colours[i] = s.Source.empty() ? 0xFFFFFFFFu // the caption's own colour
+                                          : s.Source[((y - s.Y) * s.Height / s.H) * s.Width + (xs[i] - s.X)];
         return Readable;
     }
 };
@@ -156,7 +167,9 @@ TEST_F(TitleStripTest, DrawnAgainOnlyWhenChangedOrRedrawn)
     paint(1, 1, "first");
     paint(0, 0, "nothing changed");
     g.ModemSignals.TD = true;
+    const int reads = windows.Reads;
     paint(1, 0, "a lamp changed");
+    EXPECT_EQ(windows.Reads, reads) << "a lamp off the marked points keeps the mark";
     windows.Wipe(1);
     paint(1, 1, "the caption was redrawn");
     clock.NowValue += 1.0 / 86400;
