@@ -4,24 +4,28 @@
 
 namespace win32 {
 
+BITMAPINFO Rgb32Format(int width, int height)
+{
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
 const BITMAPINFO& DibBlitter::Convert(const uint32_t* pixels, int stride, int width, int height)
 {
     dib_.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int y = 0; y < height; ++y) {
         const uint32_t* from = &pixels[static_cast<size_t>(y) * stride];
         uint32_t* to = &dib_[static_cast<size_t>(height - 1 - y) * width];
-        for (int x = 0; x < width; ++x) {
-            const uint32_t c = from[x];
-            to[x] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
-        }
+        for (int x = 0; x < width; ++x)
+            to[x] = SwapRedBlue(from[x]);
     }
-    format_ = BITMAPINFO{};
-    format_.bmiHeader.biSize = sizeof format_.bmiHeader;
-    format_.bmiHeader.biWidth = width;
-    format_.bmiHeader.biHeight = height;
-    format_.bmiHeader.biPlanes = 1;
-    format_.bmiHeader.biBitCount = 32;
-    format_.bmiHeader.biCompression = BI_RGB;
+    format_ = Rgb32Format(width, height);
     return format_;
 }
 

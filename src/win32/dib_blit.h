@@ -15,6 +15,11 @@
 
 namespace win32 {
 
+// The header of a bottom-up 32-bit DIB (negative height: top-down).
+BITMAPINFO Rgb32Format(int width, int height);
+// A pixel between the pictures' 0x00BBGGRR and a DIB's 0x00RRGGBB (either way).
+constexpr uint32_t SwapRedBlue(uint32_t c) { return (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16; }
+
 class DibBlitter {
 public:
     // At (x, y), pixel for pixel.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/dib_blit.h"
 #include "win32/handles.h"
 
 namespace win32 {
@@ -19,23 +20,15 @@ bool Win32BitmapResources::LoadBitmap(std::string_view name, int32_t& width, int
     BITMAP info{};
     bool ok = GetObjectA(bitmap.Get(), sizeof info, &info) == sizeof info && info.bmWidth > 0 && info.bmHeight > 0;
     if (ok) {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = info.bmWidth;
-        format.bmiHeader.biHeight = -info.bmHeight; // top row first
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO format = Rgb32Format(info.bmWidth, -info.bmHeight); // top row first
         std::vector<uint32_t> read(static_cast<size_t>(info.bmWidth) * info.bmHeight);
         ok = GetDIBits(WindowDc(nullptr).Get(), bitmap.Get(), 0, static_cast<UINT>(info.bmHeight), read.data(),
                        &format, DIB_RGB_COLORS) == info.bmHeight;
         if (ok) {
             // DIB pixels are 0x00RRGGBB; colour values are 0x00BBGGRR.
             pixels.resize(read.size());
-            for (size_t i = 0; i < read.size(); ++i) {
-                const uint32_t p = read[i];
-                pixels[i] = (p >> 16 & 0xFF) | (p & 0xFF00) | (p & 0xFF) << 16;
-            }
+            for (size_t i = 0; i < read.size(); ++i)
+                pixels[i] = SwapRedBlue(read[i]);
             width = info.bmWidth;
             height = info.bmHeight;
         }

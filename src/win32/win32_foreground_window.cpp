@@ -105,13 +105,7 @@ bool Win32ForegroundWindows::PrepareRow()
     row_.Dc.Reset(CreateCompatibleDC(nullptr));
     if (!row_.Dc)
         return false;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = Row::Capacity;
-    format.bmiHeader.biHeight = 1;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO format = Rgb32Format(Row::Capacity, 1);
     void* bits = nullptr;
     row_.Bitmap.Reset(CreateDIBSection(row_.Dc.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!row_.Bitmap || !bits)
@@ -131,10 +125,8 @@ bool Win32ForegroundWindows::ReadRow(int32_t y, std::span<const int32_t> xs, std
     if (width > Row::Capacity || !PrepareRow() || !BitBlt(row_.Dc.Get(), 0, 0, width, 1, dc_->Get(), left, y, SRCCOPY))
         return false;
     GdiFlush();
-    for (std::size_t i = 0; i < n; ++i) {
-        const uint32_t c = row_.Bits[xs[i] - left]; // 0x00RRGGBB
-        colours[i] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16;
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        colours[i] = SwapRedBlue(row_.Bits[xs[i] - left]);
     return true;
 }
 
