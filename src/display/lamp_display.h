@@ -133,7 +133,7 @@ private:
     };
     Shown shown_;
     DrawnLamps lamps_;
-    std::array<PixelRect, 16> changedLamps_{};
+    LampRects changedLamps_{};
 };
 
 } // namespace display

@@ -22,6 +22,11 @@ namespace display {
 // does not load.
 bool LoadPicture(platform::BitmapResources& resources, std::string_view name, Bitmap& into);
 
+// Room for the lamps of any layout's table (Courier's 12 are the most), and
+// for the rectangles of the lamps a paint draws.
+inline constexpr std::size_t MaxLayoutLamps = 16;
+using LampRects = std::array<PixelRect, MaxLayoutLamps>;
+
 // The lamp states last drawn into a picture, by the lamp's place in its
 // layout's table, so that a paint draws only the lamps that changed.
 class DrawnLamps {
@@ -33,7 +38,7 @@ public:
     bool Changed(std::size_t i, LampState state);
 
 private:
-    std::array<LampState, 16> states_{};
+    std::array<LampState, MaxLayoutLamps> states_{};
     std::size_t count_ = 0; // lamps 0 to count_ - 1 are known
 };
 

@@ -83,7 +83,7 @@ private:
     int stripLayout_ = 0;       // "Orientation Title" of strip_; 0: none loaded
     DrawnLamps stripLamps_;     // the lamps as drawn into strip_
     bool pictureNew_ = false;   // strip_ loaded anew at this paint
-    std::array<PixelRect, 16> changedLamps_{}; // the lamps drawn anew at this paint, in strip_
+    LampRects changedLamps_{}; // the lamps drawn anew at this paint, in strip_
     std::size_t lampsChanged_ = 0;
     StripMark mark_;
     std::array<uint32_t, StripMark::Points> colours_{}; // read back at this paint

@@ -38,7 +38,7 @@ HDC Win32Fonts::MeasuringDc(platform::FontUse use)
     const HFONT built = Font(use);
     const HGDIOBJ font = built ? built : GetStockObject(SYSTEM_FONT);
     if (font != measuringFont_) {
-        measuring_.reset();
+        Unmeasure();
         measuring_.emplace(memoryDc_.Get(), font);
         measuringFont_ = font;
     }
